@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs what Tandora needs on Debian 12, builds it into build/, then starts the game or runs every test.
+#   scripts/tandora.sh run [game-file]   install, build, start the game
+#   scripts/tandora.sh test              install, build, run every test (headless)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-multimedia-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-dejavu-core
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-pulseaudio
+)
+
+install_packages() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Please run as root or install sudo." >&2; exit 1; }
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake --build build -j"$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    shift
+    install_packages
+    build
+    exec build/bin/tandora "$@"
+    ;;
+test)
+    install_packages
+    build
+    cd build
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run [game-file] | test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include "engine/card.h"
+
+namespace tandora {
+
+// Card faces, 83 x 116: corner indices, pip layouts, court figures, the joker and the wild deuces.
+class CardPainter {
+public:
+    static constexpr int Width = 83;
+    static constexpr int Height = 116;
+
+    // A regular code 1..52; wild marks a deuce for Deuces Wild.
+    static QImage face(Card code, bool wild = false);
+    static QImage joker(bool blueDeck);
+
+    // The white card with its rounded edge, shared with the backs.
+    static void paintBlank(QPainter& p);
+
+private:
+    static void paintIndex(QPainter& p, int rank, int suit);
+    static void paintPips(QPainter& p, int rank, int suit);
+    static void paintWildBanner(QPainter& p);
+};
+
+} // namespace tandora

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "engine/game_type.h"
+#include "engine/hand_category.h"
+#include "engine/pay_table.h"
+
+namespace tandora {
+
+// The printed pay tables, their coin-column highlights, the row labels and the games' side labels.
+class PayTablePainter {
+public:
+    struct PrintedRow {
+        HandCategory category; // the highest category paid on this row
+        int rowLabelPicture;
+        int rowTop; // table pixels
+        std::array<int, MaxCoins> amounts;
+    };
+
+    // The rows of a game's table, top to bottom, priced by the engine's own pay table.
+    static std::vector<PrintedRow> printedAmounts(GameType game);
+    // The hand name printed on a row and on its row label picture 3000..3013; empty if unknown.
+    static QString handName(int rowLabelPicture);
+
+    static QImage table(GameType game);
+    static QImage columnHighlight(GameType game, int coins);
+    static QImage rowLabel(int rowLabelPicture);
+    // 2000, 4006, 4007, 5006 or 5007.
+    static QImage sideLabel(int picture);
+
+    // Where things lie in a table picture.
+    static constexpr int NameLeft = RowLabelLeft - PayTableLeft;
+    static constexpr int ColumnTop = CoinHighlightTop - PayTableTop;
+    static constexpr int columnLeft(int coins) { return coinHighlightLeft(coins) - PayTableLeft; }
+
+private:
+    static void paintNameCell(QPainter& p, const QRectF& cell, const QString& name, bool lit);
+    static void paintColumn(QPainter& p, const std::vector<PrintedRow>& rows, int coins, int height,
+                            bool lit);
+};
+
+} // namespace tandora

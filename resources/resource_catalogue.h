@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <vector>
+
+namespace tandora {
+
+// Every numbered picture and sound of the game. Pictures are painted on first use and kept.
+class ResourceCatalogue {
+public:
+    // Needs a QGuiApplication, for the fonts.
+    static ResourceCatalogue& instance();
+
+    bool hasPicture(int number) const;
+    // A null image for an unknown number.
+    QImage picture(int number) const;
+    // Invalid when unknown.
+    QSize pictureSize(int number) const;
+    std::vector<int> pictureNumbers() const;
+
+    bool hasWave(int number) const;
+    // Empty for an unknown number.
+    QByteArray wave(int number) const;
+    std::vector<int> waveNumbers() const;
+    // Playing time from the wave's header; -1 when unknown.
+    int waveMilliseconds(int number) const;
+
+private:
+    ResourceCatalogue();
+
+    struct Entry {
+        QSize size;
+        std::function<QImage()> paint;
+    };
+    void add(int number, QSize size, std::function<QImage()> paint);
+
+    std::map<int, Entry> entries_;
+    mutable std::map<int, QImage> cache_;
+    mutable std::map<int, QByteArray> waveCache_;
+    mutable std::mutex mutex_;
+};
+
+} // namespace tandora

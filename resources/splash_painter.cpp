@@ -1,0 +1,72 @@
+#include "splash_painter.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+
+#include "card_back_painter.h"
+#include "card_painter.h"
+#include "paint_kit.h"
+
+namespace tandora {
+
+namespace {
+
+void drawCard(QPainter& p, const QImage& card, QPointF pivot, qreal angle, qreal scale, qreal reach) {
+    p.save();
+    p.translate(pivot);
+    p.rotate(angle);
+    p.scale(scale, scale);
+    p.drawImage(QPointF(-CardPainter::Width / 2.0, -reach), card);
+    p.restore();
+}
+
+} // namespace
+
+QImage SplashPainter::splash() {
+    QImage image(390, 191, QImage::Format_ARGB32_Premultiplied);
+    QPainter p;
+    PaintKit::begin(p, image);
+    QRadialGradient felt(QPointF(250, 80), 260);
+    felt.setColorAt(0, QColor(28, 70, 170));
+    felt.setColorAt(1, QColor(6, 14, 60));
+    p.fillRect(image.rect(), felt);
+    p.setPen(QPen(PaintKit::Gold, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(3, 3, 384, 185));
+
+    // A royal flush in spades, fanned.
+    const Card royal[] = {cardCode(10, 3), cardCode(11, 3), cardCode(12, 3), cardCode(13, 3), cardCode(1, 3)};
+    for (int i = 0; i < 5; ++i)
+        drawCard(p, CardPainter::face(royal[i]), QPointF(100, 204), -24 + 12 * i, 0.88, 178);
+
+    p.setFont(PaintKit::font(PaintKit::Face::SerifBold, 46));
+    QLinearGradient gold(0, 30, 0, 90);
+    gold.setColorAt(0, QColor(255, 240, 160));
+    gold.setColorAt(1, QColor(210, 150, 30));
+    const QRectF title(178, 22, 204, 70);
+    PaintKit::drawShadowText(p, title.translated(1, 2), Qt::AlignCenter, QStringLiteral("Tandora"),
+                             QColor(0, 0, 0, 200), Qt::transparent);
+    p.setPen(QPen(QBrush(gold), 1));
+    p.drawText(title, Qt::AlignCenter, QStringLiteral("Tandora"));
+    p.setFont(PaintKit::font(PaintKit::Face::SansBold, 30));
+    PaintKit::drawShadowText(p, QRectF(178, 84, 204, 40), Qt::AlignCenter, QStringLiteral("2.0"), Qt::white);
+    p.setFont(PaintKit::font(PaintKit::Face::SansBold, 13));
+    PaintKit::drawShadowText(p, QRectF(178, 128, 204, 20), Qt::AlignCenter,
+                             QStringLiteral("V I D E O   P O K E R"), PaintKit::TableYellow);
+    const QString games = QStringLiteral("Jacks or Better \u2022 Deuces Wild \u2022 Joker Poker");
+    p.setFont(PaintKit::fittedFont(PaintKit::Face::Condensed, 11, games, 200));
+    PaintKit::drawShadowText(p, QRectF(178, 152, 204, 16), Qt::AlignCenter, games, QColor(200, 214, 255));
+    return image;
+}
+
+QImage SplashPainter::windowIcon() {
+    QImage image = PaintKit::blankImage(64, 64);
+    QPainter p;
+    PaintKit::begin(p, image);
+    drawCard(p, CardBackPainter::back(false), QPointF(30, 62), -16, 0.5, 112);
+    drawCard(p, CardPainter::face(cardCode(1, 3)), QPointF(34, 62), 12, 0.5, 112);
+    return image;
+}
+
+} // namespace tandora

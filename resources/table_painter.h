@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+namespace tandora {
+
+// The table background (a blue screen in a grey cabinet) and the game-over sign.
+class TablePainter {
+public:
+    static constexpr int Width = 541;
+    static constexpr int Height = 421;
+
+    static QImage background();
+    static QImage gameOver();
+
+private:
+    static void paintCabinet(QPainter& p);
+    static void paintScreen(QPainter& p);
+    static void paintCounters(QPainter& p);
+    static void paintButtonWells(QPainter& p);
+};
+
+} // namespace tandora

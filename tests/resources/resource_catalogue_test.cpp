@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+
+#include "gui_app.h"
+#include "resources/double_up_painter.h"
+#include "resources/resource_catalogue.h"
+
+using namespace tandora;
+
+namespace {
+
+struct PictureRange {
+    int first, last, width, height;
+};
+
+// Every picture the game asks for by number, with the size its place on the table has.
+const PictureRange Ranges[] = {
+    {100, 153, 83, 116},    {200, 253, 83, 116},   {302, 302, 83, 116},    {315, 315, 83, 116},
+    {328, 328, 83, 116},    {341, 341, 83, 116},   {402, 402, 83, 116},    {415, 415, 83, 116},
+    {428, 428, 83, 116},    {441, 441, 83, 116},   {500, 500, 541, 421},   {501, 501, 161, 40},
+    {502, 502, 390, 191},   {1000, 1009, 14, 15},  {2000, 2000, 220, 19},  {2001, 2001, 304, 129},
+    {2002, 2002, 240, 38},  {3000, 3013, 136, 13}, {8500, 8500, 431, 128}, {8501, 8505, 57, 124},
+    {9600, 9600, 431, 128}, {9601, 9605, 57, 124}, {4000, 4000, 431, 142}, {4001, 4005, 57, 138},
+    {4006, 4006, 16, 120},  {4007, 4007, 24, 84},  {5000, 5000, 431, 156}, {5001, 5005, 57, 152},
+    {5006, 5007, 18, 103},  {6001, 6015, 68, 30},  {6016, 6017, 29, 33},   {6101, 6104, 55, 20},
+};
+
+class PictureSizes : public testing::TestWithParam<PictureRange> {
+protected:
+    void SetUp() override { ensureGuiApp(); }
+};
+
+// Guards against a missing picture or one painted at a size that would not fit its control.
+TEST_P(PictureSizes, ExistAtTheirExactSize) {
+    const auto& catalogue = ResourceCatalogue::instance();
+    const PictureRange r = GetParam();
+    for (int n = r.first; n <= r.last; ++n) {
+        SCOPED_TRACE(n);
+        ASSERT_TRUE(catalogue.hasPicture(n));
+        EXPECT_EQ(catalogue.pictureSize(n), QSize(r.width, r.height));
+        EXPECT_EQ(catalogue.picture(n).size(), QSize(r.width, r.height));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllNumbers, PictureSizes, testing::ValuesIn(Ranges));
+
+class Catalogue : public testing::Test {
+protected:
+    void SetUp() override { ensureGuiApp(); }
+    const ResourceCatalogue& catalogue = ResourceCatalogue::instance();
+};
+
+// A number next to a real one must not crash the game or show a stray picture.
+TEST_F(Catalogue, UnknownNumbersGiveNothing) {
+    for (const int n :
+         {-1, 0, 99, 154, 254, 301, 303, 442, 999, 1010, 3014, 4008, 5008, 6000, 6018, 6105, 8506}) {
+        SCOPED_TRACE(n);
+        EXPECT_FALSE(catalogue.hasPicture(n));
+        EXPECT_TRUE(catalogue.picture(n).isNull());
+        EXPECT_FALSE(catalogue.pictureSize(n).isValid());
+    }
+    for (const int n : {-1, 0, 4, 7, 21, 1000}) {
+        EXPECT_FALSE(catalogue.hasWave(n));
+        EXPECT_TRUE(catalogue.wave(n).isEmpty());
+    }
+}
+
+// A mix-up in the numbering (two codes sharing a face, the wild mark missing) shows as equal pictures.
+TEST_F(Catalogue, CardPicturesAreAllDifferent) {
+    std::vector<int> numbers;
+    for (const int base : {100, 200}) {
+        for (int code = 0; code <= 53; ++code)
+            numbers.push_back(base + code);
+        for (const int deuce : {2, 15, 28, 41})
+            numbers.push_back(base + 200 + deuce);
+    }
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        for (std::size_t j = i + 1; j < numbers.size(); ++j) {
+            // The two decks share their faces; only backs and jokers differ between them.
+            const int a = numbers[i], b = numbers[j];
+            if (b - a == 100 && a % 100 != 0 && a % 100 != 53)
+                continue;
+            EXPECT_NE(catalogue.picture(a), catalogue.picture(b)) << a << " and " << b;
+        }
+}
+
+TEST_F(Catalogue, DigitsAreAllDifferent) {
+    for (int a = 1000; a <= 1009; ++a)
+        for (int b = a + 1; b <= 1009; ++b)
+            EXPECT_NE(catalogue.picture(a), catalogue.picture(b)) << a << " and " << b;
+}
+
+// The YES and NO answers are clicked by position, so their buttons must be drawn inside those areas.
+TEST_F(Catalogue, DoubleUpButtonsFillTheirClickAreas) {
+    const QImage question = catalogue.picture(2001);
+    const auto count = [&](const QRect& area, auto isButton) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += isButton(question.pixelColor(x, y)) ? 1 : 0;
+        return n;
+    };
+    const auto green = [](QColor c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 40; };
+    const auto red = [](QColor c) { return c.red() > c.green() + 60 && c.red() > c.blue() + 60; };
+    const QRect yes = DoubleUpPainter::YesArea, no = DoubleUpPainter::NoArea;
+    EXPECT_EQ(yes, QRect(QPoint(71, 87), QPoint(135, 126)));
+    EXPECT_EQ(no, QRect(QPoint(174, 87), QPoint(220, 126)));
+    EXPECT_GT(count(yes, green), yes.width() * yes.height() / 2);
+    EXPECT_GT(count(no, red), no.width() * no.height() / 2);
+    EXPECT_EQ(count(yes, red), 0);
+    EXPECT_EQ(count(no, green), 0);
+    // Between and around the buttons is neither, so a miss-click does not look like a hit.
+    EXPECT_EQ(count(QRect(140, 87, 30, 40), green) + count(QRect(140, 87, 30, 40), red), 0);
+}
+
+// Every sound the catalogue lists is a complete WAVE image.
+TEST_F(Catalogue, WavesAreRiffImages) {
+    for (const int n : catalogue.waveNumbers()) {
+        SCOPED_TRACE(n);
+        const QByteArray wave = catalogue.wave(n);
+        ASSERT_GT(wave.size(), 44);
+        EXPECT_TRUE(wave.startsWith("RIFF"));
+        EXPECT_GT(catalogue.waveMilliseconds(n), 0);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The looks of one control: a state change the player could not see would be a silent fault.
+const std::vector<int> LookGroups[] = {
+    {6001, 6002, 6003},
+    {6004, 6005, 6006},
+    {6007, 6008, 6009},
+    {6010, 6011, 6012},
+    {6013, 6014, 6015},
+    {6016, 6017},
+    {6101, 6102, 6103, 6104},
+    {100, 200},
+    {3000, 3001, 3002, 3003, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013},
+    {6012, 6015}, // Deal and Draw share their control
+};
+
+class ControlLooks : public testing::TestWithParam<std::vector<int>> {
+protected:
+    void SetUp() override { ensureGuiApp(); }
+};
+
+TEST_P(ControlLooks, AreAllDifferent) {
+    const auto& catalogue = ResourceCatalogue::instance();
+    const auto& numbers = GetParam();
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        for (std::size_t j = i + 1; j < numbers.size(); ++j)
+            EXPECT_NE(catalogue.picture(numbers[i]), catalogue.picture(numbers[j]))
+                << numbers[i] << " and " << numbers[j];
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, ControlLooks, testing::ValuesIn(LookGroups));
+
+} // namespace

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <ostream>
+
+#include "resources/sounds/wave_synth.h"
+#include "tests/sounds/wave_image.h"
+
+namespace tandora {
+namespace {
+
+struct SoundRow {
+    int number;
+    int maxMs; // the deal plays 3 every 100 ms; the game waits for 9, 11..20
+};
+
+const SoundRow soundRows[] = {
+    {1, 1000},  {2, 200},   {3, 120},   {8, 1500},  {9, 1500},  {10, 1500}, {11, 1500}, {12, 1500},
+    {13, 1500}, {14, 1500}, {15, 1500}, {16, 1500}, {17, 1500}, {18, 1500}, {19, 3000}, {20, 1500},
+};
+
+void PrintTo(const SoundRow& r, std::ostream* os) {
+    *os << "wave " << r.number << " max " << r.maxMs << " ms";
+}
+
+constexpr int FullScale = 32767;
+
+class Sound : public ::testing::TestWithParam<SoundRow> {
+protected:
+    void SetUp() override {
+        bytes = synthesizeWave(GetParam().number);
+        auto parsed = test::readWaveImage(bytes);
+        ASSERT_TRUE(parsed.has_value()) << "not a RIFF/WAVE image with fmt and data";
+        image = *parsed;
+    }
+    int peakOf(std::size_t from, std::size_t count) const {
+        int peak = 0;
+        for (std::size_t i = from; i < std::min(image.samples.size(), from + count); ++i)
+            peak = std::max(peak, std::abs(static_cast<int>(image.samples[i])));
+        return peak;
+    }
+    std::size_t samplesIn(double ms) const { return static_cast<std::size_t>(ms * image.sampleRate / 1000); }
+
+    std::vector<std::uint8_t> bytes;
+    test::WaveImage image;
+};
+
+// Guards a header a player would refuse or misread: sizes, PCM tag, rates that disagree.
+TEST_P(Sound, IsCompletePcmWave) {
+    EXPECT_EQ(image.riffSize + 8u, bytes.size());
+    EXPECT_EQ(image.format, 1);
+    EXPECT_TRUE(image.channels == 1 || image.channels == 2);
+    EXPECT_TRUE(image.sampleRate == 44100 || image.sampleRate == 22050);
+    EXPECT_EQ(image.bitsPerSample, 16);
+    EXPECT_EQ(image.blockAlign, image.channels * 2);
+    EXPECT_EQ(image.byteRate, image.sampleRate * image.blockAlign);
+    EXPECT_EQ(image.dataSize, image.samples.size() * 2);
+}
+
+// Guards sounds that would hold up the game too long, and a reader that disagrees with the data.
+TEST_P(Sound, DurationWithinLimit) {
+    const double ms = 1000.0 * image.dataSize / image.byteRate;
+    EXPECT_GT(ms, 20.0);
+    EXPECT_LE(ms, GetParam().maxMs);
+    EXPECT_NEAR(waveDurationMs(bytes), ms, 0.5);
+}
+
+// Guards clipping (a run of samples stuck at full scale) and a sound too faint to hear.
+TEST_P(Sound, NoClippingAndAudible) {
+    int run = 0;
+    int longestRun = 0;
+    for (std::int16_t s : image.samples) {
+        run = std::abs(static_cast<int>(s)) >= FullScale - 700 ? run + 1 : 0;
+        longestRun = std::max(longestRun, run);
+    }
+    EXPECT_LT(longestRun, 3);
+    const int peak = peakOf(0, image.samples.size());
+    EXPECT_LE(peak, FullScale * 0.9);  // -1 dBFS
+    EXPECT_GE(peak, FullScale * 0.25); // -12 dBFS
+}
+
+// Guards clicks: a sound must start and stop at near silence.
+TEST_P(Sound, EdgesNearSilence) {
+    EXPECT_LT(peakOf(0, samplesIn(1.0)), FullScale / 100);
+    EXPECT_LT(peakOf(image.samples.size() - samplesIn(2.0), samplesIn(2.0)), FullScale / 100);
+}
+
+// Guards an unseeded or time-seeded generator slipping into the noise.
+TEST_P(Sound, SameBytesEveryTime) {
+    EXPECT_EQ(synthesizeWave(GetParam().number), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryNumber, Sound, ::testing::ValuesIn(soundRows),
+                         [](const ::testing::TestParamInfo<SoundRow>& row) {
+                             return "Wave" + std::to_string(row.param.number);
+                         });
+
+// Guards a sound missing from, or extra in, the list the resource catalogue walks.
+TEST(WaveNumbers, ListsEverySoundAscending) {
+    std::vector<int> expected;
+    for (const SoundRow& r : soundRows)
+        expected.push_back(r.number);
+    EXPECT_EQ(waveNumbers(), expected);
+}
+
+// Guards two numbers wired to the same recipe.
+TEST(WaveNumbers, EverySoundIsDifferent) {
+    std::vector<std::vector<std::uint8_t>> images;
+    for (int n : waveNumbers())
+        images.push_back(synthesizeWave(n));
+    for (std::size_t a = 0; a < images.size(); ++a)
+        for (std::size_t b = a + 1; b < images.size(); ++b)
+            EXPECT_NE(images[a], images[b]) << waveNumbers()[a] << " and " << waveNumbers()[b];
+}
+
+// Guards the win sounds out of order: a bigger hand never gets a shorter jingle.
+TEST(WinSounds, LengthenWithTheHand) {
+    int previous = 0;
+    for (int n = 11; n <= 19; ++n) {
+        const int ms = waveDurationMs(synthesizeWave(n));
+        EXPECT_GT(ms, previous) << "sound " << n;
+        previous = ms;
+    }
+}
+
+// Guards numbers the game never plays being mistaken for a sound (or crashing the synthesizer).
+TEST(WaveNumbers, UnknownNumbersGiveNoImage) {
+    for (int n : {INT_MIN, -1, 0, 4, 5, 6, 7, 21, 1000, INT_MAX}) {
+        const auto image = synthesizeWave(n);
+        EXPECT_TRUE(image.empty()) << n;
+        EXPECT_EQ(waveDurationMs(image), -1) << n;
+    }
+}
+
+} // namespace
+} // namespace tandora

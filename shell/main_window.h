@@ -1,0 +1,49 @@
+#pragma once
+
+#include "shell/settings_registry.h"
+#include "shell/shell_hooks.h"
+#include "table/counters.h"
+#include "table/game_selection.h"
+#include "table/sound_effects.h"
+
+namespace tandora {
+
+inline constexpr int TableWidth = 541;
+inline constexpr int TableHeight = 421;
+
+// The game table's set-up and shutdown.
+class MainWindow {
+public:
+    MainWindow(TableContext context, Counters& counters, GameSelection& games, SoundEffects& sound,
+               SettingsRegistry& settings, ShellHooks& hooks);
+
+    // Runs at first start (Restarting false) and again for every new game.
+    void Form_Load();
+    // Asked before the window closes for any reason; false keeps it open.
+    bool Form_QueryUnload();
+    void Form_LostFocus() { sound_.StopSound(); }
+    void GameMenu_Exit_Click();
+
+    // False once set-up failed fatally or the window has closed.
+    bool isLoaded() const { return loaded_; }
+    void unload();
+
+private:
+    void firstRun();
+    void layOutControls();
+    void placeWindow();
+    void applyOptions();
+    bool selectGame();
+    void resetGame();
+    void buildRecentFilesMenu();
+
+    TableContext ctx_;
+    Counters& counters_;
+    GameSelection& games_;
+    SoundEffects& sound_;
+    SettingsRegistry& settings_;
+    ShellHooks& hooks_;
+    bool loaded_ = false;
+};
+
+} // namespace tandora

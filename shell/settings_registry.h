@@ -1,0 +1,30 @@
+#pragma once
+
+#include "table/table_context.h"
+
+namespace tandora {
+
+namespace SettingsMode {
+inline constexpr int Save = 1;
+inline constexpr int Load = 2;
+} // namespace SettingsMode
+
+// Loads or saves the options, the default credits and the recent files as one block.
+class SettingsRegistry {
+public:
+    explicit SettingsRegistry(TableContext context) : ctx_(context) {}
+
+    void SaveGetRegEntries(int mode);
+
+    // One value of the program's own application entry.
+    std::string get(const char* section, const std::string& key, const std::string& defaultValue) const;
+    void save(const char* section, const std::string& key, const std::string& value);
+
+private:
+    void load();
+    void saveAll();
+
+    TableContext ctx_;
+};
+
+} // namespace tandora

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/splash_view.h"
+#include "platform/table_events.h"
+#include "shell/deck_sound_options.h"
+#include "shell/main_window.h"
+#include "shell/splash.h"
+#include "table/double_up.h"
+
+namespace tandora {
+
+// The program's logic in one piece: owns the game's state and every procedure, and receives
+// the main window's events. An event that arrives while another one is still being handled
+// (the window lets events through while it repaints) is ignored.
+class TandoraApp : public TableEvents {
+public:
+    TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks);
+
+    // Shows the splash and sets the table up; false when the program must end at once.
+    bool start();
+
+    GameState& state() { return state_; }
+    GameSelection& games() { return games_; }
+    Counters& counters() { return counters_; }
+    MainWindow& mainWindow() { return mainWindow_; }
+    bool isBusy() const { return busy_; }
+
+    void click(ControlRef control) override;
+    void mouseDown(ControlRef control, int button, int shift, int x, int y) override;
+    void mouseUp(ControlRef control, int button, int shift, int x, int y) override;
+    void keyPress(int charCode) override;
+    void menuClick(MenuRef item) override;
+    bool queryUnload() override;
+    void lostFocus() override;
+
+private:
+    class BusyScope;
+    void disableCommandsNotYetBuilt();
+
+    Platform& platform_;
+    GameState state_;
+    TableContext ctx_;
+    Counters counters_;
+    SoundEffects sound_;
+    GameSelection games_;
+    DoubleUp doubleUp_;
+    SettingsRegistry settings_;
+    MainWindow mainWindow_;
+    DeckAndSoundOptions options_;
+    Splash splash_;
+    bool busy_ = false;
+};
+
+} // namespace tandora

@@ -1,0 +1,76 @@
+#include "shell/value_text.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace tandora {
+
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string booleanText(bool value) { return value ? "True" : "False"; }
+
+std::optional<bool> parseBoolean(std::string_view text) {
+    const std::string_view t = trimmed(text);
+    if (equalsIgnoringCase(t, "true"))
+        return true;
+    if (equalsIgnoringCase(t, "false"))
+        return false;
+    if (const auto number = parseNumber(t))
+        return *number != 0.0;
+    return std::nullopt;
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    std::string_view t = trimmed(text);
+    if (!t.empty() && t.front() == '+')
+        t.remove_prefix(1);
+    if (t.empty())
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (error != std::errc{} || end != t.data() + t.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::int16_t> parseInt16(std::string_view text) {
+    const auto number = parseNumber(text);
+    if (!number)
+        return std::nullopt;
+    const double rounded = std::nearbyint(*number); // the default rounding mode rounds halves to even
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::string numberText(double value) {
+    if (std::nearbyint(value) == value && std::fabs(value) < 1e15)
+        return std::to_string(static_cast<long long>(value));
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+} // namespace tandora

@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "shell/tandora_app.h"
+#include "tests/support/fake_platform.h"
+
+namespace tandora {
+namespace {
+
+using testing_support::FakePlatform;
+
+class RecordingHooks : public ShellHooks {
+public:
+    void AppendUninstallLog() override { ++uninstallLogs; }
+    bool CheckForChange() override {
+        ++checks;
+        return allowClose;
+    }
+    void openStartupFile() override { ++startupFiles; }
+
+    int uninstallLogs = 0;
+    int checks = 0;
+    int startupFiles = 0;
+    bool allowClose = true;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void start() { ASSERT_TRUE(app.start()); }
+
+    FakePlatform f;
+    RecordingHooks hooks;
+    TandoraApp app{f.platform, f.splash, hooks};
+};
+
+// Guards the laid-out table: every control where it belongs, with its picture and state.
+TEST_F(MainWindowTest, SetUpPlacesEveryControl) {
+    start();
+    const testing_support::FakeTableView& v = f.view;
+    struct Row {
+        ControlRef ref;
+        Rect place;
+        int picture;
+        bool enabled;
+    };
+    const Row rows[] = {
+        {{Control::CashOut}, {64, 387, 68, 30}, 6002, false},  {{Control::Bet1}, {167, 387, 68, 30}, 6005, false},
+        {{Control::MaxBet}, {238, 387, 68, 30}, 6008, false},  {{Control::Deal}, {309, 387, 68, 30}, 6011, false},
+        {{Control::Hold, 1}, {66, 316, 55, 20}, 6102, false},  {{Control::Hold, 5}, {418, 316, 55, 20}, 6102, false},
+        {{Control::HandPos, 1}, {52, 198, 83, 116}, 100, false}, {{Control::HandPos, 5}, {404, 198, 83, 116}, 100, false},
+        {{Control::Credits, 1}, {136, 344, 14, 15}, 1000, true}, {{Control::Credits, 4}, {178, 344, 14, 15}, 1000, true},
+        {{Control::Paid, 1}, {297, 344, 14, 15}, 1000, true},  {{Control::Paid, 4}, {339, 344, 14, 15}, 1000, true},
+        {{Control::Coins}, {475, 344, 14, 15}, 1000, true},    {{Control::GameOver}, {185, 235, 161, 40}, 501, true},
+        {{Control::GridLabel}, {54, 33, 431, 156}, 8500, true}, {{Control::LabelLeft}, {161, 170, 220, 19}, 2000, true},
+        {{Control::CashIn}, {442, 384, 29, 33}, 6016, false},  {{Control::pbMain}, {0, 0, 541, 421}, 500, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing_support::refName(r.ref));
+        EXPECT_EQ(v.geometry(r.ref), r.place);
+        EXPECT_EQ(v.picture(r.ref), r.picture);
+        EXPECT_EQ(v.isEnabled(r.ref), r.enabled);
+    }
+    EXPECT_FALSE(v.isVisible({Control::GameOver}));
+    EXPECT_FALSE(v.isVisible({Control::LabelRight}));
+    EXPECT_EQ(v.caption(), "Tandora - [untitled]");
+    EXPECT_FALSE(v.busyPointer());
+    const GameState& s = app.state();
+    EXPECT_EQ(s.HandState, 2);
+    EXPECT_EQ(s.vPoints, 0);
+    EXPECT_FALSE(s.bChange);
+    EXPECT_TRUE(s.SoundOn);
+    EXPECT_EQ(f.log.matching("sound"), (std::vector<std::string>{"sound 8 background"}));
+    for (int i = 0; i <= 4; ++i)
+        EXPECT_FALSE(v.isMenuVisible({MenuItem::mnuFileList, i})) << "no recent files yet";
+    // Commands of subsystems that are not there yet are greyed, not pretending.
+    EXPECT_FALSE(v.isMenuEnabled({MenuItem::GameMenu_NewGame}));
+    EXPECT_FALSE(v.isMenuEnabled({MenuItem::mnuAddCredits_AddDefault}));
+    EXPECT_TRUE(v.isMenuEnabled({MenuItem::GameMenu_Exit}));
+}
+
+// Guards the first-run marker: the uninstall step runs once, and "FirstTime" becomes "False".
+TEST_F(MainWindowTest, FirstRunHappensOnce) {
+    start();
+    EXPECT_EQ(hooks.uninstallLogs, 1);
+    EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False");
+    EXPECT_EQ(hooks.startupFiles, 1);
+}
+
+// Guards the restored options: stored game, deck and sound, and no device overriding the sound option.
+TEST_F(MainWindowTest, AppliesStoredOptions) {
+    f.settings.set("Options", "JacksOrBetter", "False");
+    f.settings.set("Options", "DeucesWild", "True");
+    f.settings.set("Options", "RedDeck", "False");
+    f.settings.set("Options", "BlueDeck", "True");
+    f.settings.set("Options", "DoubleUp", "0");
+    f.sound.setDevices(0);
+    start();
+    const GameState& s = app.state();
+    EXPECT_TRUE(s.DeucesWildGame);
+    EXPECT_EQ(s.WildDeucePictureOffset, 200);
+    EXPECT_EQ(s.DeckPictureBase, 200);
+    EXPECT_EQ(f.view.picture({Control::HandPos, 3}), 200);
+    EXPECT_EQ(f.view.picture({Control::GridLabel}), 4000);
+    EXPECT_FALSE(s.DoubleUpOn);
+    EXPECT_FALSE(s.SoundOn) << "no device means no sound, whatever the option says";
+    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::OptionsMenu_SoundEffects}));
+    EXPECT_TRUE(f.log.matching("sound").empty());
+}
+
+// Guards the default window position and the stored one.
+TEST_F(MainWindowTest, PlacesTheWindow) {
+    struct Row {
+        int screenWidth;
+        const char* top;
+        const char* left;
+        const char* state;
+        double wantLeft;
+        double wantTop;
+        int wantState;
+    };
+    const Row rows[] = {
+        {1920, nullptr, nullptr, nullptr, std::nearbyint((1920 * 15 - 547 * 15) / 2.0), std::nearbyint((1080 * 15 - 467 * 15) / 2.0), 0},
+        {640, nullptr, nullptr, nullptr, -50, -50, 0},
+        {1920, "3000", "4500", "2", 4500, 3000, 2},
+        {1920, "600", "900", "1", 900, 600, 1},
+    };
+    for (const Row& r : rows) {
+        FakePlatform p;
+        p.system.width = r.screenWidth;
+        if (r.top) {
+            p.settings.set("MainWindow", "Top", r.top);
+            p.settings.set("MainWindow", "Left", r.left);
+            p.settings.set("MainWindow", "WindowState", r.state);
+        }
+        RecordingHooks h;
+        TandoraApp a(p.platform, p.splash, h);
+        ASSERT_TRUE(a.start());
+        EXPECT_DOUBLE_EQ(p.view.windowLeft(), r.wantLeft) << r.screenWidth;
+        EXPECT_DOUBLE_EQ(p.view.windowTop(), r.wantTop);
+        EXPECT_EQ(p.view.windowState(), r.wantState);
+    }
+}
+
+// Guards against a hand-edited placement stopping the program: the message names the problem,
+// and the table is still set up.
+TEST_F(MainWindowTest, BadStoredPlacementIsReportedAndSetUpGoesOn) {
+    f.settings.set("MainWindow", "Top", "upstairs");
+    f.settings.set("MainWindow", "WindowState", "big");
+    start();
+    EXPECT_EQ(f.messages.shown(), (std::vector<std::string>{"Loading Main Window|48|13: Type mismatch",
+                                                            "Loading Main Window|48|13: Type mismatch"}));
+    EXPECT_EQ(f.view.picture({Control::GridLabel}), 8500);
+}
+
+// Guards the fallback for a store with no game checked, which would otherwise fail at every start.
+TEST_F(MainWindowTest, NoStoredGameFallsBackToJacksOrBetter) {
+    f.settings.set("Options", "JacksOrBetter", "False");
+    start();
+    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::OptionsMenu_JacksOrBetter}));
+    EXPECT_EQ(f.view.picture({Control::GridLabel}), 8500);
+    EXPECT_EQ(f.messages.shown().size(), 1u);
+}
+
+// Guards the recent-files captions: short paths shown whole, long ones shortened, "-" hidden.
+TEST_F(MainWindowTest, BuildsRecentFilesMenu) {
+    f.settings.set("RecentFiles", "File 1", "/g/a.tn2");
+    f.settings.set("RecentFiles", "Title 1", "a.tn2");
+    f.settings.set("RecentFiles", "File 2", "/home/someone/with/a/long/folder/name/b.tn2");
+    f.settings.set("RecentFiles", "Title 2", "b.tn2");
+    f.settings.set("RecentFiles", "File 3", "abc");
+    start();
+    EXPECT_EQ(f.view.menuCaption({MenuItem::mnuFileList, 1}), "&1 /g/a.tn2");
+    EXPECT_EQ(f.view.menuCaption({MenuItem::mnuFileList, 2}), "&2 /ho...\\b.tn2");
+    EXPECT_TRUE(f.view.isMenuVisible({MenuItem::mnuFileList, 1}));
+    EXPECT_TRUE(f.view.isMenuVisible({MenuItem::mnuFileList, 2}));
+    EXPECT_FALSE(f.view.isMenuVisible({MenuItem::mnuFileList, 3}));
+    EXPECT_FALSE(f.view.isMenuVisible({MenuItem::mnuFileList, 4}));
+    EXPECT_TRUE(f.view.isMenuVisible({MenuItem::mnuFileList, 0}));
+    EXPECT_EQ(app.state().RecentCount, 2);
+}
+
+// Guards shutdown: settings are saved only when closing is allowed; the sound stops either way.
+TEST_F(MainWindowTest, ShutdownSavesOnlyWhenAllowed) {
+    start();
+    f.log.clear();
+    hooks.allowClose = false;
+    EXPECT_FALSE(app.queryUnload());
+    EXPECT_TRUE(f.log.matching("setting").empty());
+    EXPECT_EQ(f.log.matching("sound"), (std::vector<std::string>{"sound stop"}));
+    EXPECT_EQ(app.state().PendingAction, 3);
+
+    hooks.allowClose = true;
+    app.menuClick({MenuItem::GameMenu_Exit});
+    EXPECT_FALSE(f.log.matching("setting Options/JacksOrBetter=True").empty());
+    EXPECT_TRUE(f.view.closed());
+}
+
+// Guards the options menu commands, and the sound switch on a machine without a device.
+TEST_F(MainWindowTest, DoubleUpAndSoundOptionsToggle) {
+    start();
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    EXPECT_FALSE(app.state().DoubleUpOn);
+    EXPECT_FALSE(f.view.isMenuChecked({MenuItem::OptionsMenu_DoubleUp}));
+    EXPECT_TRUE(app.state().bChange);
+    app.menuClick({MenuItem::OptionsMenu_SoundEffects});
+    EXPECT_FALSE(app.state().SoundOn);
+    app.menuClick({MenuItem::OptionsMenu_SoundEffects});
+    EXPECT_TRUE(app.state().SoundOn);
+
+    f.sound.setDevices(0);
+    app.menuClick({MenuItem::OptionsMenu_SoundEffects});
+    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::OptionsMenu_SoundEffects}));
+    EXPECT_EQ(f.messages.shown().back(), "Sound Effects|64|No Wave audio device available");
+}
+
+// Guards re-entry: a command that arrives while another one is running (at a repaint) is ignored.
+TEST_F(MainWindowTest, CommandsArrivingDuringACommandAreIgnored) {
+    start();
+    f.view.duringNextRepaint([this] { app.menuClick({MenuItem::OptionsMenu_DeucesWild}); });
+    f.view.duringNextRepaint([this] { EXPECT_FALSE(app.queryUnload()); });
+    app.menuClick({MenuItem::OptionsMenu_JokerPoker});
+    EXPECT_TRUE(app.state().JokerPokerGame);
+    EXPECT_FALSE(app.state().DeucesWildGame);
+    EXPECT_FALSE(f.view.closed());
+    app.menuClick({MenuItem::OptionsMenu_DeucesWild});
+    EXPECT_TRUE(app.state().DeucesWildGame) << "the guard is released after the command";
+}
+
+} // namespace
+} // namespace tandora

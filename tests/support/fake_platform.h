@@ -1,0 +1,231 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/splash_view.h"
+
+namespace tandora::testing_support {
+
+// One transcript shared by every fake, so a test reads the order of everything the logic did.
+class Transcript {
+public:
+    void add(const std::string& line) { lines_.push_back(line); }
+    const std::vector<std::string>& lines() const { return lines_; }
+    std::string text() const;
+    // Lines that start with prefix, in order.
+    std::vector<std::string> matching(const std::string& prefix) const;
+    void clear() { lines_.clear(); }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+std::string refName(ControlRef ref);
+std::string refName(MenuRef ref);
+
+class FakeTableView : public TableView {
+public:
+    explicit FakeTableView(Transcript& log) : log_(log) {}
+
+    void setPicture(ControlRef c, int picture) override;
+    int picture(ControlRef c) const override { return get(c).picture; }
+    void setGeometry(ControlRef c, Rect r) override;
+    Rect geometry(ControlRef c) const override { return get(c).rect; }
+    void setVisible(ControlRef c, bool v) override;
+    bool isVisible(ControlRef c) const override { return get(c).visible; }
+    void setEnabled(ControlRef c, bool e) override;
+    bool isEnabled(ControlRef c) const override { return get(c).enabled; }
+
+    void setMenuChecked(MenuRef m, bool v) override;
+    bool isMenuChecked(MenuRef m) const override { return menu(m).checked; }
+    void setMenuEnabled(MenuRef m, bool v) override;
+    bool isMenuEnabled(MenuRef m) const override { return menu(m).enabled; }
+    void setMenuVisible(MenuRef m, bool v) override;
+    bool isMenuVisible(MenuRef m) const override { return menu(m).visible; }
+    void setMenuCaption(MenuRef m, const std::string& caption) override;
+    std::string menuCaption(MenuRef m) const override { return menu(m).caption; }
+
+    void setCaption(const std::string& caption) override;
+    std::string caption() const override { return caption_; }
+    void setBusyPointer(bool busy) override;
+    void setTableSize(int width, int height) override;
+    void setWindowState(int state) override;
+    int windowState() const override { return windowState_; }
+    void setWindowPosition(double left, double top) override;
+    double windowLeft() const override { return left_; }
+    double windowTop() const override { return top_; }
+    int windowWidthTwips() const override { return (541 + 6) * 15; }
+    int windowHeightTwips() const override { return (421 + 46) * 15; }
+    void repaint() override;
+    void showWindow() override;
+    void closeWindow() override;
+
+    // Runs inside the next repaint, as an event the window would deliver there.
+    void duringNextRepaint(std::function<void()> event) { pending_.push_back(std::move(event)); }
+    int repaints() const { return repaints_; }
+    bool shown() const { return shown_; }
+    bool closed() const { return closed_; }
+    bool busyPointer() const { return busy_; }
+
+private:
+    struct ControlState {
+        int picture = 0;
+        Rect rect;
+        bool visible = true;
+        bool enabled = true;
+    };
+    struct MenuState {
+        bool checked = false;
+        bool enabled = true;
+        bool visible = true;
+        std::string caption;
+    };
+    const ControlState& get(ControlRef c) const;
+    const MenuState& menu(MenuRef m) const;
+
+    Transcript& log_;
+    std::map<std::pair<int, int>, ControlState> controls_;
+    std::map<std::pair<int, int>, MenuState> menus_;
+    std::deque<std::function<void()>> pending_;
+    std::string caption_;
+    int windowState_ = 0;
+    double left_ = 0;
+    double top_ = 0;
+    int repaints_ = 0;
+    bool shown_ = false;
+    bool closed_ = false;
+    bool busy_ = false;
+};
+
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    explicit FakeMessageBoxes(Transcript& log) : log_(log) {}
+    int messageBox(const std::string& text, int style, const std::string& title) override;
+    void answerNext(int answer) { answers_.push_back(answer); }
+    // Every box shown, as "title|style|text".
+    const std::vector<std::string>& shown() const { return shown_; }
+
+private:
+    Transcript& log_;
+    std::deque<int> answers_;
+    std::vector<std::string> shown_;
+};
+
+class FakeSettingsStore : public SettingsStore {
+public:
+    explicit FakeSettingsStore(Transcript& log) : log_(log) {}
+    std::string getSetting(const std::string& app, const std::string& section, const std::string& key,
+                           const std::string& defaultValue) const override;
+    void saveSetting(const std::string& app, const std::string& section, const std::string& key,
+                     const std::string& value) override;
+    void set(const std::string& section, const std::string& key, const std::string& value) {
+        values_[{"Tandora", section, key}] = value;
+    }
+    bool has(const std::string& section, const std::string& key) const {
+        return values_.count({"Tandora", section, key}) != 0;
+    }
+    std::string value(const std::string& section, const std::string& key) const {
+        return values_.at({"Tandora", section, key});
+    }
+    int writes() const { return writes_; }
+    int reads() const { return reads_; }
+
+private:
+    Transcript& log_;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
+    int writes_ = 0;
+    mutable int reads_ = 0;
+};
+
+class FakeClock : public Clock {
+public:
+    explicit FakeClock(std::uint32_t start = 1000) : now_(start) {}
+    std::uint32_t tickCount() const override { return now_; }
+    void sleepMs(std::uint32_t ms) override;
+    std::uint64_t slept() const { return slept_; }
+    void advance(std::uint32_t ms) { now_ += ms; }
+    // Each sleep advances by at most this much, as a coarse real clock would.
+    void setSleepGranularity(std::uint32_t ms) { granularity_ = ms; }
+
+private:
+    std::uint32_t now_;
+    std::uint64_t slept_ = 0;
+    std::uint32_t granularity_ = 0;
+};
+
+class FakeSoundDevice : public SoundDevice {
+public:
+    explicit FakeSoundDevice(Transcript& log) : log_(log) {}
+    int waveOutGetNumDevs() const override { return devices_; }
+    void play(int wave, bool inBackground) override;
+    void stop() override;
+    void setDevices(int devices) { devices_ = devices; }
+
+private:
+    Transcript& log_;
+    int devices_ = 1;
+};
+
+class FakeSystemInfo : public SystemInfo {
+public:
+    int twipsPerPixelX() const override { return twipsX; }
+    int twipsPerPixelY() const override { return twipsY; }
+    int screenWidth() const override { return width; }
+    int screenHeight() const override { return height; }
+    bool previousInstance() override { return otherCopyRunning; }
+
+    int twipsX = 15;
+    int twipsY = 15;
+    int width = 1920;
+    int height = 1080;
+    bool otherCopyRunning = false;
+};
+
+class FakeSplashView : public SplashView {
+public:
+    explicit FakeSplashView(Transcript& log) : log_(log) {}
+    void showSplash() override { log_.add("splash show"); }
+    void closeSplash() override;
+    void startTimer(int ms, std::function<void()> onTick) override;
+    void setUnloadHandler(std::function<void()> onUnload) override { onUnload_ = std::move(onUnload); }
+    void fireTimer();
+
+private:
+    Transcript& log_;
+    std::function<void()> onTick_;
+    std::function<void()> onUnload_;
+};
+
+// Plays back values in order; past the end it repeats the last one.
+class ScriptedRandom : public UniformSource {
+public:
+    explicit ScriptedRandom(std::vector<double> values = {0.5}) : values_(std::move(values)) {}
+    double nextUniform() override;
+
+private:
+    std::vector<double> values_;
+    std::size_t next_ = 0;
+};
+
+// A whole platform of fakes sharing one transcript.
+struct FakePlatform {
+    Transcript log;
+    FakeTableView view{log};
+    FakeMessageBoxes messages{log};
+    FakeSettingsStore settings{log};
+    FakeClock clock;
+    FakeSoundDevice sound{log};
+    ScriptedRandom random;
+    FakeSystemInfo system;
+    FakeSplashView splash{log};
+    Platform platform{view, messages, settings, sound, clock, random, system};
+};
+
+} // namespace tandora::testing_support

@@ -9,7 +9,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-dejavu-extra
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-pulseaudio
 )
 

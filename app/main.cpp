@@ -1,0 +1,57 @@
+// Tandora: the game table, its splash and the platform it runs on.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/event_relay.h"
+#include "engine/card_draw.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_sound_device.h"
+#include "platform/qt/qt_splash_window.h"
+#include "platform/qt/qt_system_info.h"
+#include "platform/qt/qt_table_window.h"
+#include "resources/resource_catalogue.h"
+#include "shell/tandora_app.h"
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Tandora");
+    QApplication::setOrganizationName("Tandora");
+    QApplication::setApplicationVersion("2.0.2");
+    // Developers measure start-up with TANDORA_STARTUP_TIMING=1; players never see it.
+    const bool reportTiming = qEnvironmentVariableIsSet("TANDORA_STARTUP_TIMING");
+
+    using namespace tandora;
+    EventRelay relay;
+    QtTableWindow window(relay);
+    QtMessageBoxes messages(&window);
+    QtSettingsStore settings;
+    QtSoundDevice sound;
+    QtClock clock;
+    Mt19937Source random;
+    QtSystemInfo system;
+    QtSplashWindow splash;
+    Platform platform{window, messages, settings, sound, clock, random, system};
+    ShellHooks hooks;
+    TandoraApp app(platform, splash, hooks);
+    relay.setTarget(&app);
+
+    const qint64 toolkitReady = sinceStart.elapsed();
+    if (!app.start())
+        return 0;
+    if (reportTiming) {
+        std::fprintf(stderr, "toolkit and window built: %lld ms\n", static_cast<long long>(toolkitReady));
+        std::fprintf(stderr, "table set up: %lld ms (set-up itself %lld ms)\n",
+                     static_cast<long long>(sinceStart.elapsed()),
+                     static_cast<long long>(sinceStart.elapsed() - toolkitReady));
+        QTimer::singleShot(0, [&] {
+            std::fprintf(stderr, "splash on screen: %lld ms\n", static_cast<long long>(sinceStart.elapsed()));
+        });
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace tandora {
+
+// One picture of the table: paints its image unscaled from the top-left corner and reports the mouse
+// the way the game expects it (button 1/2/4, shift 1/2/4, pixels within the control).
+class PictureControl : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureControl(QWidget* parent);
+
+    void setPicture(int number, const QImage& image);
+    int picture() const { return number_; }
+
+signals:
+    void pressed(int button, int shift, int x, int y);
+    void released(int button, int shift, int x, int y);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int number_ = 0;
+    QImage image_;
+    bool leftDown_ = false;
+};
+
+} // namespace tandora

@@ -1,0 +1,317 @@
+#include "qt_table_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPixmap>
+#include <cmath>
+
+#include "platform/qt/picture_control.h"
+#include "platform/qt/screen_units.h"
+#include "platform/qt/table_menus.h"
+#include "resources/resource_numbers.h"
+
+namespace tandora {
+
+namespace {
+
+constexpr int TableWidth = 541;
+constexpr int TableHeight = 421;
+
+// A classic frame around the client area, used until the window manager has told us the real one.
+constexpr int FrameWidth = 6;
+constexpr int FrameHeight = 26;
+
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+QtTableWindow::QtTableWindow(TableEvents& events, PictureSource pictures)
+    : events_(events), pictures_(std::move(pictures)), surface_(new QWidget(this)) {
+    setCentralWidget(surface_);
+    surface_->setFixedSize(TableWidth, TableHeight);
+
+    // Created bottom to top: each control covers the ones made before it.
+    using C = Control;
+    for (Control control : {C::pbMain, C::GridLabel, C::LabelLeft, C::LabelRight, C::CoinHighlight,
+                            C::WinHighlight, C::CashOut, C::Bet1, C::MaxBet, C::Deal, C::CashIn}) {
+        addControl({control});
+    }
+    for (int i = 1; i <= 5; ++i) {
+        addControl({C::Hold, i});
+    }
+    for (int i = 1; i <= 5; ++i) {
+        addControl({C::HandPos, i});
+    }
+    for (int i = 1; i <= 4; ++i) {
+        addControl({C::Credits, i});
+    }
+    for (int i = 1; i <= 4; ++i) {
+        addControl({C::Paid, i});
+    }
+    for (Control control : {C::Coins, C::GameOver, C::imgDoubleUp}) {
+        addControl({control});
+    }
+
+    menus_ = std::make_unique<TableMenus>(menuBar(), [this](MenuRef item) { events_.menuClick(item); });
+
+    // The window is exactly the table plus the menu bar; the player cannot resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    setFocusPolicy(Qt::StrongFocus);
+
+    const QImage icon = pictures_(WindowIconPicture);
+    if (!icon.isNull()) {
+        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    }
+}
+
+QtTableWindow::~QtTableWindow() {
+    setBusyPointer(false);
+}
+
+void QtTableWindow::addControl(ControlRef control) {
+    auto* widget = new PictureControl(surface_);
+    widget->setObjectName(QString::fromLatin1(controlName(control.control).data(),
+                                              static_cast<qsizetype>(controlName(control.control).size())) +
+                          (control.index > 0 ? QString::number(control.index) : QString()));
+    widget->setGeometry(0, 0, 0, 0);
+    connect(widget, &PictureControl::pressed, this, [this, control](int button, int shift, int x, int y) {
+        events_.mouseDown(control, button, shift, x, y);
+    });
+    connect(widget, &PictureControl::released, this, [this, control](int button, int shift, int x, int y) {
+        events_.mouseUp(control, button, shift, x, y);
+    });
+    connect(widget, &PictureControl::clicked, this, [this, control] { events_.click(control); });
+    controls_[{control.control, control.index}] = widget;
+}
+
+PictureControl* QtTableWindow::find(ControlRef control) const {
+    const auto found = controls_.find({control.control, control.index});
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+QWidget* QtTableWindow::controlWidget(ControlRef control) const {
+    return find(control);
+}
+
+QAction* QtTableWindow::menuAction(MenuRef item) const {
+    return menus_->action(item);
+}
+
+void QtTableWindow::setPicture(ControlRef control, int picture) {
+    if (PictureControl* widget = find(control)) {
+        widget->setPicture(picture, picture == 0 ? QImage() : pictures_(picture));
+    }
+}
+
+int QtTableWindow::picture(ControlRef control) const {
+    const PictureControl* widget = find(control);
+    return widget ? widget->picture() : 0;
+}
+
+void QtTableWindow::setGeometry(ControlRef control, Rect pixels) {
+    if (PictureControl* widget = find(control)) {
+        widget->setGeometry(pixels.left, pixels.top, pixels.width, pixels.height);
+    }
+}
+
+Rect QtTableWindow::geometry(ControlRef control) const {
+    const PictureControl* widget = find(control);
+    if (!widget) {
+        return {};
+    }
+    const QRect r = widget->geometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+void QtTableWindow::setVisible(ControlRef control, bool visible) {
+    if (PictureControl* widget = find(control)) {
+        widget->setVisible(visible);
+    }
+}
+
+bool QtTableWindow::isVisible(ControlRef control) const {
+    // The control's own flag: the window itself may still be hidden behind the splash.
+    const PictureControl* widget = find(control);
+    return widget && !widget->isHidden();
+}
+
+void QtTableWindow::setEnabled(ControlRef control, bool enabled) {
+    if (PictureControl* widget = find(control)) {
+        widget->setEnabled(enabled);
+    }
+}
+
+bool QtTableWindow::isEnabled(ControlRef control) const {
+    const PictureControl* widget = find(control);
+    return widget && widget->isEnabled();
+}
+
+void QtTableWindow::setMenuChecked(MenuRef item, bool checked) {
+    if (QAction* action = menus_->action(item)) {
+        action->setChecked(checked);
+    }
+}
+
+bool QtTableWindow::isMenuChecked(MenuRef item) const {
+    const QAction* action = menus_->action(item);
+    return action && action->isChecked();
+}
+
+void QtTableWindow::setMenuEnabled(MenuRef item, bool enabled) {
+    if (QAction* action = menus_->action(item)) {
+        action->setEnabled(enabled);
+    }
+}
+
+bool QtTableWindow::isMenuEnabled(MenuRef item) const {
+    const QAction* action = menus_->action(item);
+    return action && action->isEnabled();
+}
+
+void QtTableWindow::setMenuVisible(MenuRef item, bool visible) {
+    if (QAction* action = menus_->action(item)) {
+        action->setVisible(visible);
+    }
+}
+
+bool QtTableWindow::isMenuVisible(MenuRef item) const {
+    const QAction* action = menus_->action(item);
+    return action && action->isVisible();
+}
+
+void QtTableWindow::setMenuCaption(MenuRef item, const std::string& caption) {
+    if (QAction* action = menus_->action(item)) {
+        action->setText(toQString(caption));
+    }
+}
+
+std::string QtTableWindow::menuCaption(MenuRef item) const {
+    const QAction* action = menus_->action(item);
+    return action ? action->text().toStdString() : std::string();
+}
+
+void QtTableWindow::setCaption(const std::string& caption) {
+    setWindowTitle(toQString(caption));
+}
+
+std::string QtTableWindow::caption() const {
+    return windowTitle().toStdString();
+}
+
+void QtTableWindow::setBusyPointer(bool busy) {
+    if (busy == busy_) {
+        return;
+    }
+    busy_ = busy;
+    if (busy) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void QtTableWindow::setTableSize(int width, int height) {
+    surface_->setFixedSize(width, height);
+    layout()->activate();
+}
+
+void QtTableWindow::setWindowState(int state) {
+    Qt::WindowStates states = QWidget::windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (state == 1) {
+        states |= Qt::WindowMinimized;
+    } else if (state == 2) {
+        states |= Qt::WindowMaximized;
+    }
+    QWidget::setWindowState(states);
+}
+
+int QtTableWindow::windowState() const {
+    const Qt::WindowStates states = QWidget::windowState();
+    if (states.testFlag(Qt::WindowMinimized)) {
+        return 1;
+    }
+    return states.testFlag(Qt::WindowMaximized) ? 2 : 0;
+}
+
+void QtTableWindow::setWindowPosition(double leftTwips, double topTwips) {
+    move(static_cast<int>(std::lround(leftTwips / twipsPerPixelX())),
+         static_cast<int>(std::lround(topTwips / twipsPerPixelY())));
+}
+
+double QtTableWindow::windowLeft() const {
+    return static_cast<double>(pos().x()) * twipsPerPixelX();
+}
+
+double QtTableWindow::windowTop() const {
+    return static_cast<double>(pos().y()) * twipsPerPixelY();
+}
+
+QSize QtTableWindow::frameSize() const {
+    if (QWidget::isVisible()) {
+        return frameGeometry().size();
+    }
+    return size() + QSize(FrameWidth, FrameHeight);
+}
+
+int QtTableWindow::windowWidthTwips() const {
+    return frameSize().width() * twipsPerPixelX();
+}
+
+int QtTableWindow::windowHeightTwips() const {
+    return frameSize().height() * twipsPerPixelY();
+}
+
+void QtTableWindow::repaint() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void QtTableWindow::showWindow() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void QtTableWindow::closeWindow() {
+    // The game has already asked the player; do not ask again.
+    closing_ = true;
+    close();
+}
+
+bool QtTableWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowDeactivate) {
+        events_.lostFocus();
+    }
+    return QMainWindow::event(event);
+}
+
+void QtTableWindow::closeEvent(QCloseEvent* event) {
+    if (closing_ || events_.queryUnload()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void QtTableWindow::keyPressEvent(QKeyEvent* event) {
+    // Alt combinations belong to the menu bar's mnemonics; the classic toolkit types nothing for them.
+    const QString text = event->text();
+    if (text.isEmpty() || event->modifiers().testFlag(Qt::AltModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    for (const QChar c : text) {
+        events_.keyPress(c.unicode());
+    }
+    event->accept();
+}
+
+} // namespace tandora

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <utility>
+
+#include "platform/qt/catalogue_sources.h"
+#include "platform/table_events.h"
+#include "platform/table_view.h"
+
+class QAction;
+
+namespace tandora {
+
+class PictureControl;
+class TableMenus;
+
+// The game table: a fixed-size window whose controls are pictures placed where the game puts them.
+// It shows and reports; every decision is the game's.
+class QtTableWindow : public QMainWindow, public TableView {
+    Q_OBJECT
+public:
+    explicit QtTableWindow(TableEvents& events, PictureSource pictures = cataloguePictures());
+    ~QtTableWindow() override;
+
+    // The game's control operations share names with QWidget's own; keep both reachable.
+    using QMainWindow::isEnabled;
+    using QMainWindow::isVisible;
+    using QMainWindow::setEnabled;
+    using QMainWindow::setGeometry;
+    using QMainWindow::setVisible;
+
+    void setPicture(ControlRef control, int picture) override;
+    int picture(ControlRef control) const override;
+    void setGeometry(ControlRef control, Rect pixels) override;
+    Rect geometry(ControlRef control) const override;
+    void setVisible(ControlRef control, bool visible) override;
+    bool isVisible(ControlRef control) const override;
+    void setEnabled(ControlRef control, bool enabled) override;
+    bool isEnabled(ControlRef control) const override;
+
+    void setMenuChecked(MenuRef item, bool checked) override;
+    bool isMenuChecked(MenuRef item) const override;
+    void setMenuEnabled(MenuRef item, bool enabled) override;
+    bool isMenuEnabled(MenuRef item) const override;
+    void setMenuVisible(MenuRef item, bool visible) override;
+    bool isMenuVisible(MenuRef item) const override;
+    void setMenuCaption(MenuRef item, const std::string& caption) override;
+    std::string menuCaption(MenuRef item) const override;
+
+    void setCaption(const std::string& caption) override;
+    std::string caption() const override;
+    void setBusyPointer(bool busy) override;
+
+    void setTableSize(int width, int height) override;
+    void setWindowState(int state) override;
+    int windowState() const override;
+    void setWindowPosition(double leftTwips, double topTwips) override;
+    double windowLeft() const override;
+    double windowTop() const override;
+    int windowWidthTwips() const override;
+    int windowHeightTwips() const override;
+
+    void repaint() override;
+    void showWindow() override;
+    void closeWindow() override;
+
+    // For tests and tools: the widget behind a control, the action behind a menu item (null if none).
+    QWidget* controlWidget(ControlRef control) const;
+    QAction* menuAction(MenuRef item) const;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void addControl(ControlRef control);
+    PictureControl* find(ControlRef control) const;
+    QSize frameSize() const;
+
+    TableEvents& events_;
+    PictureSource pictures_;
+    QWidget* surface_;
+    std::map<std::pair<Control, int>, PictureControl*> controls_;
+    std::unique_ptr<TableMenus> menus_;
+    bool busy_ = false;
+    bool closing_ = false;
+};
+
+} // namespace tandora

@@ -1,0 +1,101 @@
+// The real window driven by the real logic, offscreen.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_table_window.h"
+#include "resources/resource_catalogue.h"
+#include "shell/tandora_app.h"
+#include "tests/platform_qt/qt_test_app.h"
+#include "tests/support/fake_platform.h"
+
+namespace tandora {
+namespace {
+
+using namespace testing_support;
+
+class RelayToApp : public TableEvents {
+public:
+    TandoraApp* app = nullptr;
+    void click(ControlRef c) override { app->click(c); }
+    void mouseDown(ControlRef c, int b, int s, int x, int y) override { app->mouseDown(c, b, s, x, y); }
+    void mouseUp(ControlRef c, int b, int s, int x, int y) override { app->mouseUp(c, b, s, x, y); }
+    void keyPress(int code) override { app->keyPress(code); }
+    void menuClick(MenuRef item) override { app->menuClick(item); }
+    bool queryUnload() override { return app->queryUnload(); }
+    void lostFocus() override { app->lostFocus(); }
+};
+
+class TableWindowTest : public ::testing::Test {
+protected:
+    TableWindowTest() {
+        app.emplace(platform, fakes.splash, hooks);
+        relay.app = &*app;
+    }
+
+    // What the window shows where a control sits, as the player sees it.
+    QImage shown(ControlRef ref) {
+        const Rect r = window.geometry(ref);
+        return window.controlWidget({Control::pbMain})
+            ->parentWidget()
+            ->grab(QRect(r.left, r.top, r.width, r.height))
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+
+    QApplication& qt = test::qtApp(); // before any widget
+    FakePlatform fakes;
+    QTemporaryDir folder;
+    QtSettingsStore settings{folder.path()};
+    RelayToApp relay;
+    QtTableWindow window{relay};
+    ShellHooks hooks;
+    Platform platform{window, fakes.messages, settings, fakes.sound, fakes.clock, fakes.random, fakes.system};
+    std::optional<TandoraApp> app;
+};
+
+// Guards the whole start: the logic's set-up reaches the real widgets, and the table appears after the splash.
+TEST_F(TableWindowTest, StartsWithTheTableAsDesigned) {
+    ASSERT_TRUE(app->start());
+    EXPECT_FALSE(window.QMainWindow::isVisible());
+    fakes.splash.fireTimer();
+    EXPECT_TRUE(window.QMainWindow::isVisible());
+    EXPECT_EQ(window.windowTitle(), "Tandora - [untitled]");
+    EXPECT_EQ(window.picture({Control::HandPos, 2}), 100);
+    EXPECT_EQ(window.controlWidget({Control::HandPos, 2})->geometry(), QRect(140, 198, 83, 116));
+    EXPECT_TRUE(window.menuAction({MenuItem::OptionsMenu_JacksOrBetter})->isChecked());
+    EXPECT_FALSE(window.menuAction({MenuItem::GameMenu_OpenGame})->isEnabled());
+
+    const QImage card = ResourceCatalogue::instance().picture(100).convertToFormat(QImage::Format_RGB32);
+    const QImage onScreen = shown({Control::HandPos, 2});
+    // The card's rounded corners let the table show through; its middle must be the card itself.
+    EXPECT_EQ(onScreen.pixel(41, 58), card.pixel(41, 58));
+    EXPECT_EQ(onScreen.pixel(20, 80), card.pixel(20, 80));
+}
+
+// Guards a game change from the real menu: the new pay table is on screen, and exiting stores the choice.
+TEST_F(TableWindowTest, GameMenuSwitchesAndExitSavesTheChoice) {
+    ASSERT_TRUE(app->start());
+    fakes.splash.fireTimer();
+    window.menuAction({MenuItem::OptionsMenu_JokerPoker})->trigger();
+    EXPECT_EQ(window.picture({Control::GridLabel}), 5000);
+    EXPECT_TRUE(window.menuAction({MenuItem::OptionsMenu_JokerPoker})->isChecked());
+    EXPECT_FALSE(window.menuAction({MenuItem::OptionsMenu_JacksOrBetter})->isChecked());
+    const QImage table = ResourceCatalogue::instance().picture(5000).convertToFormat(QImage::Format_RGB32);
+    const QImage onScreen = shown({Control::GridLabel});
+    EXPECT_EQ(onScreen.pixel(100, 60), table.pixel(100, 60));
+    EXPECT_EQ(onScreen.pixel(300, 150), table.pixel(300, 150));
+
+    window.menuAction({MenuItem::GameMenu_Exit})->trigger();
+    EXPECT_FALSE(window.QMainWindow::isVisible());
+    QSettings ini(folder.filePath("Tandora.ini"), QSettings::IniFormat);
+    EXPECT_EQ(ini.value("Options/JokerPoker").toString(), "True");
+    EXPECT_EQ(ini.value("Options/JacksOrBetter").toString(), "False");
+}
+
+} // namespace
+} // namespace tandora

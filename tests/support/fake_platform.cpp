@@ -25,14 +25,14 @@ std::vector<std::string> Transcript::matching(const std::string& prefix) const {
 std::string refName(ControlRef ref) {
     std::string name(controlName(ref.control));
     if (ref.index != 0)
-        name += "(" + std::to_string(ref.index) + ")";
+        name.append("(").append(std::to_string(ref.index)).append(")");
     return name;
 }
 
 std::string refName(MenuRef ref) {
     std::string name(menuItemName(ref.item));
     if (ref.item == MenuItem::mnuFileList)
-        name += "(" + std::to_string(ref.index) + ")";
+        name.append("(").append(std::to_string(ref.index)).append(")");
     return name;
 }
 

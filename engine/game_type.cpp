@@ -1,22 +1,8 @@
 #include "game_type.h"
 
-#include <cctype>
+#include "ascii_text.h"
 
 namespace tandora {
-
-namespace {
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 std::optional<GameType> parseGameType(std::string_view code) {
     for (GameType game : AllGames) {

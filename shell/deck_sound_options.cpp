@@ -7,11 +7,7 @@ void DeckAndSoundOptions::OptionsMenu_SoundEffects_Click() {
         ctx_.messageBox("No Wave audio device available", MsgStyle::Information, "Sound Effects");
         return;
     }
-    TableView& view = ctx_.view();
-    const bool on = !view.isMenuChecked({MenuItem::OptionsMenu_SoundEffects});
-    view.setMenuChecked({MenuItem::OptionsMenu_SoundEffects}, on);
-    ctx_.state.SoundOn = on;
-    ctx_.state.bChange = true;
+    ctx_.state.SoundOn = ctx_.toggleOption(MenuItem::OptionsMenu_SoundEffects);
 }
 
 } // namespace tandora

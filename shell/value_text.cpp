@@ -1,5 +1,7 @@
 #include "shell/value_text.h"
 
+#include "engine/ascii_text.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -15,16 +17,6 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
         text.remove_suffix(1);
     return text;
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
 }
 
 } // namespace

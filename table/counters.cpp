@@ -1,18 +1,12 @@
 #include "table/counters.h"
 
-#include <cctype>
 #include <string>
+
+#include "engine/ascii_text.h"
 
 namespace tandora {
 
 namespace {
-
-std::string upper(std::string_view text) {
-    std::string result(text);
-    for (char& ch : result)
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return result;
-}
 
 void refuseAmount(TableContext& ctx) {
     ctx.messageBox("Invalid parameter: NewAmt", MsgStyle::Exclamation, "UpdateNumbers");
@@ -30,7 +24,7 @@ void Counters::showDigits(Control control, std::int64_t amount) {
 }
 
 void Counters::UpdateNumbers(std::string_view LCD, std::int64_t NewAmt) {
-    const std::string name = upper(LCD);
+    const std::string name = toUpperAscii(LCD);
     TableView& view = ctx_.view();
     if (name == "CREDITS" || name == "PAID") {
         if (NewAmt < 0 || NewAmt > MaxGameCredits) {

@@ -3,11 +3,7 @@
 namespace tandora {
 
 void DoubleUp::OptionsMenu_DoubleUp_Click() {
-    TableView& view = ctx_.view();
-    const bool on = !view.isMenuChecked({MenuItem::OptionsMenu_DoubleUp});
-    view.setMenuChecked({MenuItem::OptionsMenu_DoubleUp}, on);
-    ctx_.state.DoubleUpOn = on;
-    ctx_.state.bChange = true;
+    ctx_.state.DoubleUpOn = ctx_.toggleOption(MenuItem::OptionsMenu_DoubleUp);
 }
 
 } // namespace tandora

@@ -14,6 +14,13 @@ struct TableContext {
     int messageBox(const std::string& text, int style, const std::string& title) const {
         return platform.messages.messageBox(text, style, title);
     }
+    // Flips an option's check mark and returns the new state; the game counts as changed.
+    bool toggleOption(MenuItem item) const {
+        const bool on = !platform.view.isMenuChecked({item});
+        platform.view.setMenuChecked({item}, on);
+        state.bChange = true;
+        return on;
+    }
 };
 
 } // namespace tandora

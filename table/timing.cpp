@@ -1,16 +1,14 @@
 #include "table/timing.h"
 
-#include <algorithm>
-#include <cctype>
 #include <limits>
 #include <string>
+
+#include "engine/ascii_text.h"
 
 namespace tandora {
 
 std::int32_t pauseMilliseconds(std::int32_t amount, std::string_view unit) {
-    std::string name(unit);
-    for (char& ch : name)
-        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    const std::string name = toUpperAscii(unit);
     std::int64_t factor = 1;
     if (name == "SECONDS")
         factor = 1000;

@@ -9,7 +9,7 @@
 #include <QMediaDevices>
 #include <QTimer>
 
-#include "platform/qt/wave_image.h"
+#include "resources/sounds/wave_file.h"
 
 namespace tandora {
 
@@ -38,8 +38,11 @@ void QtSoundDevice::play(int wave, bool inBackground) {
     if (waveOutGetNumDevs() == 0) {
         return;
     }
-    const std::optional<WaveImage> image = WaveImage::parse(waves_(wave));
-    if (!image || image->samples.isEmpty()) {
+    const QByteArray bytes = waves_(wave);
+    const auto image = parseWave(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                 static_cast<std::size_t>(bytes.size()));
+    // The sink is set up for 16-bit samples; anything else would play as noise.
+    if (!image || image->bitsPerSample != 16 || image->dataBytes == 0) {
         return;
     }
     stop();
@@ -54,7 +57,7 @@ void QtSoundDevice::play(int wave, bool inBackground) {
     }
     auto* sink = new QAudioSink(device, format);
     auto* buffer = new QBuffer(sink);
-    buffer->setData(image->samples);
+    buffer->setData(bytes.mid(static_cast<qsizetype>(image->dataOffset), static_cast<qsizetype>(image->dataBytes)));
     buffer->open(QIODevice::ReadOnly);
     sink_ = sink;
 

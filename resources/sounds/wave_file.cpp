@@ -83,35 +83,45 @@ std::vector<std::uint8_t> writeWave(const std::vector<std::int16_t>& samples, in
     return out;
 }
 
-int waveDurationMs(const std::vector<std::uint8_t>& wave) {
-    if (wave.size() < 12 || !hasTag(wave.data(), "RIFF") || !hasTag(wave.data() + 8, "WAVE"))
-        return -1;
+int PcmWave::milliseconds() const {
+    const std::uint64_t byteRate = static_cast<std::uint64_t>(sampleRate) * channels * (bitsPerSample / 8);
+    return byteRate == 0 ? 0 : static_cast<int>((dataBytes * 1000 + byteRate / 2) / byteRate);
+}
+
+std::optional<PcmWave> parseWave(const std::uint8_t* image, std::size_t size) {
+    if (size < 12 || !hasTag(image, "RIFF") || !hasTag(image + 8, "WAVE"))
+        return std::nullopt;
     // A RIFF size beyond the bytes present means the image was cut short.
-    const std::uint64_t riffEnd = static_cast<std::uint64_t>(readU32(wave.data() + 4)) + 8;
-    if (riffEnd > wave.size())
-        return -1;
+    const std::uint64_t riffEnd = static_cast<std::uint64_t>(readU32(image + 4)) + 8;
+    if (riffEnd > size)
+        return std::nullopt;
 
     std::optional<PcmFormatInfo> format;
     std::uint64_t pos = 12;
     while (pos + 8 <= riffEnd) {
-        const std::uint8_t* chunk = wave.data() + pos;
-        const std::uint32_t size = readU32(chunk + 4);
-        if (pos + 8 + size > riffEnd)
-            return -1;
+        const std::uint8_t* chunk = image + pos;
+        const std::uint32_t chunkSize = readU32(chunk + 4);
+        if (pos + 8 + chunkSize > riffEnd)
+            return std::nullopt;
         if (hasTag(chunk, "fmt ")) {
-            format = parseFormat(chunk + 8, size);
+            format = parseFormat(chunk + 8, chunkSize);
             if (!format)
-                return -1;
+                return std::nullopt;
         } else if (hasTag(chunk, "data")) {
             // The format must come first; a data chunk of partial sample frames is damaged.
-            if (!format || size % format->blockAlign != 0)
-                return -1;
-            return static_cast<int>((static_cast<std::uint64_t>(size) * 1000 + format->byteRate / 2) /
-                                    format->byteRate);
+            if (!format || chunkSize % format->blockAlign != 0)
+                return std::nullopt;
+            return PcmWave{static_cast<int>(format->channels), static_cast<int>(format->sampleRate),
+                           static_cast<int>(format->bitsPerSample), static_cast<std::size_t>(pos + 8), chunkSize};
         }
-        pos += 8 + size + (size & 1);
+        pos += 8 + chunkSize + (chunkSize & 1);
     }
-    return -1;
+    return std::nullopt;
+}
+
+int waveDurationMs(const std::vector<std::uint8_t>& wave) {
+    const auto parsed = parseWave(wave.data(), wave.size());
+    return parsed ? parsed->milliseconds() : -1;
 }
 
 } // namespace tandora

@@ -58,14 +58,5 @@ TEST(CardText, ParsesCodesRankSuitAndJoker) {
         EXPECT_EQ(parseCard(cardName(c)), c);
 }
 
-TEST(GameTypeCode, ParsesInAnyCase) {
-    EXPECT_EQ(parseGameType("JB85"), GameType::JacksOrBetter85);
-    EXPECT_EQ(parseGameType("Jb96"), GameType::JacksOrBetter96);
-    EXPECT_EQ(parseGameType("DW"), GameType::DeucesWild);
-    EXPECT_EQ(parseGameType("jp"), GameType::JokerPoker);
-    EXPECT_FALSE(parseGameType("jb").has_value());
-    EXPECT_FALSE(parseGameType("").has_value());
-}
-
 } // namespace
 } // namespace tandora

@@ -126,40 +126,22 @@ TEST_P(QtTableWindowMouse, ReportsPressReleaseAndClick) {
     EXPECT_EQ(events.log, c.log);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, QtTableWindowMouse,
-    testing::Values(MouseCase{"left",
-                              Qt::LeftButton,
-                              {},
-                              {10, 20},
-                              true,
-                              {"HandPos3 down 1 0 10,20", "HandPos3 up 1 0 10,20", "HandPos3 click"}},
-                    MouseCase{"shiftLeft",
-                              Qt::LeftButton,
-                              Qt::ShiftModifier,
-                              {10, 20},
-                              true,
-                              {"HandPos3 down 1 1 10,20", "HandPos3 up 1 1 10,20", "HandPos3 click"}},
-                    MouseCase{"right",
-                              Qt::RightButton,
-                              {},
-                              {10, 20},
-                              true,
-                              {"HandPos3 down 2 0 10,20", "HandPos3 up 2 0 10,20"}},
-                    MouseCase{"ctrlMiddle",
-                              Qt::MiddleButton,
-                              Qt::ControlModifier,
-                              {10, 20},
-                              true,
-                              {"HandPos3 down 4 2 10,20", "HandPos3 up 4 2 10,20"}},
-                    MouseCase{"releasedOutside",
-                              Qt::LeftButton,
-                              {},
-                              {100, 20},
-                              true,
-                              {"HandPos3 down 1 0 10,20", "HandPos3 up 1 0 100,20"}},
-                    MouseCase{"disabled", Qt::LeftButton, {}, {10, 20}, false, {}}),
+    testing::Values(
+        MouseCase{"left", Qt::LeftButton, {}, {10, 20}, true,
+                  {"HandPos3 down 1 0 10,20", "HandPos3 up 1 0 10,20", "HandPos3 click"}},
+        MouseCase{"shiftLeft", Qt::LeftButton, Qt::ShiftModifier, {10, 20}, true,
+                  {"HandPos3 down 1 1 10,20", "HandPos3 up 1 1 10,20", "HandPos3 click"}},
+        MouseCase{"right", Qt::RightButton, {}, {10, 20}, true, {"HandPos3 down 2 0 10,20", "HandPos3 up 2 0 10,20"}},
+        MouseCase{"ctrlMiddle", Qt::MiddleButton, Qt::ControlModifier, {10, 20}, true,
+                  {"HandPos3 down 4 2 10,20", "HandPos3 up 4 2 10,20"}},
+        MouseCase{"releasedOutside", Qt::LeftButton, {}, {100, 20}, true,
+                  {"HandPos3 down 1 0 10,20", "HandPos3 up 1 0 100,20"}},
+        MouseCase{"disabled", Qt::LeftButton, {}, {10, 20}, false, {}}),
     [](const testing::TestParamInfo<MouseCase>& row) { return std::string(row.param.name); });
+// clang-format on
 
 struct KeyCase {
     const char* name;
@@ -198,18 +180,6 @@ TEST_F(QtTableWindowTest, MenuClicksReportWithoutTouchingCheckMarks) {
     window.menuAction(recent)->trigger();
     EXPECT_EQ(events.log, (std::vector<std::string>{"menu OptionsMenu_DoubleUp 0",
                                                     "menu OptionsMenu_DoubleUp 0", "menu mnuFileList 2"}));
-}
-
-// Guards against the recent files appearing anywhere but between the statistics and Exit, or showing early.
-TEST_F(QtTableWindowTest, RecentFilesSitHiddenAboveExit) {
-    const QList<QAction*> game = window.menuAction({MenuItem::GameMenu})->menu()->actions();
-    const qsizetype stats = game.indexOf(window.menuAction({MenuItem::GameMenu_Stats}));
-    for (int i = 0; i <= 4; ++i) {
-        EXPECT_EQ(game.indexOf(window.menuAction({MenuItem::mnuFileList, i})), stats + 1 + i);
-        EXPECT_FALSE(window.isMenuVisible({MenuItem::mnuFileList, i}));
-    }
-    EXPECT_TRUE(game.at(stats + 6)->isSeparator());
-    EXPECT_EQ(game.at(stats + 7), window.menuAction({MenuItem::GameMenu_Exit}));
 }
 
 // Guards against the close box closing a game the player chose to keep, and against asking twice when the

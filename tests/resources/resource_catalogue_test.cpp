@@ -85,12 +85,6 @@ TEST_F(Catalogue, CardPicturesAreAllDifferent) {
         }
 }
 
-TEST_F(Catalogue, DigitsAreAllDifferent) {
-    for (int a = 1000; a <= 1009; ++a)
-        for (int b = a + 1; b <= 1009; ++b)
-            EXPECT_NE(catalogue.picture(a), catalogue.picture(b)) << a << " and " << b;
-}
-
 // The YES and NO answers are clicked by position, so their buttons must be drawn inside those areas.
 TEST_F(Catalogue, DoubleUpButtonsFillTheirClickAreas) {
     const QImage question = catalogue.picture(2001);
@@ -114,17 +108,6 @@ TEST_F(Catalogue, DoubleUpButtonsFillTheirClickAreas) {
     EXPECT_EQ(count(QRect(140, 87, 30, 40), green) + count(QRect(140, 87, 30, 40), red), 0);
 }
 
-// Every sound the catalogue lists is a complete WAVE image.
-TEST_F(Catalogue, WavesAreRiffImages) {
-    for (const int n : catalogue.waveNumbers()) {
-        SCOPED_TRACE(n);
-        const QByteArray wave = catalogue.wave(n);
-        ASSERT_GT(wave.size(), 44);
-        EXPECT_TRUE(wave.startsWith("RIFF"));
-        EXPECT_GT(catalogue.waveMilliseconds(n), 0);
-    }
-}
-
 } // namespace
 
 namespace {
@@ -135,6 +118,7 @@ const std::vector<int> LookGroups[] = {
     {6004, 6005, 6006},
     {6007, 6008, 6009},
     {6010, 6011, 6012},
+    {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009},
     {6013, 6014, 6015},
     {6016, 6017},
     {6101, 6102, 6103, 6104},

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "resources/sounds/wave_file.h"
-#include "tests/sounds/wave_image.h"
 
 namespace tandora {
 namespace {
@@ -32,10 +31,12 @@ TEST(WaveDuration, FollowsRateAndChannels) {
     };
     for (const Row& r : rows) {
         const Bytes wave = silence(r.channels, r.rate, r.frames);
-        const auto image = test::readWaveImage(wave);
+        // The writer's RIFF size field covers the whole image, and the samples follow a 44-byte header.
+        EXPECT_EQ(wave[4] | wave[5] << 8 | wave[6] << 16, static_cast<int>(wave.size() - 8));
+        const auto image = parseWave(wave.data(), wave.size());
         ASSERT_TRUE(image.has_value());
-        EXPECT_EQ(image->riffSize + 8u, wave.size());
-        EXPECT_EQ(image->byteRate, static_cast<std::uint32_t>(r.rate * r.channels * 2));
+        EXPECT_EQ(image->dataOffset, 44u);
+        EXPECT_EQ(image->dataBytes, static_cast<std::size_t>(r.channels * r.frames * 2));
         EXPECT_EQ(waveDurationMs(wave), r.ms) << r.channels << " ch " << r.rate << " Hz " << r.frames;
     }
 }
@@ -47,6 +48,7 @@ TEST(WaveDuration, SkipsOtherChunksWithPadding) {
     wave.insert(wave.begin() + 36, list.begin(), list.end());
     putU32(wave, 4, static_cast<std::uint32_t>(wave.size() - 8));
     EXPECT_EQ(waveDurationMs(wave), 100);
+    EXPECT_EQ(parseWave(wave.data(), wave.size())->dataOffset, 44u + list.size());
 }
 
 // Guards playing damaged or foreign data as if it were a sound.

@@ -27,7 +27,8 @@ std::string cardName(Card c) {
         return "Jkr";
     if (!isRegularCard(c))
         return "??";
-    return {RankLetters[static_cast<std::size_t>(rankOf(c) - 1)], SuitLetters[static_cast<std::size_t>(suitOf(c))]};
+    return {RankLetters[static_cast<std::size_t>(rankOf(c) - 1)],
+            SuitLetters[static_cast<std::size_t>(suitOf(c))]};
 }
 
 std::optional<Card> parseCard(std::string_view text) {

@@ -25,13 +25,23 @@ using Hand = std::array<Card, HandSize>;
 inline constexpr int RedDeckPictureBase = 100;
 inline constexpr int BlueDeckPictureBase = 200;
 
-constexpr bool isRegularCard(Card c) { return c >= 1 && c <= 52; }
+constexpr bool isRegularCard(Card c) {
+    return c >= 1 && c <= 52;
+}
 // 0 hearts, 1 diamonds, 2 clubs, 3 spades.
-constexpr int suitOf(Card c) { return (c - 1) / 13; }
+constexpr int suitOf(Card c) {
+    return (c - 1) / 13;
+}
 // 1 ace, 2..10, 11 jack, 12 queen, 13 king.
-constexpr int rankOf(Card c) { return (c - 1) % 13 + 1; }
-constexpr bool isDeuce(Card c) { return c == 2 || c == 15 || c == 28 || c == 41; }
-constexpr Card cardCode(int rank, int suit) { return static_cast<Card>(suit * 13 + rank); }
+constexpr int rankOf(Card c) {
+    return (c - 1) % 13 + 1;
+}
+constexpr bool isDeuce(Card c) {
+    return c == 2 || c == 15 || c == 28 || c == 41;
+}
+constexpr Card cardCode(int rank, int suit) {
+    return static_cast<Card>(suit * 13 + rank);
+}
 
 // The rank of every code 0..52; entry 0 depends on the game (2 in Deuces Wild, 0 in Joker Poker).
 class CardRank {

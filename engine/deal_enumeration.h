@@ -8,8 +8,7 @@
 namespace tandora {
 
 // Calls visit(hand) for every distinct five-card deal of the game's deck, codes ascending.
-template <typename Visit>
-std::int64_t forEachDeal(GameType game, Visit&& visit) {
+template <typename Visit> std::int64_t forEachDeal(GameType game, Visit&& visit) {
     const DeckParams deck = deckFor(flagsFor(game));
     const int lo = deck.first;
     const int hi = deck.first + deck.count - 1;

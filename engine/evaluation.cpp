@@ -4,9 +4,9 @@ namespace tandora {
 
 std::string_view categoryName(HandCategory category) {
     static constexpr std::string_view Names[HandCategoryCount] = {
-        "NoWin",         "HighPair",   "TwoPair",        "ThreeOfAKind", "Straight",
-        "AceHighStraight", "Flush",    "FullHouse",      "FourOfAKind",  "StraightFlush",
-        "FiveOfAKind",   "WildRoyalFlush", "FourDeuces", "NaturalRoyalFlush"};
+        "NoWin",           "HighPair",       "TwoPair",    "ThreeOfAKind",     "Straight",
+        "AceHighStraight", "Flush",          "FullHouse",  "FourOfAKind",      "StraightFlush",
+        "FiveOfAKind",     "WildRoyalFlush", "FourDeuces", "NaturalRoyalFlush"};
     const int index = toInt(category);
     return index >= 0 && index < HandCategoryCount ? Names[index] : std::string_view{"Unknown"};
 }

@@ -25,7 +25,9 @@ enum class HandCategory : std::int16_t {
 
 inline constexpr int HandCategoryCount = 14;
 
-constexpr int toInt(HandCategory c) { return static_cast<int>(c); }
+constexpr int toInt(HandCategory c) {
+    return static_cast<int>(c);
+}
 // "NoWin", "HighPair", ... as the codes are named.
 std::string_view categoryName(HandCategory category);
 

@@ -46,8 +46,8 @@ Payout lookUpPayout(HandCategory category, GameType game, const PayTable& table,
 
 // The pay-table pictures of a game on the game table.
 struct PayTableArt {
-    int tablePicture;   // 8500, 9600, 4000 or 5000; column highlight for n coins is this + n
-    int tableHeight;    // 128, 142 or 156
+    int tablePicture;    // 8500, 9600, 4000 or 5000; column highlight for n coins is this + n
+    int tableHeight;     // 128, 142 or 156
     int highlightHeight; // 124, 138 or 152
 };
 
@@ -62,6 +62,8 @@ inline constexpr int RowLabelWidth = 136;
 inline constexpr int RowLabelHeight = 13;
 inline constexpr int CoinHighlightTop = 35;
 inline constexpr int CoinHighlightWidth = 57;
-constexpr int coinHighlightLeft(int coins) { return 194 + 58 * (coins - 1); }
+constexpr int coinHighlightLeft(int coins) {
+    return 194 + 58 * (coins - 1);
+}
 
 } // namespace tandora

@@ -11,8 +11,8 @@ public:
     // The stored text, or defaultValue when nothing is stored under the key.
     virtual std::string getSetting(const std::string& application, const std::string& section,
                                    const std::string& key, const std::string& defaultValue) const = 0;
-    virtual void saveSetting(const std::string& application, const std::string& section, const std::string& key,
-                             const std::string& value) = 0;
+    virtual void saveSetting(const std::string& application, const std::string& section,
+                             const std::string& key, const std::string& value) = 0;
 };
 
 } // namespace tandora

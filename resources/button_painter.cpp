@@ -84,8 +84,7 @@ QImage ButtonPainter::holdLabel(Hold kind) {
     QString text;
     QColor face, ink;
     switch (kind) {
-    case Hold::Empty:
-        break;
+    case Hold::Empty: break;
     case Hold::Held:
         text = QStringLiteral("HELD");
         face = PaintKit::TableYellow;

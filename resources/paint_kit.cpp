@@ -17,19 +17,11 @@ QFont PaintKit::font(Face face, int pixelSize) {
     QFont f;
     switch (face) {
     case Face::Sans:
-    case Face::SansBold:
-        f.setFamily(QStringLiteral("DejaVu Sans"));
-        break;
+    case Face::SansBold: f.setFamily(QStringLiteral("DejaVu Sans")); break;
     case Face::Condensed:
-    case Face::CondensedBold:
-        f.setFamily(QStringLiteral("DejaVu Sans Condensed"));
-        break;
-    case Face::Mono:
-        f.setFamily(QStringLiteral("DejaVu Sans Mono"));
-        break;
-    case Face::SerifBold:
-        f.setFamily(QStringLiteral("DejaVu Serif"));
-        break;
+    case Face::CondensedBold: f.setFamily(QStringLiteral("DejaVu Sans Condensed")); break;
+    case Face::Mono: f.setFamily(QStringLiteral("DejaVu Sans Mono")); break;
+    case Face::SerifBold: f.setFamily(QStringLiteral("DejaVu Serif")); break;
     }
     f.setBold(face == Face::SansBold || face == Face::CondensedBold || face == Face::SerifBold);
     if (face == Face::Condensed || face == Face::CondensedBold)

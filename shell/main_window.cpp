@@ -131,8 +131,8 @@ void MainWindow::applyOptions() {
     s.DoubleUpOn = view.isMenuChecked({MenuItem::OptionsMenu_DoubleUp});
     if (const auto game = checkedGame(view))
         GameSelection::applyGameFlags(s, *game);
-    s.DeckPictureBase =
-        view.isMenuChecked({MenuItem::OptionsMenu_SelectDeck_RedDeck}) ? RedDeckPictureBase : BlueDeckPictureBase;
+    s.DeckPictureBase = view.isMenuChecked({MenuItem::OptionsMenu_SelectDeck_RedDeck}) ? RedDeckPictureBase
+                                                                                       : BlueDeckPictureBase;
 
     TableView& table = ctx_.view();
     for (int i = 1; i <= HandSize; ++i) {

@@ -7,8 +7,12 @@ namespace tandora {
 
 namespace {
 
-std::string fileKey(int n) { return "File " + std::to_string(n); }
-std::string titleKey(int n) { return "Title " + std::to_string(n); }
+std::string fileKey(int n) {
+    return "File " + std::to_string(n);
+}
+std::string titleKey(int n) {
+    return "Title " + std::to_string(n);
+}
 
 } // namespace
 
@@ -35,11 +39,12 @@ void SettingsRegistry::load() {
     GameState& s = ctx_.state;
     // A text that does not convert leaves the option as it was.
     for (const auto& option : Settings::OptionKeys) {
-        if (const auto value = parseBoolean(get(Settings::Options, option.key, booleanText(option.defaultValue))))
+        if (const auto value =
+                parseBoolean(get(Settings::Options, option.key, booleanText(option.defaultValue))))
             view.setMenuChecked({option.item}, *value);
     }
-    if (const auto points =
-            parseInt16(get(Settings::Options, Settings::DefPoints, std::to_string(Settings::DefPointsDefault))))
+    if (const auto points = parseInt16(
+            get(Settings::Options, Settings::DefPoints, std::to_string(Settings::DefPointsDefault))))
         s.iDefaultPoints = *points;
     if (s.iDefaultPoints < Settings::DefPointsMinimum)
         s.iDefaultPoints = Settings::DefPointsDefault;

@@ -33,10 +33,11 @@ void TandoraApp::disableCommandsNotYetBuilt() {
     for (MenuItem item :
          {MenuItem::GameMenu_NewGame, MenuItem::GameMenu_OpenGame, MenuItem::GameMenu_SaveGame,
           MenuItem::GameMenu_SaveGameAs, MenuItem::GameMenu_LoadLastFile, MenuItem::GameMenu_Stats,
-          MenuItem::OptionsMenu_SelectDeck, MenuItem::mnuAddCredits_AddDefault, MenuItem::mnuAddCredits_AddFromBank,
-          MenuItem::mnuAddCredits_ChangeDefault, MenuItem::HelpMenu_Contents, MenuItem::HelpMenu_KeyShortcuts,
-          MenuItem::HelpMenu_Readme, MenuItem::HelpMenu_GettingStarted, MenuItem::HelpMenu_Hands,
-          MenuItem::HelpMenu_Support, MenuItem::HelpMenu_OrrinSoft, MenuItem::HelpMenu_AboutTND})
+          MenuItem::OptionsMenu_SelectDeck, MenuItem::mnuAddCredits_AddDefault,
+          MenuItem::mnuAddCredits_AddFromBank, MenuItem::mnuAddCredits_ChangeDefault,
+          MenuItem::HelpMenu_Contents, MenuItem::HelpMenu_KeyShortcuts, MenuItem::HelpMenu_Readme,
+          MenuItem::HelpMenu_GettingStarted, MenuItem::HelpMenu_Hands, MenuItem::HelpMenu_Support,
+          MenuItem::HelpMenu_OrrinSoft, MenuItem::HelpMenu_AboutTND})
         view.setMenuEnabled({item}, false);
     view.setEnabled({Control::CashIn}, false);
 }
@@ -72,6 +73,8 @@ bool TandoraApp::queryUnload() {
     return mainWindow_.Form_QueryUnload();
 }
 
-void TandoraApp::lostFocus() { mainWindow_.Form_LostFocus(); }
+void TandoraApp::lostFocus() {
+    mainWindow_.Form_LostFocus();
+}
 
 } // namespace tandora

@@ -21,7 +21,9 @@ std::string_view trimmed(std::string_view text) {
 
 } // namespace
 
-std::string booleanText(bool value) { return value ? "True" : "False"; }
+std::string booleanText(bool value) {
+    return value ? "True" : "False";
+}
 
 std::optional<bool> parseBoolean(std::string_view text) {
     const std::string_view t = trimmed(text);

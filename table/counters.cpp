@@ -19,7 +19,8 @@ void Counters::showDigits(Control control, std::int64_t amount) {
     while (text.size() < 4)
         text.insert(text.begin(), '0');
     for (int i = 1; i <= 4; ++i)
-        ctx_.view().setPicture({control, i}, DigitPictureBase + (text[static_cast<std::size_t>(i - 1)] - '0'));
+        ctx_.view().setPicture({control, i},
+                               DigitPictureBase + (text[static_cast<std::size_t>(i - 1)] - '0'));
     ctx_.view().repaint();
 }
 

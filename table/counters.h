@@ -23,5 +23,4 @@ private:
     TableContext ctx_;
 };
 
-
 } // namespace tandora

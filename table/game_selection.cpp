@@ -31,7 +31,9 @@ constexpr MenuItem GameItems[] = {MenuItem::OptionsMenu_JacksOrBetter, MenuItem:
 
 } // namespace
 
-MenuItem menuItemFor(GameType game) { return GameItems[static_cast<int>(game)]; }
+MenuItem menuItemFor(GameType game) {
+    return GameItems[static_cast<int>(game)];
+}
 
 std::optional<GameType> checkedGame(const TableView& view) {
     for (GameType game : AllGames) {
@@ -103,7 +105,8 @@ void GameSelection::chooseGame(GameType game) {
     GameState& s = ctx_.state;
     TableView& view = ctx_.view();
     if (s.HandState != HandStates::BetweenHands) {
-        ctx_.messageBox("Please finish the current hand before changing games.", MsgStyle::Information, "Options");
+        ctx_.messageBox("Please finish the current hand before changing games.", MsgStyle::Information,
+                        "Options");
         return;
     }
     const MenuItem chosen = menuItemFor(game);

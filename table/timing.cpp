@@ -19,7 +19,8 @@ std::int32_t pauseMilliseconds(std::int32_t amount, std::string_view unit) {
     else if (name == "DAYS")
         factor = 24LL * 60 * 60 * 1000;
     const std::int64_t product = static_cast<std::int64_t>(amount) * factor;
-    if (product > std::numeric_limits<std::int32_t>::max() || product < std::numeric_limits<std::int32_t>::min())
+    if (product > std::numeric_limits<std::int32_t>::max() ||
+        product < std::numeric_limits<std::int32_t>::min())
         return amount;
     return static_cast<std::int32_t>(product);
 }

@@ -8,16 +8,11 @@ namespace {
 
 QMessageBox::Icon iconOf(int style) {
     switch (style & 0x70) {
-    case MsgStyle::Critical:
-        return QMessageBox::Critical;
-    case MsgStyle::Question:
-        return QMessageBox::Question;
-    case MsgStyle::Exclamation:
-        return QMessageBox::Warning;
-    case MsgStyle::Information:
-        return QMessageBox::Information;
-    default:
-        return QMessageBox::NoIcon;
+    case MsgStyle::Critical: return QMessageBox::Critical;
+    case MsgStyle::Question: return QMessageBox::Question;
+    case MsgStyle::Exclamation: return QMessageBox::Warning;
+    case MsgStyle::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
     }
 }
 
@@ -30,39 +25,25 @@ struct ButtonSet {
 ButtonSet buttonsOf(int style) {
     using B = QMessageBox;
     switch (style & 0x7) {
-    case 1:
-        return {B::Ok | B::Cancel, B::Ok, B::Cancel};
-    case 2:
-        return {B::Abort | B::Retry | B::Ignore, B::Abort, B::Abort};
-    case MsgStyle::YesNoCancel:
-        return {B::Yes | B::No | B::Cancel, B::Yes, B::Cancel};
-    case MsgStyle::YesNo:
-        return {B::Yes | B::No, B::Yes, B::No};
-    case 5:
-        return {B::Retry | B::Cancel, B::Retry, B::Cancel};
-    default:
-        return {B::Ok, B::Ok, B::Ok};
+    case 1: return {B::Ok | B::Cancel, B::Ok, B::Cancel};
+    case 2: return {B::Abort | B::Retry | B::Ignore, B::Abort, B::Abort};
+    case MsgStyle::YesNoCancel: return {B::Yes | B::No | B::Cancel, B::Yes, B::Cancel};
+    case MsgStyle::YesNo: return {B::Yes | B::No, B::Yes, B::No};
+    case 5: return {B::Retry | B::Cancel, B::Retry, B::Cancel};
+    default: return {B::Ok, B::Ok, B::Ok};
     }
 }
 
 int answerOf(QMessageBox::StandardButton button) {
     switch (button) {
-    case QMessageBox::Ok:
-        return MsgAnswer::Ok;
-    case QMessageBox::Cancel:
-        return MsgAnswer::Cancel;
-    case QMessageBox::Abort:
-        return 3;
-    case QMessageBox::Retry:
-        return 4;
-    case QMessageBox::Ignore:
-        return 5;
-    case QMessageBox::Yes:
-        return MsgAnswer::Yes;
-    case QMessageBox::No:
-        return MsgAnswer::No;
-    default:
-        return MsgAnswer::Cancel;
+    case QMessageBox::Ok: return MsgAnswer::Ok;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    case QMessageBox::Abort: return 3;
+    case QMessageBox::Retry: return 4;
+    case QMessageBox::Ignore: return 5;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    default: return MsgAnswer::Cancel;
     }
 }
 

@@ -57,7 +57,8 @@ void QtSoundDevice::play(int wave, bool inBackground) {
     }
     auto* sink = new QAudioSink(device, format);
     auto* buffer = new QBuffer(sink);
-    buffer->setData(bytes.mid(static_cast<qsizetype>(image->dataOffset), static_cast<qsizetype>(image->dataBytes)));
+    buffer->setData(
+        bytes.mid(static_cast<qsizetype>(image->dataOffset), static_cast<qsizetype>(image->dataBytes)));
     buffer->open(QIODevice::ReadOnly);
     sink_ = sink;
 

@@ -112,7 +112,8 @@ std::optional<PcmWave> parseWave(const std::uint8_t* image, std::size_t size) {
             if (!format || chunkSize % format->blockAlign != 0)
                 return std::nullopt;
             return PcmWave{static_cast<int>(format->channels), static_cast<int>(format->sampleRate),
-                           static_cast<int>(format->bitsPerSample), static_cast<std::size_t>(pos + 8), chunkSize};
+                           static_cast<int>(format->bitsPerSample), static_cast<std::size_t>(pos + 8),
+                           chunkSize};
         }
         pos += 8 + chunkSize + (chunkSize & 1);
     }

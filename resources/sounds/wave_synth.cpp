@@ -11,20 +11,13 @@ constexpr int RoyalWin = 19;
 
 synth::Buffer recipeFor(int number) {
     switch (number) {
-    case 1:
-        return recipes::creditsArrive();
-    case 2:
-        return recipes::softTick();
-    case 3:
-        return recipes::cardFlip();
-    case 8:
-        return recipes::startUp();
-    case 9:
-        return recipes::doubleUpWon();
-    case 10:
-        return recipes::doubleUpLost();
-    case 20:
-        return recipes::doubleUpTie();
+    case 1: return recipes::creditsArrive();
+    case 2: return recipes::softTick();
+    case 3: return recipes::cardFlip();
+    case 8: return recipes::startUp();
+    case 9: return recipes::doubleUpWon();
+    case 10: return recipes::doubleUpLost();
+    case 20: return recipes::doubleUpTie();
     default:
         if (number >= FirstWin && number <= RoyalWin)
             return recipes::winJingle(number - FirstWin + 1);
@@ -35,12 +28,9 @@ synth::Buffer recipeFor(int number) {
 // Sustained or background sounds sit below the -3 dBFS peak of the rest, so they match in loudness.
 double peakDbFor(int number) {
     switch (number) {
-    case 2:
-        return -9.0;
-    case 10:
-        return -6.0;
-    default:
-        return -3.0;
+    case 2: return -9.0;
+    case 10: return -6.0;
+    default: return -3.0;
     }
 }
 

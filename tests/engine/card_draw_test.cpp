@@ -38,7 +38,8 @@ TEST(CardDraw, RejectsPreviousCodesToTheLeftAndCurrentCodesElsewhere) {
     const DeckParams deck{52, 1};
     const Hand previous{10, 20, 30, 40, 50};
     Hand hand{11, 21, CardBackCode, 41, 51};
-    // u for codes 10 (previous, pos 1), 30 (previous, own position), 41 (current, pos 4), 50 (previous of pos 5, allowed)
+    // u for codes 10 (previous, pos 1), 30 (previous, own position), 41 (current, pos 4), 50 (previous of pos
+    // 5, allowed)
     auto u = [](int code) { return (code - 1 + 0.5) / 52.0; };
     ScriptedSource s({u(10), u(30), u(41), u(50)});
     EXPECT_EQ(drawCard(2, hand, previous, deck, s), 50);
@@ -81,7 +82,8 @@ TEST(CardDraw, ExclusionsHoldOverManyHands) {
                     ASSERT_EQ(c, previous[static_cast<std::size_t>(k)]);
                 } else {
                     for (int j = 0; j <= k; ++j) {
-                        ASSERT_NE(c, previous[static_cast<std::size_t>(j)]) << "previous code came back too early";
+                        ASSERT_NE(c, previous[static_cast<std::size_t>(j)])
+                            << "previous code came back too early";
                     }
                 }
             }

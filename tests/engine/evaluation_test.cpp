@@ -26,7 +26,9 @@ struct EdgeCase {
     HandCategory expected;
 };
 
-void PrintTo(const EdgeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EdgeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class EvaluationEdgeCases : public testing::TestWithParam<EdgeCase> {};
 

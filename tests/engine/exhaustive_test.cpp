@@ -23,7 +23,9 @@ Counts countAllDeals(GameType game) {
     return counts;
 }
 
-std::int64_t at(const Counts& c, HandCategory h) { return c[static_cast<std::size_t>(toInt(h))]; }
+std::int64_t at(const Counts& c, HandCategory h) {
+    return c[static_cast<std::size_t>(toInt(h))];
+}
 
 // Guards the natural rules against the textbook counts of the 2,598,960 poker hands.
 TEST(ExhaustiveCounts, JacksOrBetterMatchesTextbook) {
@@ -40,7 +42,8 @@ TEST(ExhaustiveCounts, JacksOrBetterMatchesTextbook) {
         EXPECT_EQ(at(c, HandCategory::TwoPair), 123552);
         // One pair is 1,098,240 hands, of which the four ranks jack to ace are 4/13.
         EXPECT_EQ(at(c, HandCategory::HighPair), 1098240 / 13 * 4);
-        for (HandCategory wild : {HandCategory::FiveOfAKind, HandCategory::WildRoyalFlush, HandCategory::FourDeuces})
+        for (HandCategory wild :
+             {HandCategory::FiveOfAKind, HandCategory::WildRoyalFlush, HandCategory::FourDeuces})
             EXPECT_EQ(at(c, wild), 0);
         std::int64_t total = 0;
         for (auto n : c)
@@ -164,9 +167,10 @@ TEST(ExhaustiveCounts, WildGamesMatchBruteForceOnEveryDeal) {
             if (got != want) {
                 ++mismatches[{toInt(got), toInt(want)}];
                 if (shown++ < 5) {
-                    ADD_FAILURE() << gameCode(game) << " " << cardName(hand[0]) << " " << cardName(hand[1]) << " "
-                                  << cardName(hand[2]) << " " << cardName(hand[3]) << " " << cardName(hand[4])
-                                  << ": evaluator " << categoryName(got) << ", brute force " << categoryName(want);
+                    ADD_FAILURE() << gameCode(game) << " " << cardName(hand[0]) << " " << cardName(hand[1])
+                                  << " " << cardName(hand[2]) << " " << cardName(hand[3]) << " "
+                                  << cardName(hand[4]) << ": evaluator " << categoryName(got)
+                                  << ", brute force " << categoryName(want);
                 }
             }
         });
@@ -178,12 +182,12 @@ TEST(ExhaustiveCounts, WildGamesMatchBruteForceOnEveryDeal) {
 // Guards the wild games' totals against combinatorics: four deuces and five of a kind with the joker.
 TEST(ExhaustiveCounts, WildGameClosedFormCounts) {
     const Counts dw = countAllDeals(GameType::DeucesWild);
-    EXPECT_EQ(at(dw, HandCategory::FourDeuces), 48);           // four deuces and any of 48 others
+    EXPECT_EQ(at(dw, HandCategory::FourDeuces), 48); // four deuces and any of 48 others
     EXPECT_EQ(at(dw, HandCategory::NaturalRoyalFlush), 4);
     const Counts jp = countAllDeals(GameType::JokerPoker);
-    EXPECT_EQ(at(jp, HandCategory::FiveOfAKind), 13);          // the joker with four of a rank
+    EXPECT_EQ(at(jp, HandCategory::FiveOfAKind), 13); // the joker with four of a rank
     EXPECT_EQ(at(jp, HandCategory::NaturalRoyalFlush), 4);
-    EXPECT_EQ(at(jp, HandCategory::WildRoyalFlush), 4 * 5);    // the joker stands for any of five royal cards
+    EXPECT_EQ(at(jp, HandCategory::WildRoyalFlush), 4 * 5); // the joker stands for any of five royal cards
     EXPECT_EQ(at(jp, HandCategory::FourDeuces), 0);
 }
 

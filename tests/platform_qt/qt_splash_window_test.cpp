@@ -38,14 +38,9 @@ TEST_P(QtSplashWindowTest, ClosingRunsTheUnloadHandlerOnce) {
     });
     EXPECT_EQ(splash.size(), QSize(410, 211));
     switch (c.by) {
-    case CloseBy::Timer:
-        break;
-    case CloseBy::Click:
-        QTest::mouseClick(&splash, Qt::LeftButton);
-        break;
-    case CloseBy::Escape:
-        QTest::keyClick(&splash, Qt::Key_Escape);
-        break;
+    case CloseBy::Timer: break;
+    case CloseBy::Click: QTest::mouseClick(&splash, Qt::LeftButton); break;
+    case CloseBy::Escape: QTest::keyClick(&splash, Qt::Key_Escape); break;
     case CloseBy::CloseTwice:
         splash.closeSplash();
         splash.closeSplash();

@@ -45,15 +45,24 @@ TEST_F(MainWindowTest, SetUpPlacesEveryControl) {
         bool enabled;
     };
     const Row rows[] = {
-        {{Control::CashOut}, {64, 387, 68, 30}, 6002, false},  {{Control::Bet1}, {167, 387, 68, 30}, 6005, false},
-        {{Control::MaxBet}, {238, 387, 68, 30}, 6008, false},  {{Control::Deal}, {309, 387, 68, 30}, 6011, false},
-        {{Control::Hold, 1}, {66, 316, 55, 20}, 6102, false},  {{Control::Hold, 5}, {418, 316, 55, 20}, 6102, false},
-        {{Control::HandPos, 1}, {52, 198, 83, 116}, 100, false}, {{Control::HandPos, 5}, {404, 198, 83, 116}, 100, false},
-        {{Control::Credits, 1}, {136, 344, 14, 15}, 1000, true}, {{Control::Credits, 4}, {178, 344, 14, 15}, 1000, true},
-        {{Control::Paid, 1}, {297, 344, 14, 15}, 1000, true},  {{Control::Paid, 4}, {339, 344, 14, 15}, 1000, true},
-        {{Control::Coins}, {475, 344, 14, 15}, 1000, true},    {{Control::GameOver}, {185, 235, 161, 40}, 501, true},
-        {{Control::GridLabel}, {54, 33, 431, 156}, 8500, true}, {{Control::LabelLeft}, {161, 170, 220, 19}, 2000, true},
-        {{Control::CashIn}, {442, 384, 29, 33}, 6016, false},  {{Control::pbMain}, {0, 0, 541, 421}, 500, true},
+        {{Control::CashOut}, {64, 387, 68, 30}, 6002, false},
+        {{Control::Bet1}, {167, 387, 68, 30}, 6005, false},
+        {{Control::MaxBet}, {238, 387, 68, 30}, 6008, false},
+        {{Control::Deal}, {309, 387, 68, 30}, 6011, false},
+        {{Control::Hold, 1}, {66, 316, 55, 20}, 6102, false},
+        {{Control::Hold, 5}, {418, 316, 55, 20}, 6102, false},
+        {{Control::HandPos, 1}, {52, 198, 83, 116}, 100, false},
+        {{Control::HandPos, 5}, {404, 198, 83, 116}, 100, false},
+        {{Control::Credits, 1}, {136, 344, 14, 15}, 1000, true},
+        {{Control::Credits, 4}, {178, 344, 14, 15}, 1000, true},
+        {{Control::Paid, 1}, {297, 344, 14, 15}, 1000, true},
+        {{Control::Paid, 4}, {339, 344, 14, 15}, 1000, true},
+        {{Control::Coins}, {475, 344, 14, 15}, 1000, true},
+        {{Control::GameOver}, {185, 235, 161, 40}, 501, true},
+        {{Control::GridLabel}, {54, 33, 431, 156}, 8500, true},
+        {{Control::LabelLeft}, {161, 170, 220, 19}, 2000, true},
+        {{Control::CashIn}, {442, 384, 29, 33}, 6016, false},
+        {{Control::pbMain}, {0, 0, 541, 421}, 500, true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing_support::refName(r.ref));
@@ -120,7 +129,8 @@ TEST_F(MainWindowTest, PlacesTheWindow) {
         int wantState;
     };
     const Row rows[] = {
-        {1920, nullptr, nullptr, nullptr, std::nearbyint((1920 * 15 - 547 * 15) / 2.0), std::nearbyint((1080 * 15 - 467 * 15) / 2.0), 0},
+        {1920, nullptr, nullptr, nullptr, std::nearbyint((1920 * 15 - 547 * 15) / 2.0),
+         std::nearbyint((1080 * 15 - 467 * 15) / 2.0), 0},
         {640, nullptr, nullptr, nullptr, -50, -50, 0},
         {1920, "3000", "4500", "2", 4500, 3000, 2},
         {1920, "600", "900", "1", 900, 600, 1},

@@ -50,9 +50,9 @@ TEST_F(SettingsRegistryTest, LoadsHandEditedValues) {
         std::int16_t pointsAfter;
     };
     const Row rows[] = {
-        {"1", false, true, "5", 5},          {"0", true, false, "3", 80},      {"-1", false, true, "400", 400},
-        {"TRUE", false, true, "4.5", 80},    {"false", true, false, "5.5", 6}, {"yes", true, true, "many", 80},
-        {"", false, false, "99999", 80},     {" True ", false, true, "-20", 80},
+        {"1", false, true, "5", 5},       {"0", true, false, "3", 80},        {"-1", false, true, "400", 400},
+        {"TRUE", false, true, "4.5", 80}, {"false", true, false, "5.5", 6},   {"yes", true, true, "many", 80},
+        {"", false, false, "99999", 80},  {" True ", false, true, "-20", 80},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.doubleUp);

@@ -31,7 +31,8 @@ TEST(Splash, SecondCopyIsRefused) {
     TandoraApp app(f.platform, f.splash, hooks);
     EXPECT_FALSE(app.start());
     EXPECT_EQ(f.messages.shown(),
-              (std::vector<std::string>{"Tandora 2.0|48|Tandora 2.0 is already running. Please check your Taskbar."}));
+              (std::vector<std::string>{
+                  "Tandora 2.0|48|Tandora 2.0 is already running. Please check your Taskbar."}));
     EXPECT_TRUE(app.state().AlreadyRunning);
     EXPECT_EQ(f.settings.reads() + f.settings.writes(), 0);
     EXPECT_FALSE(f.view.shown());

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <ostream>
 
-#include "resources/sounds/wave_synth.h"
 #include "resources/sounds/wave_file.h"
+#include "resources/sounds/wave_synth.h"
 
 namespace tandora {
 namespace {

@@ -3,7 +3,9 @@
 namespace tandora::testing_support {
 
 namespace {
-std::string onOff(bool v) { return v ? "on" : "off"; }
+std::string onOff(bool v) {
+    return v ? "on" : "off";
+}
 } // namespace
 
 std::string Transcript::text() const {
@@ -152,8 +154,8 @@ std::string FakeSettingsStore::getSetting(const std::string& app, const std::str
     return it == values_.end() ? defaultValue : it->second;
 }
 
-void FakeSettingsStore::saveSetting(const std::string& app, const std::string& section, const std::string& key,
-                                    const std::string& value) {
+void FakeSettingsStore::saveSetting(const std::string& app, const std::string& section,
+                                    const std::string& key, const std::string& value) {
     ++writes_;
     values_[{app, section, key}] = value;
     log_.add("setting " + section + "/" + key + "=" + value);
@@ -169,7 +171,9 @@ void FakeSoundDevice::play(int wave, bool inBackground) {
     log_.add("sound " + std::to_string(wave) + (inBackground ? " background" : " wait"));
 }
 
-void FakeSoundDevice::stop() { log_.add("sound stop"); }
+void FakeSoundDevice::stop() {
+    log_.add("sound stop");
+}
 
 void FakeSplashView::closeSplash() {
     log_.add("splash close");

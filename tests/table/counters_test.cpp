@@ -44,13 +44,15 @@ TEST_F(CountersTest, RefusesOutOfRangeAmountsAndUnknownNames) {
         std::int64_t amount;
         const char* message;
     };
-    const Row rows[] = {{"Credits", 10000, "Invalid parameter: NewAmt"}, {"Credits", -1, "Invalid parameter: NewAmt"},
-                        {"Paid", 12000, "Invalid parameter: NewAmt"},    {"Coins", 10, "Invalid parameter: NewAmt"},
-                        {"Coins", -1, "Invalid parameter: NewAmt"},      {"Bank", 5, "Invalid parameter: LCD"}};
+    const Row rows[] = {
+        {"Credits", 10000, "Invalid parameter: NewAmt"}, {"Credits", -1, "Invalid parameter: NewAmt"},
+        {"Paid", 12000, "Invalid parameter: NewAmt"},    {"Coins", 10, "Invalid parameter: NewAmt"},
+        {"Coins", -1, "Invalid parameter: NewAmt"},      {"Bank", 5, "Invalid parameter: LCD"}};
     for (const Row& r : rows) {
         counters.UpdateNumbers(r.lcd, r.amount);
         ASSERT_FALSE(f.messages.shown().empty());
-        EXPECT_EQ(f.messages.shown().back(), std::string("UpdateNumbers|48|") + r.message) << r.lcd << r.amount;
+        EXPECT_EQ(f.messages.shown().back(), std::string("UpdateNumbers|48|") + r.message)
+            << r.lcd << r.amount;
     }
     EXPECT_EQ(f.messages.shown().size(), std::size(rows));
     EXPECT_EQ(digits(Control::Credits), (std::vector<int>{1, 2, 3, 4}));

@@ -16,10 +16,18 @@ TEST(Pause, ConvertsUnits) {
         const char* unit;
         std::int32_t ms;
     };
-    const Row rows[] = {{0, "Milliseconds", 0},    {100, "Milliseconds", 100}, {2, "seconds", 2000},
-                        {3, "MINUTES", 180000},     {1, "Hours", 3600000},      {2, "days", 172800000},
-                        {25, "DAYS", 25},           {24, "days", 2073600000},           {50, "fortnights", 50},
-                        {-3, "seconds", -3000},     {2147483, "seconds", 2147483000}, {2147484, "Seconds", 2147484}};
+    const Row rows[] = {{0, "Milliseconds", 0},
+                        {100, "Milliseconds", 100},
+                        {2, "seconds", 2000},
+                        {3, "MINUTES", 180000},
+                        {1, "Hours", 3600000},
+                        {2, "days", 172800000},
+                        {25, "DAYS", 25},
+                        {24, "days", 2073600000},
+                        {50, "fortnights", 50},
+                        {-3, "seconds", -3000},
+                        {2147483, "seconds", 2147483000},
+                        {2147484, "Seconds", 2147484}};
     for (const Row& r : rows)
         EXPECT_EQ(pauseMilliseconds(r.amount, r.unit), r.ms) << r.amount << " " << r.unit;
 }

@@ -58,7 +58,8 @@ protected:
     std::optional<TandoraApp> app;
 };
 
-// Guards the whole start: the logic's set-up reaches the real widgets, and the table appears after the splash.
+// Guards the whole start: the logic's set-up reaches the real widgets, and the table appears after the
+// splash.
 TEST_F(TableWindowTest, StartsWithTheTableAsDesigned) {
     ASSERT_TRUE(app->start());
     EXPECT_FALSE(window.QMainWindow::isVisible());

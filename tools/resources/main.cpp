@@ -92,9 +92,7 @@ int mock(const QString& file, GameType game) {
     p.drawImage(coinHighlightLeft(5), CoinHighlightTop, c.picture(art.tablePicture + 5));
     switch (game) {
     case GameType::JacksOrBetter85:
-    case GameType::JacksOrBetter96:
-        p.drawImage(161, 170, c.picture(2000));
-        break;
+    case GameType::JacksOrBetter96: p.drawImage(161, 170, c.picture(2000)); break;
     case GameType::DeucesWild:
         p.drawImage(30, 115, c.picture(4006));
         p.drawImage(488, 135, c.picture(4007));

@@ -42,6 +42,7 @@ void MainWindow::Form_Load() {
     if (!s.Restarting)
         settings_.SaveGetRegEntries(SettingsMode::Load);
     applyOptions();
+    layOutCardsAndCounters();
     if (!selectGame()) {
         view.setBusyPointer(false);
         return;
@@ -133,7 +134,10 @@ void MainWindow::applyOptions() {
         GameSelection::applyGameFlags(s, *game);
     s.DeckPictureBase = view.isMenuChecked({MenuItem::OptionsMenu_SelectDeck_RedDeck}) ? RedDeckPictureBase
                                                                                        : BlueDeckPictureBase;
+}
 
+void MainWindow::layOutCardsAndCounters() {
+    GameState& s = ctx_.state;
     TableView& table = ctx_.view();
     for (int i = 1; i <= HandSize; ++i) {
         table.setGeometry({Control::HandPos, i}, {52 + 88 * (i - 1), 198, 83, 116});

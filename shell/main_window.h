@@ -33,6 +33,7 @@ private:
     void layOutControls();
     void placeWindow();
     void applyOptions();
+    void layOutCardsAndCounters();
     bool selectGame();
     void resetGame();
     void buildRecentFilesMenu();

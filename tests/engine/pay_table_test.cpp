@@ -108,22 +108,5 @@ TEST(Payout, CountsDoNotWrapAt16Bits) {
     EXPECT_EQ(counts[12], 32768);
 }
 
-// Guards the pay-table pictures' numbering and the two Jacks or Better tables' only differences.
-TEST(Payout, TablesAndPictures) {
-    const PayTable a = payTableFor(G::JacksOrBetter85);
-    const PayTable b = payTableFor(G::JacksOrBetter96);
-    for (int slot = 0; slot < PayTableSlots; ++slot) {
-        if (slot != 7 && slot != 8) {
-            EXPECT_EQ(a[static_cast<std::size_t>(slot)], b[static_cast<std::size_t>(slot)]) << slot;
-        }
-    }
-    EXPECT_EQ(payTableArtFor(G::JacksOrBetter85).tablePicture, 8500);
-    EXPECT_EQ(payTableArtFor(G::JacksOrBetter96).tablePicture, 9600);
-    EXPECT_EQ(payTableArtFor(G::DeucesWild).highlightHeight, 138);
-    EXPECT_EQ(payTableArtFor(G::JokerPoker).tableHeight, 156);
-    EXPECT_EQ(coinHighlightLeft(1), 194);
-    EXPECT_EQ(coinHighlightLeft(5), 426);
-}
-
 } // namespace
 } // namespace tandora

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "shell/settings_registry.h"
-#include "shell/value_text.h"
 #include "tests/support/fake_platform.h"
 
 namespace tandora {
@@ -98,18 +97,6 @@ TEST_F(SettingsRegistryTest, RefusesUnknownMode) {
     registry.SaveGetRegEntries(3);
     EXPECT_EQ(f.messages.shown(), (std::vector<std::string>{"SaveGetRegEntries|16|Invalid parameter."}));
     EXPECT_EQ(f.settings.writes() + f.settings.reads(), 0);
-}
-
-// Guards the store's text conversions on their own.
-TEST(ValueText, ConvertsLikeTheStore) {
-    EXPECT_EQ(parseInt16("32767"), std::int16_t{32767});
-    EXPECT_FALSE(parseInt16("32768").has_value());
-    EXPECT_EQ(parseInt16("2.5"), std::int16_t{2});
-    EXPECT_EQ(parseInt16("3.5"), std::int16_t{4});
-    EXPECT_FALSE(parseNumber("12abc").has_value());
-    EXPECT_FALSE(parseNumber("nan").has_value());
-    EXPECT_EQ(numberText(-50), "-50");
-    EXPECT_EQ(numberText(1234.5), "1234.5");
 }
 
 } // namespace

@@ -8,13 +8,6 @@ std::string onOff(bool v) {
 }
 } // namespace
 
-std::string Transcript::text() const {
-    std::string result;
-    for (const auto& line : lines_)
-        result += line + "\n";
-    return result;
-}
-
 std::vector<std::string> Transcript::matching(const std::string& prefix) const {
     std::vector<std::string> result;
     for (const auto& line : lines_) {
@@ -140,11 +133,7 @@ void FakeTableView::closeWindow() {
 int FakeMessageBoxes::messageBox(const std::string& text, int style, const std::string& title) {
     shown_.push_back(title + "|" + std::to_string(style) + "|" + text);
     log_.add("message " + title + ": " + text);
-    if (answers_.empty())
-        return MsgAnswer::Ok;
-    const int answer = answers_.front();
-    answers_.pop_front();
-    return answer;
+    return MsgAnswer::Ok;
 }
 
 std::string FakeSettingsStore::getSetting(const std::string& app, const std::string& section,
@@ -189,12 +178,6 @@ void FakeSplashView::startTimer(int ms, std::function<void()> onTick) {
 void FakeSplashView::fireTimer() {
     if (onTick_)
         onTick_();
-}
-
-double ScriptedRandom::nextUniform() {
-    const double v = values_[next_ < values_.size() ? next_ : values_.size() - 1];
-    ++next_;
-    return v;
 }
 
 } // namespace tandora::testing_support

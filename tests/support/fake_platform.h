@@ -18,7 +18,6 @@ class Transcript {
 public:
     void add(const std::string& line) { lines_.push_back(line); }
     const std::vector<std::string>& lines() const { return lines_; }
-    std::string text() const;
     // Lines that start with prefix, in order.
     std::vector<std::string> matching(const std::string& prefix) const;
     void clear() { lines_.clear(); }
@@ -108,13 +107,11 @@ class FakeMessageBoxes : public MessageBoxes {
 public:
     explicit FakeMessageBoxes(Transcript& log) : log_(log) {}
     int messageBox(const std::string& text, int style, const std::string& title) override;
-    void answerNext(int answer) { answers_.push_back(answer); }
     // Every box shown, as "title|style|text".
     const std::vector<std::string>& shown() const { return shown_; }
 
 private:
     Transcript& log_;
-    std::deque<int> answers_;
     std::vector<std::string> shown_;
 };
 
@@ -127,9 +124,6 @@ public:
                      const std::string& value) override;
     void set(const std::string& section, const std::string& key, const std::string& value) {
         values_[{"Tandora", section, key}] = value;
-    }
-    bool has(const std::string& section, const std::string& key) const {
-        return values_.count({"Tandora", section, key}) != 0;
     }
     std::string value(const std::string& section, const std::string& key) const {
         return values_.at({"Tandora", section, key});
@@ -150,7 +144,6 @@ public:
     std::uint32_t tickCount() const override { return now_; }
     void sleepMs(std::uint32_t ms) override;
     std::uint64_t slept() const { return slept_; }
-    void advance(std::uint32_t ms) { now_ += ms; }
     // Each sleep advances by at most this much, as a coarse real clock would.
     void setSleepGranularity(std::uint32_t ms) { granularity_ = ms; }
 
@@ -203,17 +196,6 @@ private:
     std::function<void()> onUnload_;
 };
 
-// Plays back values in order; past the end it repeats the last one.
-class ScriptedRandom : public UniformSource {
-public:
-    explicit ScriptedRandom(std::vector<double> values = {0.5}) : values_(std::move(values)) {}
-    double nextUniform() override;
-
-private:
-    std::vector<double> values_;
-    std::size_t next_ = 0;
-};
-
 // A whole platform of fakes sharing one transcript.
 struct FakePlatform {
     Transcript log;
@@ -222,7 +204,7 @@ struct FakePlatform {
     FakeSettingsStore settings{log};
     FakeClock clock;
     FakeSoundDevice sound{log};
-    ScriptedRandom random;
+    Mt19937Source random{1};
     FakeSystemInfo system;
     FakeSplashView splash{log};
     Platform platform{view, messages, settings, sound, clock, random, system};

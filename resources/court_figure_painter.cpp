@@ -1,6 +1,7 @@
 #include "court_figure_painter.h"
 
 #include <QPainterPath>
+#include <QTransform>
 #include <cmath>
 
 #include "paint_kit.h"
@@ -342,12 +343,7 @@ void CourtFigurePainter::paintJoker(QPainter& p, const QRectF& box, const QColor
     middle.cubicTo(27, 8, 29, 14, 30, 24);
     middle.closeSubpath();
     fill(p, middle, green);
-    QPainterPath right;
-    right.moveTo(32, 30);
-    right.cubicTo(37, 20, 43, 16, 47.5, 17);
-    right.cubicTo(41, 20, 35, 25, 28, 23);
-    right.closeSubpath();
-    fill(p, right, accent);
+    fill(p, QTransform(-1, 0, 0, 1, 49, 0).map(left), accent); // the right brim mirrors the left
     p.setPen(outlinePen(0.5));
     p.setBrush(GoldLight);
     for (const QPointF bell : {QPointF(2, 17.5), QPointF(24.5, 3), QPointF(47, 17.5)})

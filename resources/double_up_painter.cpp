@@ -35,19 +35,30 @@ void paintAnswer(QPainter& p, const QRect& area, const QColor& face, const QStri
     PaintKit::drawShadowText(p, r, Qt::AlignCenter, text, Qt::white);
 }
 
+struct Line {
+    QString text;
+    int pixelSize;
+    QRectF place;
+};
+
+// The purple Double Up panel with its yellow title and white explanation.
+void paintBanner(QPainter& p, const QImage& image, const Line& title, const Line& explanation) {
+    paintPanel(p, QRectF(image.rect()), QColor(70, 20, 120), QColor(20, 6, 50));
+    p.setFont(PaintKit::font(PaintKit::Face::SansBold, title.pixelSize));
+    PaintKit::drawShadowText(p, title.place, Qt::AlignCenter, title.text, PaintKit::TableYellow,
+                             QColor(0, 0, 0, 220));
+    p.setFont(PaintKit::font(PaintKit::Face::Sans, explanation.pixelSize));
+    PaintKit::drawShadowText(p, explanation.place, Qt::AlignCenter, explanation.text, Qt::white);
+}
+
 } // namespace
 
 QImage DoubleUpPainter::question() {
     QImage image = PaintKit::blankImage(304, 129);
     QPainter p;
     PaintKit::begin(p, image);
-    paintPanel(p, QRectF(0, 0, 304, 129), QColor(70, 20, 120), QColor(20, 6, 50));
-    p.setFont(PaintKit::font(PaintKit::Face::SansBold, 28));
-    PaintKit::drawShadowText(p, QRectF(0, 8, 304, 40), Qt::AlignCenter, QStringLiteral("DOUBLE UP?"),
-                             PaintKit::TableYellow, QColor(0, 0, 0, 220));
-    p.setFont(PaintKit::font(PaintKit::Face::Sans, 12));
-    PaintKit::drawShadowText(p, QRectF(0, 50, 304, 30), Qt::AlignCenter,
-                             QStringLiteral("Beat the dealer's card to double your win"), Qt::white);
+    paintBanner(p, image, {QStringLiteral("DOUBLE UP?"), 28, QRectF(0, 8, 304, 40)},
+                {QStringLiteral("Beat the dealer's card to double your win"), 12, QRectF(0, 50, 304, 30)});
     paintAnswer(p, YesArea, QColor(30, 160, 60), QStringLiteral("YES"));
     paintAnswer(p, NoArea, QColor(200, 30, 36), QStringLiteral("NO"));
     return image;
@@ -57,13 +68,8 @@ QImage DoubleUpPainter::pickBanner() {
     QImage image = PaintKit::blankImage(240, 38);
     QPainter p;
     PaintKit::begin(p, image);
-    paintPanel(p, QRectF(0, 0, 240, 38), QColor(70, 20, 120), QColor(20, 6, 50));
-    p.setFont(PaintKit::font(PaintKit::Face::SansBold, 15));
-    PaintKit::drawShadowText(p, QRectF(0, 3, 240, 19), Qt::AlignCenter, QStringLiteral("PICK A CARD"),
-                             PaintKit::TableYellow, QColor(0, 0, 0, 220));
-    p.setFont(PaintKit::font(PaintKit::Face::Sans, 10));
-    PaintKit::drawShadowText(p, QRectF(0, 20, 240, 14), Qt::AlignCenter,
-                             QStringLiteral("higher than the dealer's card wins"), Qt::white);
+    paintBanner(p, image, {QStringLiteral("PICK A CARD"), 15, QRectF(0, 3, 240, 19)},
+                {QStringLiteral("higher than the dealer's card wins"), 10, QRectF(0, 20, 240, 14)});
     return image;
 }
 

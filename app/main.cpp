@@ -7,6 +7,10 @@
 #include "app/event_relay.h"
 #include "engine/card_draw.h"
 #include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_file_dialogs.h"
+#include "platform/qt/qt_file_system.h"
 #include "platform/qt/qt_message_boxes.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_sound_device.h"
@@ -22,7 +26,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tandora");
     QApplication::setOrganizationName("Tandora");
-    QApplication::setApplicationVersion("2.0.2");
+    QApplication::setApplicationVersion(QStringLiteral(TANDORA_VERSION));
     // Developers measure start-up with TANDORA_STARTUP_TIMING=1; players never see it.
     const bool reportTiming = qEnvironmentVariableIsSet("TANDORA_STARTUP_TIMING");
 
@@ -30,13 +34,27 @@ int main(int argc, char** argv) {
     EventRelay relay;
     QtTableWindow window(relay);
     QtMessageBoxes messages(&window);
+    QtDialogs dialogs(&window);
+    QtFileDialogs fileDialogs(&window);
+    QtFileSystem files;
+    QtDesktop desktop;
     QtSettingsStore settings;
     QtSoundDevice sound;
     QtClock clock;
     Mt19937Source random;
     QtSystemInfo system;
     QtSplashWindow splash;
-    Platform platform{window, messages, settings, sound, clock, random, system};
+    Platform platform{.view = window,
+                      .messages = messages,
+                      .dialogs = dialogs,
+                      .fileDialogs = fileDialogs,
+                      .files = files,
+                      .desktop = desktop,
+                      .settings = settings,
+                      .sound = sound,
+                      .clock = clock,
+                      .random = random,
+                      .system = system};
     ShellHooks hooks;
     TandoraApp app(platform, splash, hooks);
     relay.setTarget(&app);

@@ -10,16 +10,13 @@ constexpr std::string_view RankLetters = "A23456789TJQK";
 constexpr std::string_view SuitLetters = "hdcs";
 } // namespace
 
-CardRank::CardRank() {
+CardRank::CardRank(GameType game) {
     for (int r = 1; r <= 13; ++r) {
         for (int suit = 0; suit < 4; ++suit)
             entries_[static_cast<std::size_t>(r + 13 * suit)] = static_cast<std::int16_t>(r);
     }
-}
-
-CardRank::CardRank(GameType game) : CardRank() {
-    if (game == GameType::DeucesWild)
-        entries_[0] = 2;
+    // Code 0 is a wild deuce inside the Deuces Wild evaluation and the joker in Joker Poker.
+    entries_[0] = game == GameType::DeucesWild ? 2 : 0;
 }
 
 std::string cardName(Card c) {

@@ -44,17 +44,15 @@ constexpr Card cardCode(int rank, int suit) {
 }
 
 // The rank of every code 0..52; entry 0 depends on the game (2 in Deuces Wild, 0 in Joker Poker).
+// The table is fixed by the game, so it is built from the game and never rewritten.
 class CardRank {
 public:
-    CardRank();
     explicit CardRank(GameType game);
 
     // Codes outside 0..52 (the card back) have no rank.
     std::int16_t operator[](int code) const {
         return code >= 0 && code <= 52 ? entries_[static_cast<std::size_t>(code)] : std::int16_t{0};
     }
-    void setEntryZero(std::int16_t value) { entries_[0] = value; }
-    const std::array<std::int16_t, 53>& entries() const { return entries_; }
 
 private:
     std::array<std::int16_t, 53> entries_{};

@@ -131,7 +131,7 @@ int StraightScore(const EvalArray& a, GameFlags flags, std::int16_t WildCount) {
     return span <= 4 ? 5 : 0;
 }
 
-HandCategory evaluateHand(const Hand& hand, GameFlags flags, CardRank& cardRank, EvalState& state) {
+HandCategory evaluateHand(const Hand& hand, GameFlags flags, const CardRank& cardRank, EvalState& state) {
     EvalArray& e = state.EvalHand;
     e = hand;
     state.WildCount = 0;
@@ -143,10 +143,6 @@ HandCategory evaluateHand(const Hand& hand, GameFlags flags, CardRank& cardRank,
         }
     }
     const int flush = FlushScore(e, flags, state.WildCount);
-    if (flags.DeucesWildGame)
-        cardRank.setEntryZero(2);
-    else if (flags.JokerPokerGame)
-        cardRank.setEntryZero(0);
     for (auto& v : e)
         v = cardRank[v];
     SortHand(e, flags);
@@ -164,7 +160,7 @@ HandCategory evaluateHand(const Hand& hand, GameFlags flags, CardRank& cardRank,
 }
 
 HandCategory evaluateHand(const Hand& hand, GameType game) {
-    CardRank rank(game);
+    const CardRank rank(game);
     EvalState state;
     return evaluateHand(hand, flagsFor(game), rank, state);
 }

@@ -26,9 +26,9 @@ int PairScore(const EvalArray& a, GameFlags flags, std::int16_t WildCount);
 // 0, 4 or 5 (a straight that reaches the ace) from sorted ranks.
 int StraightScore(const EvalArray& a, GameFlags flags, std::int16_t WildCount);
 
-// Evaluates Hand under the game's rules. CardRank entry 0 is rewritten for the game.
+// Evaluates Hand under the game's rules, with the game's own rank table.
 // WildCount starts from 0, as the deal and the draw reset it before every evaluation.
-HandCategory evaluateHand(const Hand& hand, GameFlags flags, CardRank& cardRank, EvalState& state);
+HandCategory evaluateHand(const Hand& hand, GameFlags flags, const CardRank& cardRank, EvalState& state);
 
 // Convenience for tools and tests: a fresh rank table and state.
 HandCategory evaluateHand(const Hand& hand, GameType game);

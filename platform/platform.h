@@ -2,6 +2,10 @@
 
 #include "engine/card_draw.h"
 #include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "platform/file_dialogs.h"
+#include "platform/file_system.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
 #include "platform/sound_device.h"
@@ -10,10 +14,15 @@
 
 namespace tandora {
 
-// Everything outside the program's logic, handed to it in one piece.
+// Everything outside the program's logic, handed to it in one piece. Build it with designated
+// initializers (Platform{.view = ..., .messages = ...}) so that no construction depends on the order.
 struct Platform {
     TableView& view;
     MessageBoxes& messages;
+    Dialogs& dialogs;
+    FileDialogs& fileDialogs;
+    FileSystem& files;
+    Desktop& desktop;
     SettingsStore& settings;
     SoundDevice& sound;
     Clock& clock;

@@ -21,8 +21,8 @@ public:
     virtual void setEnabled(ControlRef control, bool enabled) = 0;
     virtual bool isEnabled(ControlRef control) const = 0;
 
+    // Check marks show the options of the game's state; they are never read back.
     virtual void setMenuChecked(MenuRef item, bool checked) = 0;
-    virtual bool isMenuChecked(MenuRef item) const = 0;
     virtual void setMenuEnabled(MenuRef item, bool enabled) = 0;
     virtual bool isMenuEnabled(MenuRef item) const = 0;
     virtual void setMenuVisible(MenuRef item, bool visible) = 0;

@@ -66,7 +66,7 @@ QImage ButtonPainter::button(const QString& label, const QColor& face, const QCo
 }
 
 QImage ButtonPainter::cashIn(bool pressed) {
-    QImage image = PaintKit::blankImage(29, 33);
+    QImage image = PaintKit::blankPicture(pressed ? CashInPressedPicture : CashInPicture);
     QPainter p;
     PaintKit::begin(p, image);
     paintBody(p, QRectF(0, 0, 29, 33), QColor(30, 150, 60), pressed, 6);
@@ -77,7 +77,7 @@ QImage ButtonPainter::cashIn(bool pressed) {
 }
 
 QImage ButtonPainter::holdLabel(Hold kind) {
-    QImage image = PaintKit::blankImage(55, 20);
+    QImage image = PaintKit::blankPicture(HoldEmptyPicture);
     QPainter p;
     PaintKit::begin(p, image);
     const QRectF rect(0.5, 0.5, 54, 19);

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/pictures.h"
+
 namespace tandora {
 
 // The picture buttons of the panel, the cash-in button and the hold labels under the cards.
@@ -12,8 +14,8 @@ public:
     enum class Look { Enabled, Pressed, Disabled };
     enum class Hold { Dealer, Empty, Held, Pick };
 
-    static constexpr int Width = 68;
-    static constexpr int Height = 30;
+    static constexpr int Width = ButtonPictureWidth;
+    static constexpr int Height = ButtonPictureHeight;
 
     static QImage button(const QString& label, const QColor& face, const QColor& text, Look look);
     static QImage cashIn(bool pressed);

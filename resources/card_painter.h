@@ -5,13 +5,15 @@
 
 #include "engine/card.h"
 
+#include "platform/pictures.h"
+
 namespace tandora {
 
 // Card faces, 83 x 116: corner indices, pip layouts, court figures, the joker and the wild deuces.
 class CardPainter {
 public:
-    static constexpr int Width = 83;
-    static constexpr int Height = 116;
+    static constexpr int Width = CardPictureWidth;
+    static constexpr int Height = CardPictureHeight;
 
     // A regular code 1..52; wild marks a deuce for Deuces Wild.
     static QImage face(Card code, bool wild = false);

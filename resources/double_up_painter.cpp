@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "paint_kit.h"
+#include "platform/pictures.h"
 
 namespace tandora {
 
@@ -54,7 +55,7 @@ void paintBanner(QPainter& p, const QImage& image, const Line& title, const Line
 } // namespace
 
 QImage DoubleUpPainter::question() {
-    QImage image = PaintKit::blankImage(304, 129);
+    QImage image = PaintKit::blankPicture(DoubleUpQuestionPicture);
     QPainter p;
     PaintKit::begin(p, image);
     paintBanner(p, image, {QStringLiteral("DOUBLE UP?"), 28, QRectF(0, 8, 304, 40)},
@@ -65,7 +66,7 @@ QImage DoubleUpPainter::question() {
 }
 
 QImage DoubleUpPainter::pickBanner() {
-    QImage image = PaintKit::blankImage(240, 38);
+    QImage image = PaintKit::blankPicture(DoubleUpPickPicture);
     QPainter p;
     PaintKit::begin(p, image);
     paintBanner(p, image, {QStringLiteral("PICK A CARD"), 15, QRectF(0, 3, 240, 19)},

@@ -1,5 +1,7 @@
 #include "paint_kit.h"
 
+#include "platform/pictures.h"
+
 #include <QFontMetricsF>
 #include <QPainterPath>
 
@@ -44,6 +46,11 @@ QImage PaintKit::blankImage(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
+}
+
+QImage PaintKit::blankPicture(int number) {
+    const auto size = pictureSize(number);
+    return size ? blankImage(size->width, size->height) : QImage();
 }
 
 void PaintKit::begin(QPainter& p, QImage& image) {

@@ -21,6 +21,8 @@ public:
 
     // A transparent picture with antialiasing switched on by begin().
     static QImage blankImage(int width, int height);
+    // A transparent picture of the size the game gives that picture number.
+    static QImage blankPicture(int number);
     static void begin(QPainter& p, QImage& image);
 
     // Letters one under the other, centred in rect, as on a machine's side panel.

@@ -37,7 +37,8 @@ private:
         QSize size;
         std::function<QImage()> paint;
     };
-    void add(int number, QSize size, std::function<QImage()> paint);
+    // The size comes from the game's own list of pictures.
+    void add(int number, std::function<QImage()> paint);
 
     std::map<int, Entry> entries_;
     mutable std::map<int, QImage> cache_;

@@ -24,7 +24,7 @@ void drawCard(QPainter& p, const QImage& card, QPointF pivot, qreal angle, qreal
 } // namespace
 
 QImage SplashPainter::splash() {
-    QImage image(390, 191, QImage::Format_ARGB32_Premultiplied);
+    QImage image = PaintKit::blankPicture(SplashPicture);
     QPainter p;
     PaintKit::begin(p, image);
     QRadialGradient felt(QPointF(250, 80), 260);
@@ -61,7 +61,7 @@ QImage SplashPainter::splash() {
 }
 
 QImage SplashPainter::windowIcon() {
-    QImage image = PaintKit::blankImage(64, 64);
+    QImage image = PaintKit::blankPicture(WindowIconPicture);
     QPainter p;
     PaintKit::begin(p, image);
     drawCard(p, CardBackPainter::back(false), QPointF(30, 62), -16, 0.5, 112);

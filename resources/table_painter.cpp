@@ -5,10 +5,15 @@
 
 #include "engine/pay_table.h"
 #include "paint_kit.h"
+#include "platform/pictures.h"
 
 namespace tandora {
 
 namespace {
+
+QRectF rectOf(const Rect& r) {
+    return QRectF(r.left, r.top, r.width, r.height);
+}
 
 const QRectF Screen(9.5, 7.5, 522, 366);
 
@@ -61,21 +66,26 @@ void TablePainter::paintScreen(QPainter& p) {
                              QStringLiteral("\u2605  T A N D O R A   V I D E O   P O K E R  \u2605"),
                              PaintKit::Gold, QColor(0, 0, 0, 200));
 
-    paintWell(p, QRectF(PayTableLeft - 2, PayTableTop - 2, PayTableWidth + 4, 156 + 4), QColor(8, 22, 92), 3);
-    for (int i = 0; i < 5; ++i)
-        paintWell(p, QRectF(52 + 88 * i - 2.5, 198 - 2.5, 83 + 5, 116 + 5), PaintKit::ScreenBlueDark, 7);
+    paintWell(p, rectOf(Layout::GridLabelPlace).adjusted(-2, -2, 2, 2), QColor(8, 22, 92), 3);
+    for (int i = 1; i <= 5; ++i)
+        paintWell(p, rectOf(Layout::handPosPlace(i)).adjusted(-2.5, -2.5, 2.5, 2.5), PaintKit::ScreenBlueDark,
+                  7);
 }
 
 void TablePainter::paintCounters(QPainter& p) {
     struct Counter {
         const char* label;
-        qreal labelLeft, left;
+        qreal labelLeft;
+        Rect first; // the first digit
         int digits;
     };
-    const Counter counters[] = {{"CREDITS", 52, 136, 4}, {"PAID", 232, 297, 4}, {"COINS", 404, 475, 1}};
+    const Counter counters[] = {{"CREDITS", 52, Layout::creditsDigitPlace(1), 4},
+                                {"PAID", 232, Layout::paidDigitPlace(1), 4},
+                                {"COINS", 404, Layout::CoinsPlace, 1}};
     p.setFont(PaintKit::font(PaintKit::Face::SansBold, 13));
     for (const Counter& c : counters) {
-        const QRectF window(c.left - 4, 344 - 4, 14 * c.digits + 8, 15 + 8);
+        const QRectF window(c.first.left - 4, c.first.top - 4, c.first.width * c.digits + 8,
+                            c.first.height + 8);
         paintWell(p, window.adjusted(-1, -1, 1, 1), QColor(40, 44, 56), 4);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(6, 2, 2));
@@ -88,10 +98,9 @@ void TablePainter::paintCounters(QPainter& p) {
 }
 
 void TablePainter::paintButtonWells(QPainter& p) {
-    const int lefts[] = {64, 167, 238, 309};
-    for (int left : lefts)
-        paintWell(p, QRectF(left - 2, 387 - 2, 68 + 4, 30 + 4), QColor(52, 54, 60), 7);
-    paintWell(p, QRectF(442 - 2, 384 - 2, 29 + 4, 33 + 4), QColor(52, 54, 60), 7);
+    for (const Rect& place : {Layout::CashOutPlace, Layout::Bet1Place, Layout::MaxBetPlace, Layout::DealPlace,
+                              Layout::CashInPlace})
+        paintWell(p, rectOf(place).adjusted(-2, -2, 2, 2), QColor(52, 54, 60), 7);
     // Speaker grille at the right of the panel.
     p.setPen(Qt::NoPen);
     for (int row = 0; row < 5; ++row)
@@ -105,7 +114,7 @@ void TablePainter::paintButtonWells(QPainter& p) {
 }
 
 QImage TablePainter::gameOver() {
-    QImage image = PaintKit::blankImage(161, 40);
+    QImage image = PaintKit::blankPicture(GameOverPicture);
     QPainter p;
     PaintKit::begin(p, image);
     const QRectF band(0.5, 0.5, 160, 39);

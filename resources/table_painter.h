@@ -3,13 +3,15 @@
 #include <QImage>
 #include <QPainter>
 
+#include "platform/table_layout.h"
+
 namespace tandora {
 
 // The table background (a blue screen in a grey cabinet) and the game-over sign.
 class TablePainter {
 public:
-    static constexpr int Width = 541;
-    static constexpr int Height = 421;
+    static constexpr int Width = Layout::TableWidth;
+    static constexpr int Height = Layout::TableHeight;
 
     static QImage background();
     static QImage gameOver();

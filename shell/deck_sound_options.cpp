@@ -7,7 +7,11 @@ void DeckAndSoundOptions::OptionsMenu_SoundEffects_Click() {
         ctx_.messageBox("No Wave audio device available", MsgStyle::Information, "Sound Effects");
         return;
     }
-    ctx_.state.SoundOn = ctx_.toggleOption(MenuItem::OptionsMenu_SoundEffects);
+    GameState& s = ctx_.state;
+    s.options.SoundEffects = !s.options.SoundEffects;
+    s.SoundOn = s.options.SoundEffects;
+    ctx_.view().setMenuChecked({MenuItem::OptionsMenu_SoundEffects}, s.options.SoundEffects);
+    s.bChange = true;
 }
 
 } // namespace tandora

@@ -2,9 +2,11 @@
 
 #include <cmath>
 
-#include "resources/resource_numbers.h"
+#include "platform/pictures.h"
+#include "platform/table_layout.h"
 #include "shell/settings_keys.h"
 #include "shell/value_text.h"
+#include "table/option_marks.h"
 #include "table/show_error.h"
 
 namespace tandora {
@@ -12,12 +14,11 @@ namespace tandora {
 namespace {
 
 constexpr const char* LoadingHeading = "Loading Main Window";
-constexpr int WindowStateMinimised = 1;
 
 struct ButtonPlace {
     Control control;
     Rect place;
-    int picture;
+    ButtonPictures pictures;
 };
 
 } // namespace
@@ -72,30 +73,29 @@ void MainWindow::layOutControls() {
     GameState& s = ctx_.state;
     TableView& view = ctx_.view();
     view.setPicture({Control::pbMain}, TableBackgroundPicture);
-    view.setGeometry({Control::pbMain}, {0, 0, TableWidth, TableHeight});
-    view.setTableSize(TableWidth, TableHeight);
+    view.setGeometry({Control::pbMain}, Layout::TablePlace);
+    view.setTableSize(Layout::TableWidth, Layout::TableHeight);
 
     const ButtonPlace buttons[] = {
-        {Control::CashOut, {64, 387, 68, 30}, CashOutPictures.disabled},
-        {Control::Bet1, {167, 387, 68, 30}, Bet1Pictures.disabled},
-        {Control::MaxBet, {238, 387, 68, 30}, MaxBetPictures.disabled},
-        {Control::Deal, {309, 387, 68, 30}, DealPictures.disabled},
+        {Control::CashOut, Layout::CashOutPlace, CashOutPictures},
+        {Control::Bet1, Layout::Bet1Place, Bet1Pictures},
+        {Control::MaxBet, Layout::MaxBetPlace, MaxBetPictures},
+        {Control::Deal, Layout::DealPlace, DealPictures},
     };
     for (const auto& b : buttons) {
         view.setGeometry({b.control}, b.place);
-        view.setPicture({b.control}, b.picture);
-        view.setEnabled({b.control}, false);
+        ctx_.setButton(b.control, b.pictures, false);
     }
-    view.setGeometry({Control::CashIn}, {442, 384, 29, 33});
+    view.setGeometry({Control::CashIn}, Layout::CashInPlace);
     view.setPicture({Control::CashIn}, CashInPicture);
 
     for (int i = 1; i <= HandSize; ++i) {
-        view.setGeometry({Control::Hold, i}, {66 + 88 * (i - 1), 316, 55, 20});
+        view.setGeometry({Control::Hold, i}, Layout::holdPlace(i));
         view.setPicture({Control::Hold, i}, HoldEmptyPicture);
         s.Held[static_cast<std::size_t>(i - 1)] = false;
         view.setEnabled({Control::Hold, i}, false);
     }
-    view.setGeometry({Control::GameOver}, {185, 235, 161, 40});
+    view.setGeometry({Control::GameOver}, Layout::GameOverPlace);
     view.setPicture({Control::GameOver}, GameOverPicture);
     view.setVisible({Control::GameOver}, false);
 }
@@ -117,57 +117,52 @@ void MainWindow::placeWindow() {
         view.setWindowState(*state);
     else
         ShowError(ctx_.platform.messages, ErrorNumbers::TypeMismatch, "Type mismatch", LoadingHeading);
-    auto top = parseNumber(settings_.get(Settings::MainWindow, Settings::Top, numberText(defaultTop)));
-    auto left = parseNumber(settings_.get(Settings::MainWindow, Settings::Left, numberText(defaultLeft)));
-    if (!top || !left)
+    const auto top = parseNumber(settings_.get(Settings::MainWindow, Settings::Top, numberText(defaultTop)));
+    if (!top)
+        ShowError(ctx_.platform.messages, ErrorNumbers::TypeMismatch, "Type mismatch", LoadingHeading);
+    const auto left =
+        parseNumber(settings_.get(Settings::MainWindow, Settings::Left, numberText(defaultLeft)));
+    if (!left)
         ShowError(ctx_.platform.messages, ErrorNumbers::TypeMismatch, "Type mismatch", LoadingHeading);
     view.setWindowPosition(left.value_or(defaultLeft), top.value_or(defaultTop));
 }
 
 void MainWindow::applyOptions() {
     GameState& s = ctx_.state;
-    const TableView& view = ctx_.view();
-    s.SoundOn = ctx_.platform.sound.waveOutGetNumDevs() != 0 &&
-                view.isMenuChecked({MenuItem::OptionsMenu_SoundEffects});
-    s.DoubleUpOn = view.isMenuChecked({MenuItem::OptionsMenu_DoubleUp});
-    if (const auto game = checkedGame(view))
-        GameSelection::applyGameFlags(s, *game);
-    s.DeckPictureBase = view.isMenuChecked({MenuItem::OptionsMenu_SelectDeck_RedDeck}) ? RedDeckPictureBase
-                                                                                       : BlueDeckPictureBase;
+    s.SoundOn = ctx_.platform.sound.waveOutGetNumDevs() != 0 && s.options.SoundEffects;
+    showOptionMarks(ctx_.view(), s);
 }
 
 void MainWindow::layOutCardsAndCounters() {
     GameState& s = ctx_.state;
     TableView& table = ctx_.view();
     for (int i = 1; i <= HandSize; ++i) {
-        table.setGeometry({Control::HandPos, i}, {52 + 88 * (i - 1), 198, 83, 116});
-        table.setPicture({Control::HandPos, i}, s.DeckPictureBase);
+        table.setGeometry({Control::HandPos, i}, Layout::handPosPlace(i));
+        table.setPicture({Control::HandPos, i}, s.DeckPictureBase());
         table.setEnabled({Control::HandPos, i}, false);
         s.Hand[static_cast<std::size_t>(i - 1)] = 0;
     }
-    for (int i = 1; i <= 4; ++i) {
-        table.setGeometry({Control::Credits, i}, {136 + 14 * (i - 1), 344, 14, 15});
+    for (int i = 1; i <= Layout::CounterDigits; ++i) {
+        table.setGeometry({Control::Credits, i}, Layout::creditsDigitPlace(i));
         table.setPicture({Control::Credits, i}, DigitPictureBase);
-        table.setGeometry({Control::Paid, i}, {297 + 14 * (i - 1), 344, 14, 15});
+        table.setGeometry({Control::Paid, i}, Layout::paidDigitPlace(i));
         table.setPicture({Control::Paid, i}, DigitPictureBase);
     }
-    table.setGeometry({Control::Coins}, {475, 344, 14, 15});
+    table.setGeometry({Control::Coins}, Layout::CoinsPlace);
     table.setPicture({Control::Coins}, DigitPictureBase);
 }
 
 bool MainWindow::selectGame() {
-    TableView& view = ctx_.view();
-    auto game = checkedGame(view);
-    if (!game) {
-        // A hand-edited store can leave every game unchecked; without a fallback the program could
+    GameState& s = ctx_.state;
+    if (!s.Restarting && !settings_.loadChoseAGame()) {
+        // A hand-edited store can leave every game unmarked; without a fallback the program could
         // never start again, because closing saves the same choice back.
         ctx_.messageBox("No game was chosen in the saved options. Jacks or Better 8/5 is selected.",
                         MsgStyle::Information, AppTitle);
-        game = GameType::JacksOrBetter85;
-        view.setMenuChecked({menuItemFor(*game)}, true);
-        GameSelection::applyGameFlags(ctx_.state, *game);
+        s.setGame(GameType::JacksOrBetter85);
+        showOptionMarks(ctx_.view(), s);
     }
-    if (!games_.SetGame(gameCode(*game))) {
+    if (!games_.SetGame(gameCode(s.game()))) {
         ctx_.messageBox("Fatal Error: Probably invalid Game Type", MsgStyle::Critical, AppTitle);
         unload();
         return false;
@@ -177,7 +172,6 @@ bool MainWindow::selectGame() {
 
 void MainWindow::resetGame() {
     GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
     s.CreditsIn = 0;
     s.vPoints = 0;
     s.HandState = HandStates::BetweenHands;
@@ -186,15 +180,9 @@ void MainWindow::resetGame() {
     s.vHandsPlayed = 0;
     s.vHandsWon = 0;
     s.vAmtWon = 0;
-    view.setPicture({Control::CashOut}, CashOutPictures.disabled);
-    view.setEnabled({Control::CashOut}, false);
+    ctx_.setButton(Control::CashOut, CashOutPictures, false);
     s.HandCounts = {};
     s.bChange = false;
-    s.CardRank = CardRank();
-    if (s.DeucesWildGame)
-        s.CardRank.setEntryZero(2);
-    else if (s.JokerPokerGame)
-        s.CardRank.setEntryZero(0);
 }
 
 void MainWindow::buildRecentFilesMenu() {

@@ -8,9 +8,6 @@
 
 namespace tandora {
 
-inline constexpr int TableWidth = 541;
-inline constexpr int TableHeight = 421;
-
 // The game table's set-up and shutdown.
 class MainWindow {
 public:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/controls.h"
+#include "table/game_state.h"
 
 namespace tandora {
 
@@ -12,24 +12,42 @@ inline constexpr const char* MainWindow = "MainWindow";
 inline constexpr const char* RecentFiles = "RecentFiles";
 inline constexpr const char* Bank = "Bank";
 
+// The option check marks as the store keeps them: nine independent Booleans.
+struct StoredOptions {
+    bool LoadLastGame = false;
+    bool JacksOrBetter = true;
+    bool JacksOrBetter96 = false;
+    bool JokerPoker = false;
+    bool DeucesWild = false;
+    bool DoubleUp = true;
+    bool SoundEffects = true;
+    bool RedDeck = true;
+    bool BlueDeck = false;
+};
+
 struct OptionKey {
     const char* key;
-    MenuItem item;
+    bool StoredOptions::*mark;
     bool defaultValue;
 };
 
 // In the order they are loaded and saved.
 inline constexpr OptionKey OptionKeys[] = {
-    {"LoadLastGame", MenuItem::GameMenu_LoadLastFile, false},
-    {"JacksOrBetter", MenuItem::OptionsMenu_JacksOrBetter, true},
-    {"JacksOrBetter96", MenuItem::OptionsMenu_JacksOrBetter96, false},
-    {"JokerPoker", MenuItem::OptionsMenu_JokerPoker, false},
-    {"DeucesWild", MenuItem::OptionsMenu_DeucesWild, false},
-    {"DoubleUp", MenuItem::OptionsMenu_DoubleUp, true},
-    {"SoundEffects", MenuItem::OptionsMenu_SoundEffects, true},
-    {"RedDeck", MenuItem::OptionsMenu_SelectDeck_RedDeck, true},
-    {"BlueDeck", MenuItem::OptionsMenu_SelectDeck_BlueDeck, false},
+    {"LoadLastGame", &StoredOptions::LoadLastGame, false},
+    {"JacksOrBetter", &StoredOptions::JacksOrBetter, true},
+    {"JacksOrBetter96", &StoredOptions::JacksOrBetter96, false},
+    {"JokerPoker", &StoredOptions::JokerPoker, false},
+    {"DeucesWild", &StoredOptions::DeucesWild, false},
+    {"DoubleUp", &StoredOptions::DoubleUp, true},
+    {"SoundEffects", &StoredOptions::SoundEffects, true},
+    {"RedDeck", &StoredOptions::RedDeck, true},
+    {"BlueDeck", &StoredOptions::BlueDeck, false},
 };
+
+StoredOptions storedOptionsOf(const GameState& state);
+// Sets the options and the game of state. Several games resolve by the order 8/5, 9/6, Deuces Wild,
+// Joker Poker; false when none is marked (the game then stays as it was).
+bool applyStoredOptions(const StoredOptions& stored, GameState& state);
 
 inline constexpr const char* DefPoints = "DefPoints";
 inline constexpr int DefPointsDefault = 80;

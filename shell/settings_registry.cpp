@@ -1,6 +1,5 @@
 #include "shell/settings_registry.h"
 
-#include "shell/settings_keys.h"
 #include "shell/value_text.h"
 
 namespace tandora {
@@ -16,13 +15,51 @@ std::string titleKey(int n) {
 
 } // namespace
 
+namespace Settings {
+
+StoredOptions storedOptionsOf(const GameState& state) {
+    const GameOptions& o = state.options;
+    StoredOptions stored;
+    stored.LoadLastGame = o.LoadLastGame;
+    stored.JacksOrBetter = state.game() == GameType::JacksOrBetter85;
+    stored.JacksOrBetter96 = state.game() == GameType::JacksOrBetter96;
+    stored.JokerPoker = state.game() == GameType::JokerPoker;
+    stored.DeucesWild = state.game() == GameType::DeucesWild;
+    stored.DoubleUp = o.DoubleUpOn;
+    stored.SoundEffects = o.SoundEffects;
+    stored.RedDeck = o.deck == Deck::Red;
+    stored.BlueDeck = o.deck == Deck::Blue;
+    return stored;
+}
+
+bool applyStoredOptions(const StoredOptions& stored, GameState& state) {
+    GameOptions& o = state.options;
+    o.LoadLastGame = stored.LoadLastGame;
+    o.DoubleUpOn = stored.DoubleUp;
+    o.SoundEffects = stored.SoundEffects;
+    o.deck = stored.RedDeck ? Deck::Red : Deck::Blue;
+    const std::pair<bool, GameType> games[] = {{stored.JacksOrBetter, GameType::JacksOrBetter85},
+                                               {stored.JacksOrBetter96, GameType::JacksOrBetter96},
+                                               {stored.DeucesWild, GameType::DeucesWild},
+                                               {stored.JokerPoker, GameType::JokerPoker}};
+    for (const auto& [marked, game] : games) {
+        if (marked) {
+            state.setGame(game);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace Settings
+
 std::string SettingsRegistry::get(const char* section, const std::string& key,
                                   const std::string& defaultValue) const {
     return ctx_.platform.settings.getSetting(AppTitle, section, key, defaultValue);
 }
 
-void SettingsRegistry::save(const char* section, const std::string& key, const std::string& value) {
-    ctx_.platform.settings.saveSetting(AppTitle, section, key, value);
+bool SettingsRegistry::save(const char* section, const std::string& key, const std::string& value) {
+    return ctx_.platform.settings.saveSetting(AppTitle, section, key, value);
 }
 
 void SettingsRegistry::SaveGetRegEntries(int mode) {
@@ -35,19 +72,21 @@ void SettingsRegistry::SaveGetRegEntries(int mode) {
 }
 
 void SettingsRegistry::load() {
-    TableView& view = ctx_.view();
     GameState& s = ctx_.state;
-    // A text that does not convert leaves the option as it was.
+    // A text that does not convert leaves that option as it was.
+    Settings::StoredOptions stored = Settings::storedOptionsOf(s);
     for (const auto& option : Settings::OptionKeys) {
         if (const auto value =
                 parseBoolean(get(Settings::Options, option.key, booleanText(option.defaultValue))))
-            view.setMenuChecked({option.item}, *value);
+            stored.*option.mark = *value;
     }
-    if (const auto points = parseInt16(
+    loadChoseAGame_ = Settings::applyStoredOptions(stored, s);
+    std::int16_t& points = s.options.iDefaultPoints;
+    if (const auto loaded = parseInt16(
             get(Settings::Options, Settings::DefPoints, std::to_string(Settings::DefPointsDefault))))
-        s.iDefaultPoints = *points;
-    if (s.iDefaultPoints < Settings::DefPointsMinimum)
-        s.iDefaultPoints = Settings::DefPointsDefault;
+        points = *loaded;
+    if (points < Settings::DefPointsMinimum)
+        points = Settings::DefPointsDefault;
     for (int n = 1; n <= RecentFileEntries; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         s.RecentTitles[i] = get(Settings::RecentFiles, titleKey(n), Settings::EmptyRecentEntry);
@@ -58,20 +97,22 @@ void SettingsRegistry::load() {
 void SettingsRegistry::saveAll() {
     TableView& view = ctx_.view();
     const GameState& s = ctx_.state;
+    // A write the store refuses is skipped; the others still go in.
+    const Settings::StoredOptions stored = Settings::storedOptionsOf(s);
     for (const auto& option : Settings::OptionKeys)
-        save(Settings::Options, option.key, booleanText(view.isMenuChecked({option.item})));
-    save(Settings::Options, Settings::DefPoints, std::to_string(s.iDefaultPoints));
+        (void)save(Settings::Options, option.key, booleanText(stored.*option.mark));
+    (void)save(Settings::Options, Settings::DefPoints, std::to_string(s.options.iDefaultPoints));
     for (int n = 1; n <= RecentFileEntries; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
-        save(Settings::RecentFiles, fileKey(n), s.RecentPaths[i]);
-        save(Settings::RecentFiles, titleKey(n), s.RecentTitles[i]);
+        (void)save(Settings::RecentFiles, fileKey(n), s.RecentPaths[i]);
+        (void)save(Settings::RecentFiles, titleKey(n), s.RecentTitles[i]);
     }
     // A minimised window keeps the placement stored before it.
     if (view.windowState() == 1)
         return;
-    save(Settings::MainWindow, Settings::WindowState, std::to_string(view.windowState()));
-    save(Settings::MainWindow, Settings::Top, numberText(view.windowTop()));
-    save(Settings::MainWindow, Settings::Left, numberText(view.windowLeft()));
+    (void)save(Settings::MainWindow, Settings::WindowState, std::to_string(view.windowState()));
+    (void)save(Settings::MainWindow, Settings::Top, numberText(view.windowTop()));
+    (void)save(Settings::MainWindow, Settings::Left, numberText(view.windowLeft()));
 }
 
 } // namespace tandora

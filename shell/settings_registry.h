@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/settings_keys.h"
 #include "table/table_context.h"
 
 namespace tandora {
@@ -15,16 +16,20 @@ public:
     explicit SettingsRegistry(TableContext context) : ctx_(context) {}
 
     void SaveGetRegEntries(int mode);
+    // After a load: false when the store marked none of the four games.
+    bool loadChoseAGame() const { return loadChoseAGame_; }
 
     // One value of the program's own application entry.
     std::string get(const char* section, const std::string& key, const std::string& defaultValue) const;
-    void save(const char* section, const std::string& key, const std::string& value);
+    // False when the store refused the value.
+    bool save(const char* section, const std::string& key, const std::string& value);
 
 private:
     void load();
     void saveAll();
 
     TableContext ctx_;
+    bool loadChoseAGame_ = true;
 };
 
 } // namespace tandora

@@ -36,9 +36,8 @@ void Counters::UpdateNumbers(std::string_view LCD, std::int64_t NewAmt) {
         showDigits(credits ? Control::Credits : Control::Paid, NewAmt);
         if (credits) {
             // Only the update made while a hand is being finished offers Cash Out.
-            const bool offer = ctx_.state.HandState == HandStates::Dealt && NewAmt > 0;
-            view.setPicture({Control::CashOut}, offer ? CashOutPictures.enabled : CashOutPictures.disabled);
-            view.setEnabled({Control::CashOut}, offer);
+            ctx_.setButton(Control::CashOut, CashOutPictures,
+                           ctx_.state.HandState == HandStates::Dealt && NewAmt > 0);
             view.repaint();
         }
         return;

@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "resources/resource_numbers.h"
-#include "table/button_pictures.h"
+#include "platform/pictures.h"
 #include "table/table_context.h"
 
 namespace tandora {

@@ -3,7 +3,10 @@
 namespace tandora {
 
 void DoubleUp::OptionsMenu_DoubleUp_Click() {
-    ctx_.state.DoubleUpOn = ctx_.toggleOption(MenuItem::OptionsMenu_DoubleUp);
+    GameState& s = ctx_.state;
+    s.options.DoubleUpOn = !s.options.DoubleUpOn;
+    ctx_.view().setMenuChecked({MenuItem::OptionsMenu_DoubleUp}, s.options.DoubleUpOn);
+    s.bChange = true;
 }
 
 } // namespace tandora

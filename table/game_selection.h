@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 #include <string_view>
 
 #include "engine/game_type.h"
@@ -10,25 +9,19 @@
 
 namespace tandora {
 
-// The game whose Options menu item is checked, tested 8/5, 9/6, Deuces Wild, Joker Poker.
-std::optional<GameType> checkedGame(const TableView& view);
-MenuItem menuItemFor(GameType game);
-
 // Choosing one of the four games and laying its pay table on the table.
 class GameSelection {
 public:
     GameSelection(TableContext context, Counters& counters) : ctx_(context), counters_(counters) {}
 
-    // TheGame is "jb85", "jb96", "dw" or "jp" in any case; false when it cannot be set up.
+    // TheGame is "jb85", "jb96", "dw" or "jp" in any case. Makes it the game in play and lays out its
+    // table; false when it cannot be set up.
     bool SetGame(std::string_view TheGame);
 
     void OptionsMenu_JacksOrBetter_Click() { chooseGame(GameType::JacksOrBetter85); }
     void OptionsMenu_JacksOrBetter96_Click() { chooseGame(GameType::JacksOrBetter96); }
     void OptionsMenu_DeucesWild_Click() { chooseGame(GameType::DeucesWild); }
     void OptionsMenu_JokerPoker_Click() { chooseGame(GameType::JokerPoker); }
-
-    // Sets the wild-card flags and the rank of code 0 for a game.
-    static void applyGameFlags(GameState& state, GameType game);
 
     // Called when SetGame fails from a menu command: the window must close.
     void setFatalHandler(std::function<void()> handler) { onFatal_ = std::move(handler); }

@@ -6,13 +6,13 @@
 
 #include "engine/card.h"
 #include "engine/evaluation.h"
-#include "engine/game_type.h"
-#include "engine/pay_table.h"
+#include "engine/game_rules.h"
 
 namespace tandora {
 
 inline constexpr const char* AppTitle = "Tandora";
 inline constexpr int MaxGameCredits = 9999;
+inline constexpr int MaxBankCredits = 999999;
 inline constexpr int RecentFileEntries = 4;
 
 // Between hands the next click deals; after the deal it draws.
@@ -28,16 +28,47 @@ inline constexpr int OpenGame = 2;
 inline constexpr int Exit = 3;
 } // namespace PendingActions
 
-// The whole state of the game in progress and the program-wide flags, in one place.
+enum class Deck : std::uint8_t { Red, Blue };
+
+constexpr int deckPictureBase(Deck deck) {
+    return deck == Deck::Blue ? BlueDeckPictureBase : RedDeckPictureBase;
+}
+
+// The player's options (the check marks of the Options and Game menus) and the default credits,
+// with what a new user starts with.
+struct GameOptions {
+    bool LoadLastGame = false;
+    bool DoubleUpOn = true;
+    bool SoundEffects = true;
+    Deck deck = Deck::Red;
+    std::int16_t iDefaultPoints = 80;
+    friend bool operator==(const GameOptions&, const GameOptions&) = default;
+};
+
+// The one record of the game: the game in play, the options, the table and the statistics. The window
+// shows it; nothing is ever read back from the window to decide anything.
 struct GameState {
+    GameType game() const { return rules_.game; }
+    // The wild-card flags, ranks, deck and pay table of the game in play.
+    const GameRules& rules() const { return rules_; }
+    void setGame(GameType game) { rules_ = rulesFor(game); }
+    GameFlags flags() const { return rules_.flags; }
+    int DeckPictureBase() const { return deckPictureBase(options.deck); }
+    int WildDeucePictureOffset() const { return rules_.WildDeucePictureOffset; }
+    int cardPictureOf(Card code) const {
+        return cardPicture(code, DeckPictureBase(), WildDeucePictureOffset());
+    }
+
+    GameOptions options;
+
     // The table.
     tandora::Hand Hand{};
     std::array<bool, HandSize> Held{};
     EvalState eval;
     std::int16_t HandState = HandStates::BetweenHands;
     std::int16_t CoinsBet = 0;
-    std::int32_t PaidAmount = 0;
-    std::int32_t vPoints = 0;
+    std::int64_t PaidAmount = 0;
+    std::int64_t vPoints = 0;
 
     // Statistics of the game.
     std::int64_t vHandsPlayed = 0;
@@ -47,12 +78,11 @@ struct GameState {
     std::int64_t CreditsIn = 0;
     tandora::HandCounts HandCounts{};
 
-    std::int16_t iDefaultPoints = 80;
+    // The sound the player hears: the option, when the system has an output device.
+    bool SoundOn = true;
     bool bChange = false;
-    bool DoubleUpOn = true;
     bool DoubleUpOffered = false;
     bool DoubleUpPending = false;
-    bool SoundOn = true;
     bool Restarting = false;
     int PendingAction = 0;
 
@@ -62,18 +92,10 @@ struct GameState {
 
     int TwipsPerPixelX = 15;
     int TwipsPerPixelY = 15;
-
-    // Program-wide flags of the game in play and the deck.
-    bool DeucesWildGame = false;
-    bool JokerPokerGame = false;
-    int WildDeucePictureOffset = 0;
-    int DeckPictureBase = RedDeckPictureBase;
     bool AlreadyRunning = false;
 
-    tandora::CardRank CardRank;
-    tandora::PayTable PayTable = payTableFor(GameType::JacksOrBetter85);
-
-    GameFlags flags() const { return {DeucesWildGame, JokerPokerGame}; }
+private:
+    GameRules rules_ = rulesFor(GameType::JacksOrBetter85);
 };
 
 } // namespace tandora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/pictures.h"
 #include "platform/platform.h"
 #include "table/game_state.h"
 
@@ -14,12 +15,10 @@ struct TableContext {
     int messageBox(const std::string& text, int style, const std::string& title) const {
         return platform.messages.messageBox(text, style, title);
     }
-    // Flips an option's check mark and returns the new state; the game counts as changed.
-    bool toggleOption(MenuItem item) const {
-        const bool on = !platform.view.isMenuChecked({item});
-        platform.view.setMenuChecked({item}, on);
-        state.bChange = true;
-        return on;
+    // A picture button's look and state change together, so the two never disagree.
+    void setButton(Control button, const ButtonPictures& pictures, bool enabled) const {
+        platform.view.setPicture({button}, enabled ? pictures.enabled : pictures.disabled);
+        platform.view.setEnabled({button}, enabled);
     }
 };
 

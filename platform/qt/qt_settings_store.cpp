@@ -52,12 +52,16 @@ std::string QtSettingsStore::getSetting(const std::string& application, const st
     return value.toString().toStdString();
 }
 
-void QtSettingsStore::saveSetting(const std::string& application, const std::string& section,
+bool QtSettingsStore::saveSetting(const std::string& application, const std::string& section,
                                   const std::string& key, const std::string& value) {
     const auto settings = open(application);
+    if (!settings->isWritable()) {
+        return false;
+    }
     settings->setValue(path(application, section, key), QString::fromStdString(value));
     // Written at once: the credit bank must survive a crash.
     settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 } // namespace tandora

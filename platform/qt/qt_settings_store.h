@@ -18,7 +18,7 @@ public:
 
     std::string getSetting(const std::string& application, const std::string& section, const std::string& key,
                            const std::string& defaultValue) const override;
-    void saveSetting(const std::string& application, const std::string& section, const std::string& key,
+    bool saveSetting(const std::string& application, const std::string& section, const std::string& key,
                      const std::string& value) override;
 
 private:

@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "resources/resource_numbers.h"
+#include "platform/pictures.h"
 
 namespace tandora {
 

@@ -11,17 +11,18 @@
 #include <QPixmap>
 #include <cmath>
 
+#include "platform/pictures.h"
 #include "platform/qt/picture_control.h"
 #include "platform/qt/screen_units.h"
 #include "platform/qt/table_menus.h"
-#include "resources/resource_numbers.h"
+#include "platform/table_layout.h"
 
 namespace tandora {
 
 namespace {
 
-constexpr int TableWidth = 541;
-constexpr int TableHeight = 421;
+using Layout::TableHeight;
+using Layout::TableWidth;
 
 // A classic frame around the client area, used until the window manager has told us the real one.
 constexpr int FrameWidth = 6;
@@ -159,11 +160,6 @@ void QtTableWindow::setMenuChecked(MenuRef item, bool checked) {
     if (QAction* action = menus_->action(item)) {
         action->setChecked(checked);
     }
-}
-
-bool QtTableWindow::isMenuChecked(MenuRef item) const {
-    const QAction* action = menus_->action(item);
-    return action && action->isChecked();
 }
 
 void QtTableWindow::setMenuEnabled(MenuRef item, bool enabled) {

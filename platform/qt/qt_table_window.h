@@ -41,7 +41,6 @@ public:
     bool isEnabled(ControlRef control) const override;
 
     void setMenuChecked(MenuRef item, bool checked) override;
-    bool isMenuChecked(MenuRef item) const override;
     void setMenuEnabled(MenuRef item, bool enabled) override;
     bool isMenuEnabled(MenuRef item) const override;
     void setMenuVisible(MenuRef item, bool visible) override;

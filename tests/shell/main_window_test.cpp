@@ -106,38 +106,53 @@ TEST_F(MainWindowTest, AppliesStoredOptions) {
     f.sound.setDevices(0);
     start();
     const GameState& s = app.state();
-    EXPECT_TRUE(s.DeucesWildGame);
-    EXPECT_EQ(s.WildDeucePictureOffset, 200);
-    EXPECT_EQ(s.DeckPictureBase, 200);
+    EXPECT_TRUE(s.flags().DeucesWildGame);
+    EXPECT_EQ(s.WildDeucePictureOffset(), 200);
+    EXPECT_EQ(s.DeckPictureBase(), 200);
     EXPECT_EQ(f.view.picture({Control::HandPos, 3}), 200);
     EXPECT_EQ(f.view.picture({Control::GridLabel}), 4000);
-    EXPECT_FALSE(s.DoubleUpOn);
+    EXPECT_FALSE(s.options.DoubleUpOn);
     EXPECT_FALSE(s.SoundOn) << "no device means no sound, whatever the option says";
     EXPECT_TRUE(f.view.isMenuChecked({MenuItem::OptionsMenu_SoundEffects}));
     EXPECT_TRUE(f.log.matching("sound").empty());
 }
 
-// Guards the default window position and the stored one.
+// Guards the default window position (centred in twips of each axis, or -50 on a 640-pixel screen),
+// the stored one, and stored values that do not convert, each reported on its own.
 TEST_F(MainWindowTest, PlacesTheWindow) {
     struct Row {
+        const char* name;
         int screenWidth;
+        int twipsX, twipsY;
         const char* top;
         const char* left;
         const char* state;
         double wantLeft;
         double wantTop;
         int wantState;
+        int messages;
     };
     const Row rows[] = {
-        {1920, nullptr, nullptr, nullptr, std::nearbyint((1920 * 15 - 547 * 15) / 2.0),
-         std::nearbyint((1080 * 15 - 467 * 15) / 2.0), 0},
-        {640, nullptr, nullptr, nullptr, -50, -50, 0},
-        {1920, "3000", "4500", "2", 4500, 3000, 2},
-        {1920, "600", "900", "1", 900, 600, 1},
+        {"centred", 1920, 15, 15, nullptr, nullptr, nullptr, std::nearbyint((1920 * 15 - 547 * 15) / 2.0),
+         std::nearbyint((1080 * 15 - 467 * 15) / 2.0), 0, 0},
+        {"centred with unequal twips", 1920, 12, 20, nullptr, nullptr, nullptr,
+         std::nearbyint((1920 * 12 - 547 * 15) / 2.0), std::nearbyint((1080 * 20 - 467 * 15) / 2.0), 0, 0},
+        {"640 pixels wide", 640, 15, 15, nullptr, nullptr, nullptr, -50, -50, 0, 0},
+        {"stored maximised", 1920, 15, 15, "3000", "4500", "2", 4500, 3000, 2, 0},
+        {"stored minimised", 1920, 15, 15, "600", "900", "1", 900, 600, 1, 0},
+        {"bad left, good top", 1920, 15, 15, "600", "west", "0", std::nearbyint((1920 * 15 - 547 * 15) / 2.0),
+         600, 0, 1},
+        {"good left, bad top", 1920, 15, 15, "north", "900", "0", 900,
+         std::nearbyint((1080 * 15 - 467 * 15) / 2.0), 0, 1},
+        {"nothing converts", 1920, 15, 15, "north", "west", "big",
+         std::nearbyint((1920 * 15 - 547 * 15) / 2.0), std::nearbyint((1080 * 15 - 467 * 15) / 2.0), 0, 3},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
         FakePlatform p;
         p.system.width = r.screenWidth;
+        p.system.twipsX = r.twipsX;
+        p.system.twipsY = r.twipsY;
         if (r.top) {
             p.settings.set("MainWindow", "Top", r.top);
             p.settings.set("MainWindow", "Left", r.left);
@@ -146,21 +161,14 @@ TEST_F(MainWindowTest, PlacesTheWindow) {
         RecordingHooks h;
         TandoraApp a(p.platform, p.splash, h);
         ASSERT_TRUE(a.start());
-        EXPECT_DOUBLE_EQ(p.view.windowLeft(), r.wantLeft) << r.screenWidth;
+        EXPECT_DOUBLE_EQ(p.view.windowLeft(), r.wantLeft);
         EXPECT_DOUBLE_EQ(p.view.windowTop(), r.wantTop);
         EXPECT_EQ(p.view.windowState(), r.wantState);
+        EXPECT_EQ(p.messages.shown().size(), static_cast<std::size_t>(r.messages));
+        for (const std::string& m : p.messages.shown())
+            EXPECT_EQ(m, "Loading Main Window|48|13: Type mismatch");
+        EXPECT_EQ(p.view.picture({Control::GridLabel}), 8500) << "set-up goes on";
     }
-}
-
-// Guards against a hand-edited placement stopping the program: the message names the problem,
-// and the table is still set up.
-TEST_F(MainWindowTest, BadStoredPlacementIsReportedAndSetUpGoesOn) {
-    f.settings.set("MainWindow", "Top", "upstairs");
-    f.settings.set("MainWindow", "WindowState", "big");
-    start();
-    EXPECT_EQ(f.messages.shown(), (std::vector<std::string>{"Loading Main Window|48|13: Type mismatch",
-                                                            "Loading Main Window|48|13: Type mismatch"}));
-    EXPECT_EQ(f.view.picture({Control::GridLabel}), 8500);
 }
 
 // Guards the fallback for a store with no game checked, which would otherwise fail at every start.
@@ -210,7 +218,7 @@ TEST_F(MainWindowTest, ShutdownSavesOnlyWhenAllowed) {
 TEST_F(MainWindowTest, DoubleUpAndSoundOptionsToggle) {
     start();
     app.menuClick({MenuItem::OptionsMenu_DoubleUp});
-    EXPECT_FALSE(app.state().DoubleUpOn);
+    EXPECT_FALSE(app.state().options.DoubleUpOn);
     EXPECT_FALSE(f.view.isMenuChecked({MenuItem::OptionsMenu_DoubleUp}));
     EXPECT_TRUE(app.state().bChange);
     app.menuClick({MenuItem::OptionsMenu_SoundEffects});
@@ -230,11 +238,11 @@ TEST_F(MainWindowTest, CommandsArrivingDuringACommandAreIgnored) {
     f.view.duringNextRepaint([this] { app.menuClick({MenuItem::OptionsMenu_DeucesWild}); });
     f.view.duringNextRepaint([this] { EXPECT_FALSE(app.queryUnload()); });
     app.menuClick({MenuItem::OptionsMenu_JokerPoker});
-    EXPECT_TRUE(app.state().JokerPokerGame);
-    EXPECT_FALSE(app.state().DeucesWildGame);
+    EXPECT_TRUE(app.state().flags().JokerPokerGame);
+    EXPECT_FALSE(app.state().flags().DeucesWildGame);
     EXPECT_FALSE(f.view.closed());
     app.menuClick({MenuItem::OptionsMenu_DeucesWild});
-    EXPECT_TRUE(app.state().DeucesWildGame) << "the guard is released after the command";
+    EXPECT_TRUE(app.state().flags().DeucesWildGame) << "the guard is released after the command";
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "shell/settings_registry.h"
+#include "shell/value_text.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/printers.h"
 
 namespace tandora {
 namespace {
@@ -10,8 +12,6 @@ using testing_support::FakePlatform;
 
 class SettingsRegistryTest : public ::testing::Test {
 protected:
-    bool checked(MenuItem item) const { return f.view.isMenuChecked({item}); }
-
     FakePlatform f;
     GameState state;
     SettingsRegistry registry{TableContext{f.platform, state}};
@@ -19,18 +19,16 @@ protected:
 
 // Guards the defaults a new player starts with.
 TEST_F(SettingsRegistryTest, FreshUserGetsDefaults) {
-    state.iDefaultPoints = 0;
+    state.options = GameOptions{true, false, false, Deck::Blue, 0};
+    state.setGame(GameType::JokerPoker);
     registry.SaveGetRegEntries(2);
-    EXPECT_TRUE(checked(MenuItem::OptionsMenu_JacksOrBetter));
-    EXPECT_FALSE(checked(MenuItem::OptionsMenu_JacksOrBetter96));
-    EXPECT_FALSE(checked(MenuItem::OptionsMenu_DeucesWild));
-    EXPECT_FALSE(checked(MenuItem::OptionsMenu_JokerPoker));
-    EXPECT_TRUE(checked(MenuItem::OptionsMenu_DoubleUp));
-    EXPECT_TRUE(checked(MenuItem::OptionsMenu_SoundEffects));
-    EXPECT_TRUE(checked(MenuItem::OptionsMenu_SelectDeck_RedDeck));
-    EXPECT_FALSE(checked(MenuItem::OptionsMenu_SelectDeck_BlueDeck));
-    EXPECT_FALSE(checked(MenuItem::GameMenu_LoadLastFile));
-    EXPECT_EQ(state.iDefaultPoints, 80);
+    EXPECT_EQ(state.game(), GameType::JacksOrBetter85);
+    EXPECT_TRUE(state.options.DoubleUpOn);
+    EXPECT_TRUE(state.options.SoundEffects);
+    EXPECT_EQ(state.options.deck, Deck::Red);
+    EXPECT_FALSE(state.options.LoadLastGame);
+    EXPECT_EQ(state.options.iDefaultPoints, 80);
+    EXPECT_TRUE(registry.loadChoseAGame());
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(state.RecentPaths[static_cast<std::size_t>(i)], "-");
         EXPECT_EQ(state.RecentTitles[static_cast<std::size_t>(i)], "-");
@@ -38,43 +36,82 @@ TEST_F(SettingsRegistryTest, FreshUserGetsDefaults) {
     EXPECT_EQ(f.settings.writes(), 0) << "loading writes nothing";
 }
 
-// Guards the text forms a hand-edited store may hold: numbers as Booleans, the DefPoints minimum,
-// and texts that do not convert, which leave the value as it was.
+// Guards the text forms a hand-edited store may hold: numbers as Booleans, the DefPoints minimum and
+// the 16-bit bound, and texts that do not convert, which leave the value as it was.
 TEST_F(SettingsRegistryTest, LoadsHandEditedValues) {
     struct Row {
         const char* doubleUp;
-        bool checkedBefore;
-        bool checkedAfter;
+        bool before;
+        bool after;
         const char* defPoints;
         std::int16_t pointsAfter;
     };
     const Row rows[] = {
-        {"1", false, true, "5", 5},       {"0", true, false, "3", 80},        {"-1", false, true, "400", 400},
-        {"TRUE", false, true, "4.5", 80}, {"false", true, false, "5.5", 6},   {"yes", true, true, "many", 80},
-        {"", false, false, "99999", 80},  {" True ", false, true, "-20", 80},
+        {"1", false, true, "5", 5},           {"0", true, false, "3", 80},
+        {"-1", false, true, "400", 400},      {"TRUE", false, true, "4.5", 80},
+        {"false", true, false, "5.5", 6},     {"yes", true, true, "many", 80},
+        {"", false, false, "99999", 80},      {" True ", false, true, "-20", 80},
+        {"2", false, true, "32767.4", 32767}, {"0.0", true, false, "32767.6", 80},
+        {"1e3", false, true, "32768", 80},    {"1", true, true, "-32769", 80},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(r.doubleUp);
+        SCOPED_TRACE(std::string(r.doubleUp) + " / " + r.defPoints);
         f.settings.set("Options", "DoubleUp", r.doubleUp);
         f.settings.set("Options", "DefPoints", r.defPoints);
-        f.view.setMenuChecked({MenuItem::OptionsMenu_DoubleUp}, r.checkedBefore);
-        state.iDefaultPoints = 0;
+        state.options.DoubleUpOn = r.before;
+        state.options.iDefaultPoints = 0;
         registry.SaveGetRegEntries(2);
-        EXPECT_EQ(checked(MenuItem::OptionsMenu_DoubleUp), r.checkedAfter);
-        EXPECT_EQ(state.iDefaultPoints, r.pointsAfter);
+        EXPECT_EQ(state.options.DoubleUpOn, r.after);
+        EXPECT_EQ(state.options.iDefaultPoints, r.pointsAfter);
     }
+}
+
+// Guards the order in which a store that marks several games (or none) is resolved, and the decks.
+TEST_F(SettingsRegistryTest, ResolvesSeveralMarkedGamesInTheDesignedOrder) {
+    struct Row {
+        const char* jb85;
+        const char* jb96;
+        const char* dw;
+        const char* jp;
+        std::optional<GameType> game;
+    };
+    const Row rows[] = {
+        {"True", "True", "True", "True", GameType::JacksOrBetter85},
+        {"False", "True", "True", "True", GameType::JacksOrBetter96},
+        {"False", "False", "True", "True", GameType::DeucesWild},
+        {"False", "False", "False", "True", GameType::JokerPoker},
+        {"False", "False", "False", "False", std::nullopt},
+    };
+    for (const Row& r : rows) {
+        f.settings.set("Options", "JacksOrBetter", r.jb85);
+        f.settings.set("Options", "JacksOrBetter96", r.jb96);
+        f.settings.set("Options", "DeucesWild", r.dw);
+        f.settings.set("Options", "JokerPoker", r.jp);
+        state.setGame(GameType::JokerPoker);
+        registry.SaveGetRegEntries(2);
+        EXPECT_EQ(registry.loadChoseAGame(), r.game.has_value());
+        EXPECT_EQ(state.game(), r.game.value_or(GameType::JokerPoker))
+            << "unmarked leaves the game as it was";
+    }
+    f.settings.set("Options", "RedDeck", "False");
+    f.settings.set("Options", "BlueDeck", "False");
+    registry.SaveGetRegEntries(2);
+    EXPECT_EQ(state.options.deck, Deck::Blue) << "the red mark decides, as the deck base does";
 }
 
 // Guards the saved text forms, and that a minimised window keeps the placement stored before.
 TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
-    f.view.setMenuChecked({MenuItem::OptionsMenu_JokerPoker}, true);
-    state.iDefaultPoints = 40;
+    state.setGame(GameType::JokerPoker);
+    state.options.deck = Deck::Blue;
+    state.options.iDefaultPoints = 40;
     state.RecentPaths[0] = "/home/pat/games/friday.tn2";
     state.RecentTitles[0] = "friday.tn2";
     f.view.setWindowPosition(1500, 2250);
     registry.SaveGetRegEntries(1);
     EXPECT_EQ(f.settings.value("Options", "JokerPoker"), "True");
     EXPECT_EQ(f.settings.value("Options", "JacksOrBetter"), "False");
+    EXPECT_EQ(f.settings.value("Options", "BlueDeck"), "True");
+    EXPECT_EQ(f.settings.value("Options", "RedDeck"), "False");
     EXPECT_EQ(f.settings.value("Options", "DefPoints"), "40");
     EXPECT_EQ(f.settings.value("RecentFiles", "File 1"), "/home/pat/games/friday.tn2");
     EXPECT_EQ(f.settings.value("RecentFiles", "Title 1"), "friday.tn2");
@@ -85,11 +122,20 @@ TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
 
     f.view.setWindowState(1);
     f.view.setWindowPosition(-32000, -32000);
-    state.iDefaultPoints = 20;
+    state.options.iDefaultPoints = 20;
     registry.SaveGetRegEntries(1);
     EXPECT_EQ(f.settings.value("Options", "DefPoints"), "20");
     EXPECT_EQ(f.settings.value("MainWindow", "Left"), "1500");
     EXPECT_EQ(f.settings.value("MainWindow", "WindowState"), "0");
+}
+
+// Guards a read-only store: every refused write is skipped without a message and the rest still run.
+TEST_F(SettingsRegistryTest, SavingToARefusingStoreGoesOnQuietly) {
+    f.settings.refuseWrites(true);
+    registry.SaveGetRegEntries(1);
+    EXPECT_EQ(f.log.matching("setting").size(), 9u + 1u + 8u + 3u);
+    EXPECT_TRUE(f.messages.shown().empty());
+    EXPECT_FALSE(registry.save("Bank", "Credits", "5"));
 }
 
 // Guards the refusal of an unknown mode, which neither reads nor writes.

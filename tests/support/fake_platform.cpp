@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include "platform/table_layout.h"
+
 namespace tandora::testing_support {
 
 namespace {
@@ -15,6 +17,20 @@ std::vector<std::string> Transcript::matching(const std::string& prefix) const {
             result.push_back(line);
     }
     return result;
+}
+
+std::string Transcript::textFrom(std::size_t index) const {
+    std::string text;
+    for (std::size_t i = index; i < lines_.size(); ++i)
+        text.append(lines_[i]).append("\n");
+    return text;
+}
+
+std::string lines(std::initializer_list<std::string> expected) {
+    std::string text;
+    for (const auto& line : expected)
+        text.append(line).append("\n");
+    return text;
 }
 
 std::string refName(ControlRef ref) {
@@ -111,6 +127,14 @@ void FakeTableView::setWindowPosition(double left, double top) {
     log_.add(line.str());
 }
 
+int FakeTableView::windowWidthTwips() const {
+    return (Layout::TableWidth + Layout::WindowExtraWidth) * 15;
+}
+
+int FakeTableView::windowHeightTwips() const {
+    return (Layout::TableHeight + Layout::WindowExtraHeight) * 15;
+}
+
 void FakeTableView::repaint() {
     ++repaints_;
     while (!pending_.empty()) {
@@ -133,7 +157,175 @@ void FakeTableView::closeWindow() {
 int FakeMessageBoxes::messageBox(const std::string& text, int style, const std::string& title) {
     shown_.push_back(title + "|" + std::to_string(style) + "|" + text);
     log_.add("message " + title + ": " + text);
-    return MsgAnswer::Ok;
+    const int buttons = style & 7;
+    int answer =
+        buttons == MsgStyle::YesNo || buttons == MsgStyle::YesNoCancel ? MsgAnswer::Yes : MsgAnswer::Ok;
+    if (!answers_.empty()) {
+        answer = answers_.front();
+        answers_.pop_front();
+    }
+    if (buttons != MsgStyle::OkOnly) {
+        const char* name = answer == MsgAnswer::Yes      ? "Yes"
+                           : answer == MsgAnswer::No     ? "No"
+                           : answer == MsgAnswer::Cancel ? "Cancel"
+                                                         : "OK";
+        log_.add(std::string("answer ") + name);
+    }
+    return answer;
+}
+
+namespace {
+
+// The open dialog as the fake keeps it: the texts of its controls by name.
+class FakeDialogWindow : public DialogWindow {
+public:
+    FakeDialogWindow(Transcript& log, const DialogLayout& layout) : log_(log) {
+        shown_.caption = layout.caption;
+        for (const auto& row : layout.rows) {
+            for (const DialogControl& c : row) {
+                shown_.texts[c.name] = c.text;
+                if (c.isCancel)
+                    cancel_ = c.name;
+            }
+        }
+    }
+    void setCaption(const std::string& caption) override { shown_.caption = caption; }
+    void setText(const std::string& control, const std::string& text) override {
+        shown_.texts[control] = text;
+    }
+    std::string text(const std::string& control) const override {
+        const auto found = shown_.texts.find(control);
+        return found == shown_.texts.end() ? std::string() : found->second;
+    }
+    void selectAll(const std::string& control) override { shown_.selections.push_back(control); }
+    void close() override {
+        closed_ = true;
+        log_.add("dialog " + shown_.caption + " closed");
+    }
+
+    bool closed() const { return closed_; }
+    const std::string& cancelButton() const { return cancel_; }
+    FakeDialogs::Shown shown_;
+
+private:
+    Transcript& log_;
+    std::string cancel_;
+    bool closed_ = false;
+};
+
+} // namespace
+
+void FakeDialogs::showModal(DialogLogic& logic) {
+    FakeDialogWindow window(log_, logic.layout());
+    logic.load(window);
+    log_.add("dialog " + window.shown_.caption + " shown");
+    std::vector<DialogAction> actions;
+    if (!scripts_.empty()) {
+        actions = std::move(scripts_.front());
+        scripts_.pop_front();
+    }
+    for (const DialogAction& action : actions) {
+        if (window.closed())
+            break;
+        if (action.kind == DialogAction::Kind::Type) {
+            window.setText(action.control, action.text);
+            log_.add("dialog type " + action.control + "=" + action.text);
+        } else {
+            log_.add("dialog press " + action.control);
+            logic.buttonClicked(window, action.control);
+        }
+    }
+    if (!window.closed()) {
+        // The player closes the window: its cancel button, or simply the window when it has none.
+        log_.add("dialog press " +
+                 (window.cancelButton().empty() ? std::string("close box") : window.cancelButton()));
+        if (window.cancelButton().empty())
+            window.close();
+        else
+            logic.buttonClicked(window, window.cancelButton());
+    }
+    if (!window.closed())
+        window.close();
+    shown_.push_back(window.shown_);
+}
+
+std::optional<std::string> FakeFileDialogs::next(const char* kind, const FileDialogRequest& request) {
+    requests_.push_back(request);
+    std::optional<std::string> path;
+    if (!answers_.empty()) {
+        path = answers_.front();
+        answers_.pop_front();
+    }
+    log_.add(std::string("file dialog ") + kind + " " + request.title + " -> " + (path ? *path : "cancel"));
+    return path;
+}
+
+std::optional<std::string> FakeFileDialogs::openFileName(const FileDialogRequest& request) {
+    return next("open", request);
+}
+
+std::optional<std::string> FakeFileDialogs::saveFileName(const FileDialogRequest& request) {
+    return next("save", request);
+}
+
+ReadResult FakeFileSystem::readAll(const std::string& path, std::size_t maxBytes) const {
+    const auto found = files_.find(path);
+    if (found == files_.end())
+        return {false, {}, "No such file."};
+    if (found->second.size() > maxBytes)
+        return {false, {}, "The file is too large."};
+    return {true, found->second, {}};
+}
+
+FileResult FakeFileSystem::writeAtomically(const std::string& path, const std::string& bytes) {
+    if (!writeError_.empty()) {
+        log_.add("file write " + path + " failed");
+        return {false, writeError_};
+    }
+    files_[path] = bytes;
+    log_.add("file write " + path);
+    return {};
+}
+
+FileResult FakeFileSystem::appendText(const std::string& path, const std::string& text) {
+    if (!writeError_.empty() || !exists(path)) {
+        log_.add("file append " + path + " failed");
+        return {false, writeError_.empty() ? "The file does not exist." : writeError_};
+    }
+    files_[path] += text;
+    log_.add("file append " + path);
+    return {};
+}
+
+std::string FakeFileSystem::contents(const std::string& path) const {
+    const auto found = files_.find(path);
+    return found == files_.end() ? std::string() : found->second;
+}
+
+int FakeDesktop::next() {
+    if (results_.empty())
+        return ShellResult::Success;
+    const int code = results_.front();
+    results_.pop_front();
+    return code;
+}
+
+int FakeDesktop::openDocument(const std::string& path) {
+    log_.add("open document " + path);
+    return next();
+}
+
+int FakeDesktop::openWebAddress(const std::string& address) {
+    log_.add("open address " + address);
+    return next();
+}
+
+bool FakeDesktop::startProgram(const std::string& path, const std::vector<std::string>& arguments) {
+    std::string line = "start program " + path;
+    for (const auto& a : arguments)
+        line += " " + a;
+    log_.add(line);
+    return programsStart;
 }
 
 std::string FakeSettingsStore::getSetting(const std::string& app, const std::string& section,
@@ -143,11 +335,16 @@ std::string FakeSettingsStore::getSetting(const std::string& app, const std::str
     return it == values_.end() ? defaultValue : it->second;
 }
 
-void FakeSettingsStore::saveSetting(const std::string& app, const std::string& section,
+bool FakeSettingsStore::saveSetting(const std::string& app, const std::string& section,
                                     const std::string& key, const std::string& value) {
+    if (refuseWrites_) {
+        log_.add("setting " + section + "/" + key + " refused");
+        return false;
+    }
     ++writes_;
     values_[{app, section, key}] = value;
     log_.add("setting " + section + "/" + key + "=" + value);
+    return true;
 }
 
 void FakeClock::sleepMs(std::uint32_t ms) {

@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -20,11 +21,17 @@ public:
     const std::vector<std::string>& lines() const { return lines_; }
     // Lines that start with prefix, in order.
     std::vector<std::string> matching(const std::string& prefix) const;
+    // The lines from index on, one per line: compared as text, a failing test prints a readable diff.
+    std::string textFrom(std::size_t index) const;
+    std::size_t size() const { return lines_.size(); }
     void clear() { lines_.clear(); }
 
 private:
     std::vector<std::string> lines_;
 };
+
+// Expected transcript lines joined the way Transcript::textFrom joins them.
+std::string lines(std::initializer_list<std::string> expected);
 
 std::string refName(ControlRef ref);
 std::string refName(MenuRef ref);
@@ -43,7 +50,6 @@ public:
     bool isEnabled(ControlRef c) const override { return get(c).enabled; }
 
     void setMenuChecked(MenuRef m, bool v) override;
-    bool isMenuChecked(MenuRef m) const override { return menu(m).checked; }
     void setMenuEnabled(MenuRef m, bool v) override;
     bool isMenuEnabled(MenuRef m) const override { return menu(m).enabled; }
     void setMenuVisible(MenuRef m, bool v) override;
@@ -60,12 +66,14 @@ public:
     void setWindowPosition(double left, double top) override;
     double windowLeft() const override { return left_; }
     double windowTop() const override { return top_; }
-    int windowWidthTwips() const override { return (541 + 6) * 15; }
-    int windowHeightTwips() const override { return (421 + 46) * 15; }
+    int windowWidthTwips() const override;
+    int windowHeightTwips() const override;
     void repaint() override;
     void showWindow() override;
     void closeWindow() override;
 
+    // What the player sees: the game draws marks, tests read them.
+    bool isMenuChecked(MenuRef m) const { return menu(m).checked; }
     // Runs inside the next repaint, as an event the window would deliver there.
     void duringNextRepaint(std::function<void()> event) { pending_.push_back(std::move(event)); }
     int repaints() const { return repaints_; }
@@ -103,16 +111,110 @@ private:
     bool busy_ = false;
 };
 
+// Message boxes answered from a script; an unscripted box takes its first button (OK or Yes).
 class FakeMessageBoxes : public MessageBoxes {
 public:
     explicit FakeMessageBoxes(Transcript& log) : log_(log) {}
     int messageBox(const std::string& text, int style, const std::string& title) override;
+    // The answers (MsgAnswer::Yes, No, Cancel, Ok) of the next boxes, in order.
+    void answer(std::initializer_list<int> answers) { answers_.insert(answers_.end(), answers); }
     // Every box shown, as "title|style|text".
     const std::vector<std::string>& shown() const { return shown_; }
 
 private:
     Transcript& log_;
+    std::deque<int> answers_;
     std::vector<std::string> shown_;
+};
+
+// A player's action in a dialog.
+struct DialogAction {
+    enum class Kind { Type, Press };
+    Kind kind;
+    std::string control;
+    std::string text;
+};
+inline DialogAction type(std::string control, std::string text) {
+    return {DialogAction::Kind::Type, std::move(control), std::move(text)};
+}
+inline DialogAction press(std::string button) {
+    return {DialogAction::Kind::Press, std::move(button), {}};
+}
+
+// Dialogs played from scripts, one script per dialog shown. When a script ends with the dialog still open,
+// the fake presses its cancel button, as a player closing the window would.
+class FakeDialogs : public Dialogs {
+public:
+    explicit FakeDialogs(Transcript& log) : log_(log) {}
+    void showModal(DialogLogic& logic) override;
+    void script(std::vector<DialogAction> actions) { scripts_.push_back(std::move(actions)); }
+
+    // A dialog as it was when it closed.
+    struct Shown {
+        std::string caption;
+        std::map<std::string, std::string> texts;
+        std::vector<std::string> selections; // controls whose text was selected, in order
+    };
+    const std::vector<Shown>& shown() const { return shown_; }
+
+private:
+    Transcript& log_;
+    std::deque<std::vector<DialogAction>> scripts_;
+    std::vector<Shown> shown_;
+};
+
+// Open and save dialogs answered from a script; an unscripted dialog is cancelled.
+class FakeFileDialogs : public FileDialogs {
+public:
+    explicit FakeFileDialogs(Transcript& log) : log_(log) {}
+    std::optional<std::string> openFileName(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
+    void answer(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
+    const std::vector<FileDialogRequest>& requests() const { return requests_; }
+
+private:
+    std::optional<std::string> next(const char* kind, const FileDialogRequest& request);
+    Transcript& log_;
+    std::deque<std::optional<std::string>> answers_;
+    std::vector<FileDialogRequest> requests_;
+};
+
+// Files in memory, with failures a test can plant.
+class FakeFileSystem : public FileSystem {
+public:
+    explicit FakeFileSystem(Transcript& log) : log_(log) {}
+    bool exists(const std::string& path) const override { return files_.count(path) != 0; }
+    ReadResult readAll(const std::string& path, std::size_t maxBytes) const override;
+    FileResult writeAtomically(const std::string& path, const std::string& bytes) override;
+    FileResult appendText(const std::string& path, const std::string& text) override;
+
+    void put(const std::string& path, const std::string& bytes) { files_[path] = bytes; }
+    std::string contents(const std::string& path) const;
+    // Every write or append from now on fails with this message; empty lets them succeed again.
+    void failWrites(std::string error) { writeError_ = std::move(error); }
+
+private:
+    Transcript& log_;
+    std::map<std::string, std::string> files_;
+    std::string writeError_;
+};
+
+// The desktop with scripted results for documents and addresses (success unless told otherwise).
+class FakeDesktop : public Desktop {
+public:
+    explicit FakeDesktop(Transcript& log) : log_(log) {}
+    int openDocument(const std::string& path) override;
+    int openWebAddress(const std::string& address) override;
+    bool startProgram(const std::string& path, const std::vector<std::string>& arguments) override;
+    std::string programFolder() const override { return "/opt/tandora"; }
+    std::string documentsFolder() const override { return "/home/player/Documents"; }
+    void result(int code) { results_.push_back(code); }
+    bool programsStart = true;
+
+private:
+    int next();
+    Transcript& log_;
+    std::deque<int> results_;
 };
 
 class FakeSettingsStore : public SettingsStore {
@@ -120,7 +222,7 @@ public:
     explicit FakeSettingsStore(Transcript& log) : log_(log) {}
     std::string getSetting(const std::string& app, const std::string& section, const std::string& key,
                            const std::string& defaultValue) const override;
-    void saveSetting(const std::string& app, const std::string& section, const std::string& key,
+    bool saveSetting(const std::string& app, const std::string& section, const std::string& key,
                      const std::string& value) override;
     void set(const std::string& section, const std::string& key, const std::string& value) {
         values_[{"Tandora", section, key}] = value;
@@ -128,12 +230,18 @@ public:
     std::string value(const std::string& section, const std::string& key) const {
         return values_.at({"Tandora", section, key});
     }
+    bool has(const std::string& section, const std::string& key) const {
+        return values_.count({"Tandora", section, key}) != 0;
+    }
+    // A read-only or full store: every write is refused.
+    void refuseWrites(bool refuse) { refuseWrites_ = refuse; }
     int writes() const { return writes_; }
     int reads() const { return reads_; }
 
 private:
     Transcript& log_;
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
+    bool refuseWrites_ = false;
     int writes_ = 0;
     mutable int reads_ = 0;
 };
@@ -201,13 +309,27 @@ struct FakePlatform {
     Transcript log;
     FakeTableView view{log};
     FakeMessageBoxes messages{log};
+    FakeDialogs dialogs{log};
+    FakeFileDialogs fileDialogs{log};
+    FakeFileSystem files{log};
+    FakeDesktop desktop{log};
     FakeSettingsStore settings{log};
     FakeClock clock;
     FakeSoundDevice sound{log};
     Mt19937Source random{1};
     FakeSystemInfo system;
     FakeSplashView splash{log};
-    Platform platform{view, messages, settings, sound, clock, random, system};
+    Platform platform{.view = view,
+                      .messages = messages,
+                      .dialogs = dialogs,
+                      .fileDialogs = fileDialogs,
+                      .files = files,
+                      .desktop = desktop,
+                      .settings = settings,
+                      .sound = sound,
+                      .clock = clock,
+                      .random = random,
+                      .system = system};
 };
 
 } // namespace tandora::testing_support

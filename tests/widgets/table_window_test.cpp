@@ -54,7 +54,17 @@ protected:
     RelayToApp relay;
     QtTableWindow window{relay};
     ShellHooks hooks;
-    Platform platform{window, fakes.messages, settings, fakes.sound, fakes.clock, fakes.random, fakes.system};
+    Platform platform{.view = window,
+                      .messages = fakes.messages,
+                      .dialogs = fakes.dialogs,
+                      .fileDialogs = fakes.fileDialogs,
+                      .files = fakes.files,
+                      .desktop = fakes.desktop,
+                      .settings = settings,
+                      .sound = fakes.sound,
+                      .clock = fakes.clock,
+                      .random = fakes.random,
+                      .system = fakes.system};
     std::optional<TandoraApp> app;
 };
 

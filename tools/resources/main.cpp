@@ -14,8 +14,8 @@
 #include "engine/card.h"
 #include "engine/game_type.h"
 #include "engine/pay_table.h"
+#include "platform/pictures.h"
 #include "resources/resource_catalogue.h"
-#include "resources/resource_numbers.h"
 
 using namespace tandora;
 

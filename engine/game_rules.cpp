@@ -1,0 +1,16 @@
+#include "game_rules.h"
+
+namespace tandora {
+
+GameRules rulesFor(GameType game) {
+    const GameFlags flags = flagsFor(game);
+    return GameRules{game,
+                     flags,
+                     wildDeucePictureOffsetFor(game),
+                     deckFor(flags),
+                     tandora::CardRank(game),
+                     payTableFor(game),
+                     payTableArtFor(game)};
+}
+
+} // namespace tandora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "card.h"
+#include "game_type.h"
+#include "pay_table.h"
+
+namespace tandora {
+
+// Everything that follows from the game in play. Derived in one place so that the wild-card flags,
+// the rank of code 0, the deck and the pay table can never disagree with each other.
+struct GameRules {
+    GameType game;
+    GameFlags flags;
+    int WildDeucePictureOffset;
+    DeckParams deck;
+    tandora::CardRank CardRank;
+    tandora::PayTable PayTable;
+    PayTableArt art;
+};
+
+GameRules rulesFor(GameType game);
+
+} // namespace tandora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tandora {
+
+// Results of handing a document or address to the desktop, numbered as the classic shell numbered them:
+// anything above 32 is success.
+namespace ShellResult {
+inline constexpr int FileNotFound = 2;
+inline constexpr int AccessDenied = 5;
+inline constexpr int OutOfMemory = 8;
+inline constexpr int NoAssociation = 31;
+inline constexpr int Success = 42;
+} // namespace ShellResult
+
+// The desktop around the program: documents, web addresses, other programs and the program's folders.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    virtual int openDocument(const std::string& path) = 0;
+    virtual int openWebAddress(const std::string& address) = 0;
+    // False when the program could not be started.
+    virtual bool startProgram(const std::string& path, const std::vector<std::string>& arguments) = 0;
+    // The folder of the program's executable, where the files shipped with it lie; no trailing separator.
+    virtual std::string programFolder() const = 0;
+    // The user's documents folder, where game files go by default.
+    virtual std::string documentsFolder() const = 0;
+};
+
+} // namespace tandora

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+namespace tandora {
+
+// Every numbered picture of the game. The painters, the game's logic and the tests all take the
+// numbers and sizes from here.
+
+struct PictureSize {
+    int width;
+    int height;
+    friend bool operator==(const PictureSize&, const PictureSize&) = default;
+};
+
+inline constexpr int CardPictureWidth = 83;
+inline constexpr int CardPictureHeight = 116;
+
+inline constexpr int TableBackgroundPicture = 500;
+inline constexpr int GameOverPicture = 501;
+inline constexpr int SplashPicture = 502;
+inline constexpr int WindowIconPicture = 503;
+
+// Digit d of the counters is DigitPictureBase + d.
+inline constexpr int DigitPictureBase = 1000;
+
+inline constexpr int JacksOrBetterLabelPicture = 2000;
+inline constexpr int DoubleUpQuestionPicture = 2001;
+inline constexpr int DoubleUpPickPicture = 2002;
+
+// Row labels 3000 (royal flush) to 3013 (jacks or better).
+inline constexpr int FirstRowLabelPicture = 3000;
+inline constexpr int LastRowLabelPicture = 3013;
+
+inline constexpr int DeucesWildLeftLabelPicture = 4006;
+inline constexpr int DeucesWildRightLabelPicture = 4007;
+inline constexpr int JokerPokerLeftLabelPicture = 5006;
+inline constexpr int JokerPokerRightLabelPicture = 5007;
+
+// The three looks of each picture button.
+struct ButtonPictures {
+    int pressed;
+    int disabled;
+    int enabled;
+};
+
+inline constexpr ButtonPictures CashOutPictures{6001, 6002, 6003};
+inline constexpr ButtonPictures Bet1Pictures{6004, 6005, 6006};
+inline constexpr ButtonPictures MaxBetPictures{6007, 6008, 6009};
+inline constexpr ButtonPictures DealPictures{6010, 6011, 6012};
+inline constexpr ButtonPictures DrawPictures{6013, 6014, 6015};
+inline constexpr int ButtonPictureWidth = 68;
+inline constexpr int ButtonPictureHeight = 30;
+
+inline constexpr int CashInPicture = 6016;
+inline constexpr int CashInPressedPicture = 6017;
+
+inline constexpr int HoldDealerPicture = 6101;
+inline constexpr int HoldEmptyPicture = 6102;
+inline constexpr int HoldHeldPicture = 6103;
+inline constexpr int HoldPickPicture = 6104;
+
+// The size of every picture the game has; nothing for a number it does not have.
+std::optional<PictureSize> pictureSize(int number);
+// Every picture number, ascending.
+std::vector<int> pictureNumbers();
+
+} // namespace tandora

@@ -1,0 +1,205 @@
+#include "qt_dialogs.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <map>
+
+namespace tandora {
+
+namespace {
+
+QString fromText(const std::string& text) {
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+Qt::Alignment alignmentOf(TextAlign align) {
+    switch (align) {
+    case TextAlign::Right: return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Center: return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+bool isButtonRow(const std::vector<DialogControl>& row) {
+    for (const DialogControl& c : row) {
+        if (c.kind != DialogControlKind::Button)
+            return false;
+    }
+    return !row.empty();
+}
+
+// The dialog window: it knows its controls by name and reports buttons; every decision is the logic's.
+class FormDialog : public QDialog, public DialogWindow {
+public:
+    FormDialog(QWidget* owner, DialogLogic& logic, const PictureSource& pictures)
+        : QDialog(owner), logic_(logic) {
+        const DialogLayout layout = logic.layout();
+        setWindowTitle(fromText(layout.caption));
+        setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+        auto* column = new QVBoxLayout(this);
+        column->setSpacing(10);
+        column->setContentsMargins(16, 14, 16, 14);
+        for (const auto& row : layout.rows) {
+            auto* line = new QHBoxLayout;
+            line->setSpacing(isButtonRow(row) ? 8 : 14);
+            if (isButtonRow(row))
+                line->addStretch(1);
+            for (const DialogControl& control : row)
+                line->addWidget(build(control, pictures), control.kind == DialogControlKind::TextBox ||
+                                                                  control.kind == DialogControlKind::ComboBox
+                                                              ? 1
+                                                              : 0);
+            if (isButtonRow(row))
+                line->addStretch(1);
+            column->addLayout(line);
+        }
+        column->setSizeConstraint(QLayout::SetFixedSize);
+    }
+
+    void setCaption(const std::string& caption) override { setWindowTitle(fromText(caption)); }
+
+    void setText(const std::string& name, const std::string& text) override {
+        QWidget* widget = find(name);
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(fromText(text));
+        else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            edit->setText(fromText(text));
+        else if (auto* combo = qobject_cast<QComboBox*>(widget))
+            combo->setEditText(fromText(text));
+        else if (auto* button = qobject_cast<QPushButton*>(widget))
+            button->setText(fromText(text));
+    }
+
+    std::string text(const std::string& name) const override {
+        QWidget* widget = find(name);
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            text = label->text();
+        else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            text = edit->text();
+        else if (auto* combo = qobject_cast<QComboBox*>(widget))
+            text = combo->currentText();
+        return text.replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
+    }
+
+    void selectAll(const std::string& name) override {
+        QWidget* widget = find(name);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            edit->setFocus();
+            edit->selectAll();
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            combo->setFocus();
+            if (combo->lineEdit())
+                combo->lineEdit()->selectAll();
+        }
+    }
+
+    void close() override { closed_ = true; }
+
+    void press(const std::string& button) {
+        logic_.buttonClicked(*this, button);
+        if (closed_)
+            done(QDialog::Accepted);
+    }
+
+protected:
+    // Escape and the close box press the cancel button; without one they close the dialog.
+    void reject() override {
+        if (cancel_.empty())
+            QDialog::reject();
+        else
+            press(cancel_);
+    }
+
+private:
+    QWidget* build(const DialogControl& c, const PictureSource& pictures) {
+        QWidget* widget = nullptr;
+        switch (c.kind) {
+        case DialogControlKind::Label: {
+            auto* label = new QLabel(fromText(c.text), this);
+            label->setAlignment(alignmentOf(c.align));
+            label->setWordWrap(c.wrap);
+            label->setTextFormat(Qt::PlainText);
+            if (c.fixedPitch)
+                label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+            if (c.wrap && c.minimumWidth == 0)
+                label->setMinimumWidth(300);
+            widget = label;
+            break;
+        }
+        case DialogControlKind::TextBox: widget = new QLineEdit(fromText(c.text), this); break;
+        case DialogControlKind::ComboBox: {
+            auto* combo = new QComboBox(this);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            for (const std::string& item : c.items)
+                combo->addItem(fromText(item));
+            combo->setEditText(fromText(c.text));
+            widget = combo;
+            break;
+        }
+        case DialogControlKind::Button: {
+            auto* button = new QPushButton(fromText(c.text), this);
+            button->setDefault(c.isDefault);
+            button->setAutoDefault(c.isDefault);
+            button->setMinimumWidth(84);
+            if (c.isCancel)
+                cancel_ = c.name;
+            connect(button, &QPushButton::clicked, this, [this, name = c.name] { press(name); });
+            widget = button;
+            break;
+        }
+        case DialogControlKind::Picture: {
+            auto* label = new QLabel(this);
+            const QImage image = pictures(c.picture);
+            if (!image.isNull())
+                label->setPixmap(QPixmap::fromImage(image));
+            label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+            widget = label;
+            break;
+        }
+        case DialogControlKind::Rule: {
+            auto* rule = new QFrame(this);
+            rule->setFrameShape(QFrame::HLine);
+            rule->setFrameShadow(QFrame::Sunken);
+            widget = rule;
+            break;
+        }
+        }
+        if (c.minimumWidth > 0)
+            widget->setMinimumWidth(c.minimumWidth);
+        widget->setObjectName(QString::fromStdString(c.name));
+        controls_[c.name] = widget;
+        return widget;
+    }
+
+    QWidget* find(const std::string& name) const {
+        const auto found = controls_.find(name);
+        return found == controls_.end() ? nullptr : found->second;
+    }
+
+    DialogLogic& logic_;
+    std::map<std::string, QWidget*> controls_;
+    std::string cancel_;
+    bool closed_ = false;
+};
+
+} // namespace
+
+void QtDialogs::showModal(DialogLogic& logic) {
+    FormDialog dialog(owner_, logic, pictures_);
+    logic.load(dialog);
+    dialog.exec();
+}
+
+} // namespace tandora

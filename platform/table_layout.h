@@ -1,0 +1,77 @@
+#pragma once
+
+#include "engine/game_type.h"
+#include "engine/pay_table.h"
+#include "platform/controls.h"
+
+namespace tandora {
+
+// Where everything lies on the game table, in pixels of the 541 x 421 table surface.
+namespace Layout {
+
+inline constexpr int TableWidth = 541;
+inline constexpr int TableHeight = 421;
+// The window's outer size is the table plus its frame, caption and menu bar.
+inline constexpr int WindowExtraWidth = 6;
+inline constexpr int WindowExtraHeight = 46;
+
+inline constexpr Rect TablePlace{0, 0, TableWidth, TableHeight};
+inline constexpr Rect CashOutPlace{64, 387, 68, 30};
+inline constexpr Rect Bet1Place{167, 387, 68, 30};
+inline constexpr Rect MaxBetPlace{238, 387, 68, 30};
+inline constexpr Rect DealPlace{309, 387, 68, 30};
+inline constexpr Rect CashInPlace{442, 384, 29, 33};
+inline constexpr Rect GameOverPlace{185, 235, 161, 40};
+inline constexpr Rect CoinsPlace{475, 344, 14, 15};
+inline constexpr Rect GridLabelPlace{PayTableLeft, PayTableTop, PayTableWidth, 156};
+
+// Cards and hold labels share centres on an 88-pixel pitch; positions 1..5.
+inline constexpr int CardPitch = 88;
+constexpr Rect handPosPlace(int i) {
+    return {52 + CardPitch * (i - 1), 198, 83, 116};
+}
+constexpr Rect holdPlace(int i) {
+    return {66 + CardPitch * (i - 1), 316, 55, 20};
+}
+
+// Counter digits 1..4, thousands first.
+inline constexpr int CounterDigits = 4;
+constexpr Rect creditsDigitPlace(int i) {
+    return {136 + 14 * (i - 1), 344, 14, 15};
+}
+constexpr Rect paidDigitPlace(int i) {
+    return {297 + 14 * (i - 1), 344, 14, 15};
+}
+
+// The Double Up question and, once answered, the banner shown while the player picks.
+inline constexpr Rect DoubleUpQuestionPlace{120, 55, 304, 129};
+inline constexpr Rect DoubleUpPickPlace{154, 106, 240, 38};
+// Click areas within the question picture, bounds included.
+inline constexpr Rect DoubleUpYesArea{71, 87, 65, 40};
+inline constexpr Rect DoubleUpNoArea{174, 87, 47, 40};
+constexpr bool contains(Rect area, int x, int y) {
+    return x >= area.left && x < area.left + area.width && y >= area.top && y < area.top + area.height;
+}
+
+inline Rect coinHighlightPlace(GameType game, int coins) {
+    return {coinHighlightLeft(coins), CoinHighlightTop, CoinHighlightWidth,
+            payTableArtFor(game).highlightHeight};
+}
+constexpr Rect winHighlightPlace(int rowTop) {
+    return {RowLabelLeft, rowTop, RowLabelWidth, RowLabelHeight};
+}
+
+// The side labels of a game beside its pay table; picture 0 when the game has none.
+struct SideLabel {
+    int picture;
+    Rect place;
+};
+struct SideLabels {
+    SideLabel left;
+    SideLabel right;
+};
+SideLabels sideLabelsFor(GameType game);
+
+} // namespace Layout
+
+} // namespace tandora

@@ -11,12 +11,17 @@ namespace tandora {
 namespace {
 
 struct BoxCase {
+    const char* name;
     int style;
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     Qt::Key key;
     int answer;
 };
+
+void PrintTo(const BoxCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class QtMessageBoxesTest : public testing::TestWithParam<BoxCase> {};
 
@@ -45,14 +50,16 @@ TEST_P(QtMessageBoxesTest, StyleGivesIconButtonsAndAnswers) {
 using B = QMessageBox;
 INSTANTIATE_TEST_SUITE_P(
     Rows, QtMessageBoxesTest,
-    testing::Values(BoxCase{0, B::NoIcon, B::Ok, Qt::Key_Escape, 1},
-                    BoxCase{16, B::Critical, B::Ok, Qt::Key_Return, 1},
-                    BoxCase{48, B::Warning, B::Ok, Qt::Key_Escape, 1},
-                    BoxCase{64, B::Information, B::Ok, Qt::Key_Return, 1},
-                    BoxCase{36, B::Question, B::Yes | B::No, Qt::Key_Escape, 7},
-                    BoxCase{36, B::Question, B::Yes | B::No, Qt::Key_Return, 6},
-                    BoxCase{35, B::Question, B::Yes | B::No | B::Cancel, Qt::Key_Escape, 2},
-                    BoxCase{35, B::Question, B::Yes | B::No | B::Cancel, Qt::Key_Return, 6}));
+    testing::Values(
+        BoxCase{"PlainOkEscape", 0, B::NoIcon, B::Ok, Qt::Key_Escape, 1},
+        BoxCase{"CriticalOkEnter", 16, B::Critical, B::Ok, Qt::Key_Return, 1},
+        BoxCase{"ExclamationOkEscape", 48, B::Warning, B::Ok, Qt::Key_Escape, 1},
+        BoxCase{"InformationOkEnter", 64, B::Information, B::Ok, Qt::Key_Return, 1},
+        BoxCase{"YesNoEscapeIsNo", 36, B::Question, B::Yes | B::No, Qt::Key_Escape, 7},
+        BoxCase{"YesNoEnterIsYes", 36, B::Question, B::Yes | B::No, Qt::Key_Return, 6},
+        BoxCase{"YesNoCancelEscapeIsCancel", 35, B::Question, B::Yes | B::No | B::Cancel, Qt::Key_Escape, 2},
+        BoxCase{"YesNoCancelEnterIsYes", 35, B::Question, B::Yes | B::No | B::Cancel, Qt::Key_Return, 6}),
+    [](const testing::TestParamInfo<BoxCase>& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace tandora

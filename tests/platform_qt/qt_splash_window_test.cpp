@@ -16,6 +16,10 @@ struct SplashCase {
     int ticks;
 };
 
+void PrintTo(const SplashCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class QtSplashWindowTest : public testing::TestWithParam<SplashCase> {};
 
 // Guards against the main window being shown twice or never, whichever way the splash goes, and against

@@ -89,6 +89,13 @@ TEST_F(QtTableWindowTest, ControlsShowTheirPictureWhereTheyWerePut) {
     EXPECT_EQ(QColor(shown.pixel(onTable)).red(), 200);
 }
 
+// Guards against the window showing another picture than the game's icon, 503.
+TEST_F(QtTableWindowTest, WindowIconIsTheIconPicture) {
+    ASSERT_FALSE(window.windowIcon().isNull());
+    const QImage icon = window.windowIcon().pixmap(QSize(600, 450)).toImage();
+    EXPECT_EQ(QColor(icon.pixel(10, 10)).red(), 503 % 256);
+}
+
 // Guards against the pay table, its highlights or the Double Up panel hiding behind one another.
 TEST_F(QtTableWindowTest, OverlappingControlsStackAsTheTableNeeds) {
     const Rect grid{54, 33, 431, 156};
@@ -112,6 +119,10 @@ struct MouseCase {
     bool enabled;
     std::vector<std::string> log;
 };
+
+void PrintTo(const MouseCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class QtTableWindowMouse : public QtTableWindowTest, public testing::WithParamInterface<MouseCase> {};
 
@@ -149,6 +160,10 @@ struct KeyCase {
     Qt::KeyboardModifiers modifiers;
     std::vector<std::string> log;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class QtTableWindowKeys : public QtTableWindowTest, public testing::WithParamInterface<KeyCase> {};
 

@@ -6,6 +6,7 @@
 #include "gui_app.h"
 #include "resources/pay_table_painter.h"
 #include "resources/resource_catalogue.h"
+#include "tests/support/printers.h"
 
 using namespace tandora;
 
@@ -71,8 +72,7 @@ TEST_P(PrintedTable, ColumnHighlightsLightTheirColumn) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllGames, PrintedTable, testing::ValuesIn(AllGames),
-                         [](const auto& param) { return std::string(gameCode(param.param)); });
+INSTANTIATE_TEST_SUITE_P(AllGames, PrintedTable, testing::ValuesIn(AllGames), testing_support::gameName);
 
 // Joker Poker prints what the game pays for a natural royal: 250 a coin, 4000 on five coins.
 TEST(PrintedTableJoker, NaturalRoyalRow) {

@@ -5,25 +5,56 @@
 #include "gui_app.h"
 #include "resources/double_up_painter.h"
 #include "resources/resource_catalogue.h"
+#include "tests/support/printers.h"
 
 using namespace tandora;
 
 namespace {
 
 struct PictureRange {
+    const char* name;
     int first, last, width, height;
 };
 
+void PrintTo(const PictureRange& r, std::ostream* os) {
+    *os << r.first << ".." << r.last;
+}
+
 // Every picture the game asks for by number, with the size its place on the table has.
 const PictureRange Ranges[] = {
-    {100, 153, 83, 116},    {200, 253, 83, 116},   {302, 302, 83, 116},    {315, 315, 83, 116},
-    {328, 328, 83, 116},    {341, 341, 83, 116},   {402, 402, 83, 116},    {415, 415, 83, 116},
-    {428, 428, 83, 116},    {441, 441, 83, 116},   {500, 500, 541, 421},   {501, 501, 161, 40},
-    {502, 502, 390, 191},   {1000, 1009, 14, 15},  {2000, 2000, 220, 19},  {2001, 2001, 304, 129},
-    {2002, 2002, 240, 38},  {3000, 3013, 136, 13}, {8500, 8500, 431, 128}, {8501, 8505, 57, 124},
-    {9600, 9600, 431, 128}, {9601, 9605, 57, 124}, {4000, 4000, 431, 142}, {4001, 4005, 57, 138},
-    {4006, 4006, 16, 120},  {4007, 4007, 24, 84},  {5000, 5000, 431, 156}, {5001, 5005, 57, 152},
-    {5006, 5007, 18, 103},  {6001, 6015, 68, 30},  {6016, 6017, 29, 33},   {6101, 6104, 55, 20},
+    {"RedDeck", 100, 153, 83, 116},
+    {"BlueDeck", 200, 253, 83, 116},
+    {"RedWildDeuceOfHearts", 302, 302, 83, 116},
+    {"RedWildDeuceOfDiamonds", 315, 315, 83, 116},
+    {"RedWildDeuceOfClubs", 328, 328, 83, 116},
+    {"RedWildDeuceOfSpades", 341, 341, 83, 116},
+    {"BlueWildDeuceOfHearts", 402, 402, 83, 116},
+    {"BlueWildDeuceOfDiamonds", 415, 415, 83, 116},
+    {"BlueWildDeuceOfClubs", 428, 428, 83, 116},
+    {"BlueWildDeuceOfSpades", 441, 441, 83, 116},
+    {"TableBackground", 500, 500, 541, 421},
+    {"GameOver", 501, 501, 161, 40},
+    {"Splash", 502, 502, 390, 191},
+    {"WindowIcon", 503, 503, 64, 64},
+    {"Digits", 1000, 1009, 14, 15},
+    {"JacksOrBetterLabel", 2000, 2000, 220, 19},
+    {"DoubleUpQuestion", 2001, 2001, 304, 129},
+    {"DoubleUpPickBanner", 2002, 2002, 240, 38},
+    {"RowLabels", 3000, 3013, 136, 13},
+    {"PayTable85", 8500, 8500, 431, 128},
+    {"Columns85", 8501, 8505, 57, 124},
+    {"PayTable96", 9600, 9600, 431, 128},
+    {"Columns96", 9601, 9605, 57, 124},
+    {"PayTableDeucesWild", 4000, 4000, 431, 142},
+    {"ColumnsDeucesWild", 4001, 4005, 57, 138},
+    {"DeucesWildLeftLabel", 4006, 4006, 16, 120},
+    {"DeucesWildRightLabel", 4007, 4007, 24, 84},
+    {"PayTableJokerPoker", 5000, 5000, 431, 156},
+    {"ColumnsJokerPoker", 5001, 5005, 57, 152},
+    {"JokerPokerSideLabels", 5006, 5007, 18, 103},
+    {"Buttons", 6001, 6015, 68, 30},
+    {"CashIn", 6016, 6017, 29, 33},
+    {"HoldLabels", 6101, 6104, 55, 20},
 };
 
 class PictureSizes : public testing::TestWithParam<PictureRange> {
@@ -43,7 +74,7 @@ TEST_P(PictureSizes, ExistAtTheirExactSize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllNumbers, PictureSizes, testing::ValuesIn(Ranges));
+INSTANTIATE_TEST_SUITE_P(AllNumbers, PictureSizes, testing::ValuesIn(Ranges), testing_support::RowName());
 
 class Catalogue : public testing::Test {
 protected:
@@ -113,34 +144,43 @@ TEST_F(Catalogue, DoubleUpButtonsFillTheirClickAreas) {
 namespace {
 
 // The looks of one control: a state change the player could not see would be a silent fault.
-const std::vector<int> LookGroups[] = {
-    {6001, 6002, 6003},
-    {6004, 6005, 6006},
-    {6007, 6008, 6009},
-    {6010, 6011, 6012},
-    {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009},
-    {6013, 6014, 6015},
-    {6016, 6017},
-    {6101, 6102, 6103, 6104},
-    {100, 200},
-    {3000, 3001, 3002, 3003, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013},
-    {6012, 6015}, // Deal and Draw share their control
+struct LookGroup {
+    const char* name;
+    std::vector<int> numbers;
 };
 
-class ControlLooks : public testing::TestWithParam<std::vector<int>> {
+void PrintTo(const LookGroup& g, std::ostream* os) {
+    *os << g.name;
+}
+
+const LookGroup LookGroups[] = {
+    {"CashOut", {6001, 6002, 6003}},
+    {"Bet1", {6004, 6005, 6006}},
+    {"MaxBet", {6007, 6008, 6009}},
+    {"Deal", {6010, 6011, 6012}},
+    {"Digits", {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009}},
+    {"Draw", {6013, 6014, 6015}},
+    {"CashIn", {6016, 6017}},
+    {"HoldLabels", {6101, 6102, 6103, 6104}},
+    {"CardBacks", {100, 200}},
+    {"RowLabels", {3000, 3001, 3002, 3003, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013}},
+    {"DealAndDrawShareTheirControl", {6012, 6015}},
+};
+
+class ControlLooks : public testing::TestWithParam<LookGroup> {
 protected:
     void SetUp() override { ensureGuiApp(); }
 };
 
 TEST_P(ControlLooks, AreAllDifferent) {
     const auto& catalogue = ResourceCatalogue::instance();
-    const auto& numbers = GetParam();
+    const auto& numbers = GetParam().numbers;
     for (std::size_t i = 0; i < numbers.size(); ++i)
         for (std::size_t j = i + 1; j < numbers.size(); ++j)
             EXPECT_NE(catalogue.picture(numbers[i]), catalogue.picture(numbers[j]))
                 << numbers[i] << " and " << numbers[j];
 }
 
-INSTANTIATE_TEST_SUITE_P(Groups, ControlLooks, testing::ValuesIn(LookGroups));
+INSTANTIATE_TEST_SUITE_P(Groups, ControlLooks, testing::ValuesIn(LookGroups), testing_support::RowName());
 
 } // namespace

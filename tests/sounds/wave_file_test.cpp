@@ -27,7 +27,8 @@ TEST(WaveDuration, FollowsRateAndChannels) {
     };
     const Row rows[] = {
         {1, 44100, 44100, 1000}, {2, 44100, 4410, 100}, {1, 22050, 11025, 500},
-        {2, 22050, 11025, 500},  {1, 44100, 66, 1},     {1, 44100, 0, 0},
+        {2, 22050, 11025, 500},  {1, 44100, 66, 1},     {1, 44100, 67, 2},
+        {1, 44100, 0, 0},        {1, 44100, 22, 0},     {1, 44100, 23, 1},
     };
     for (const Row& r : rows) {
         const Bytes wave = silence(r.channels, r.rate, r.frames);
@@ -69,6 +70,18 @@ TEST(WaveDuration, RejectsDamagedOrForeignImages) {
         {"big-endian RIFX", [](Bytes& b) { b[3] = 'X'; }},
         {"not WAVE", [](Bytes& b) { b[8] = 'A'; }},
         {"float samples", [](Bytes& b) { b[20] = 3; }},
+        {"bit depth not whole bytes",
+         [](Bytes& b) {
+             b[34] = 12; // 12 bits: block align and byte rate agree with it, nothing else does
+             b[32] = 1;
+             putU32(b, 28, 44100);
+         }},
+        {"bit depth below a byte",
+         [](Bytes& b) {
+             b[34] = 4;
+             b[32] = 0;
+             putU32(b, 28, 0);
+         }},
         {"block align wrong", [](Bytes& b) { b[32] = 3; }},
         {"byte rate wrong", [](Bytes& b) { putU32(b, 28, 12345); }},
         {"no channels", [](Bytes& b) { b[22] = 0; }},

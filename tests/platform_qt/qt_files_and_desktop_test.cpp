@@ -1,0 +1,91 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_file_system.h"
+#include "platform/qt/qt_settings_store.h"
+#include "qt_test_app.h"
+
+namespace tandora {
+namespace {
+
+std::string pathIn(const QTemporaryDir& dir, const char* name) {
+    return dir.filePath(QString::fromLatin1(name)).toStdString();
+}
+
+// Guards the atomic write: the new text replaces the old whole, no temporary file is left beside it, and a
+// write that cannot happen says why and leaves the old file as it was.
+TEST(QtFileSystem, WritesReplaceWholeFilesOrNothing) {
+    test::qtApp();
+    QTemporaryDir dir;
+    QtFileSystem files;
+    const std::string game = pathIn(dir, "game.tn2");
+    ASSERT_TRUE(files.writeAtomically(game, "old text that is longer\r\n").ok);
+    ASSERT_TRUE(files.writeAtomically(game, "new\r\n").ok);
+    EXPECT_EQ(files.readAll(game, 1000).bytes, "new\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"game.tn2"});
+
+    // A folder where the file should be: nothing can replace it.
+    const std::string blocked = pathIn(dir, "blocked.tn2");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(blocked)));
+    const FileResult refused = files.writeAtomically(blocked, "text");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_FALSE(refused.error.empty());
+    const FileResult nowhere = files.writeAtomically(pathIn(dir, "missing/folder/game.tn2"), "text");
+    EXPECT_FALSE(nowhere.ok);
+    EXPECT_EQ(files.readAll(game, 1000).bytes, "new\r\n");
+}
+
+// Guards reading: a missing file and an oversized one are refused with a reason, never read in part.
+TEST(QtFileSystem, ReadsWholeFilesWithinTheLimit) {
+    test::qtApp();
+    QTemporaryDir dir;
+    QtFileSystem files;
+    const std::string path = pathIn(dir, "big.tn2");
+    ASSERT_TRUE(files.writeAtomically(path, std::string(2000, 'x')).ok);
+    EXPECT_EQ(files.readAll(path, 2000).bytes.size(), 2000u);
+    const ReadResult tooBig = files.readAll(path, 1999);
+    EXPECT_FALSE(tooBig.ok);
+    EXPECT_TRUE(tooBig.bytes.empty());
+    EXPECT_FALSE(files.readAll(pathIn(dir, "absent.tn2"), 10).ok);
+    EXPECT_TRUE(files.exists(path));
+    EXPECT_FALSE(files.exists(dir.path().toStdString())) << "a folder is not a file";
+}
+
+// Guards appending: lines go to the end of an existing file, and a missing file is not created.
+TEST(QtFileSystem, AppendsOnlyToFilesThatExist) {
+    test::qtApp();
+    QTemporaryDir dir;
+    QtFileSystem files;
+    const std::string log = pathIn(dir, "st6unst.log");
+    EXPECT_FALSE(files.appendText(log, "line\r\n").ok);
+    EXPECT_FALSE(files.exists(log));
+    ASSERT_TRUE(files.writeAtomically(log, "first\r\n").ok);
+    ASSERT_TRUE(files.appendText(log, "second\r\n").ok);
+    EXPECT_EQ(files.readAll(log, 100).bytes, "first\r\nsecond\r\n");
+}
+
+// Guards the settings store reporting a write it could not make (here a folder stands where the file goes).
+TEST(QtSettingsStore, ReportsWritesItCannotMake) {
+    test::qtApp();
+    QTemporaryDir dir;
+    QtSettingsStore store(dir.path());
+    EXPECT_TRUE(store.saveSetting("Tandora", "Bank", "Credits", "10"));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("Blocked.ini")));
+    EXPECT_FALSE(store.saveSetting("Blocked", "Bank", "Credits", "10"));
+}
+
+// Guards the shell's result codes the help menu translates: a missing document is "not found".
+TEST(QtDesktop, MissingDocumentsAreNotFoundAndFoldersAreKnown) {
+    test::qtApp();
+    QtDesktop desktop;
+    EXPECT_EQ(desktop.openDocument("/no/such/readme.txt"), ShellResult::FileNotFound);
+    EXPECT_FALSE(desktop.programFolder().empty());
+    EXPECT_FALSE(desktop.documentsFolder().empty());
+    EXPECT_FALSE(desktop.startProgram("/no/such/program", {}));
+}
+
+} // namespace
+} // namespace tandora

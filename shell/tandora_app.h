@@ -20,10 +20,6 @@ public:
     bool start();
 
     GameState& state() { return state_; }
-    GameSelection& games() { return games_; }
-    Counters& counters() { return counters_; }
-    MainWindow& mainWindow() { return mainWindow_; }
-    bool isBusy() const { return busy_; }
 
     void click(ControlRef control) override;
     void mouseDown(ControlRef control, int button, int shift, int x, int y) override;

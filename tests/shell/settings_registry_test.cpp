@@ -46,20 +46,21 @@ TEST_F(SettingsRegistryTest, LoadsHandEditedValues) {
         const char* defPoints;
         std::int16_t pointsAfter;
     };
+    // Before each load the default credits are 40, so a refused text shows as 40.
     const Row rows[] = {
         {"1", false, true, "5", 5},           {"0", true, false, "3", 80},
         {"-1", false, true, "400", 400},      {"TRUE", false, true, "4.5", 80},
-        {"false", true, false, "5.5", 6},     {"yes", true, true, "many", 80},
-        {"", false, false, "99999", 80},      {" True ", false, true, "-20", 80},
-        {"2", false, true, "32767.4", 32767}, {"0.0", true, false, "32767.6", 80},
-        {"1e3", false, true, "32768", 80},    {"1", true, true, "-32769", 80},
+        {"false", true, false, "5.5", 6},     {"yes", true, true, "many", 40},
+        {"", false, false, "99999", 40},      {" True ", false, true, "-20", 80},
+        {"2", false, true, "32767.4", 32767}, {"0.0", true, false, "32767.6", 40},
+        {"1e3", false, true, "32768", 40},    {"1", true, true, "-32769", 40},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.doubleUp) + " / " + r.defPoints);
         f.settings.set("Options", "DoubleUp", r.doubleUp);
         f.settings.set("Options", "DefPoints", r.defPoints);
         state.options.DoubleUpOn = r.before;
-        state.options.iDefaultPoints = 0;
+        state.options.iDefaultPoints = 40;
         registry.SaveGetRegEntries(2);
         EXPECT_EQ(state.options.DoubleUpOn, r.after);
         EXPECT_EQ(state.options.iDefaultPoints, r.pointsAfter);

@@ -36,6 +36,9 @@ constexpr Rect holdPlace(int i) {
 
 // Counter digits 1..4, thousands first.
 inline constexpr int CounterDigits = 4;
+// Credits won beyond 9,999 light more digits to the left of the thousands: indices 0, -1, ...
+inline constexpr int MaxCreditDigits = 8;
+inline constexpr int FirstCreditDigit = CounterDigits - MaxCreditDigits + 1;
 constexpr Rect creditsDigitPlace(int i) {
     return {136 + 14 * (i - 1), 344, 14, 15};
 }

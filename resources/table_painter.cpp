@@ -79,7 +79,8 @@ void TablePainter::paintCounters(QPainter& p) {
         Rect first; // the first digit
         int digits;
     };
-    const Counter counters[] = {{"CREDITS", 52, Layout::creditsDigitPlace(1), 4},
+    // The CREDITS window has room for a fifth digit, lit only when wins take the credits past 9,999.
+    const Counter counters[] = {{"CREDITS", 36, Layout::creditsDigitPlace(0), 5},
                                 {"PAID", 232, Layout::paidDigitPlace(1), 4},
                                 {"COINS", 404, Layout::CoinsPlace, 1}};
     p.setFont(PaintKit::font(PaintKit::Face::SansBold, 13));

@@ -148,6 +148,11 @@ void MainWindow::layOutCardsAndCounters() {
         table.setGeometry({Control::Paid, i}, Layout::paidDigitPlace(i));
         table.setPicture({Control::Paid, i}, DigitPictureBase);
     }
+    // The digits that credits beyond 9,999 light; dark until then.
+    for (int i = Layout::FirstCreditDigit; i < 1; ++i) {
+        table.setGeometry({Control::Credits, i}, Layout::creditsDigitPlace(i));
+        table.setVisible({Control::Credits, i}, false);
+    }
     table.setGeometry({Control::Coins}, Layout::CoinsPlace);
     table.setPicture({Control::Coins}, DigitPictureBase);
 }

@@ -51,7 +51,7 @@ QtTableWindow::QtTableWindow(TableEvents& events, PictureSource pictures)
     for (int i = 1; i <= 5; ++i) {
         addControl({C::HandPos, i});
     }
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = Layout::FirstCreditDigit; i <= Layout::CounterDigits; ++i) {
         addControl({C::Credits, i});
     }
     for (int i = 1; i <= 4; ++i) {

@@ -44,10 +44,13 @@ TEST_F(CountersTest, RefusesOutOfRangeAmountsAndUnknownNames) {
         std::int64_t amount;
         const char* message;
     };
-    const Row rows[] = {
-        {"Credits", 10000, "Invalid parameter: NewAmt"}, {"Credits", -1, "Invalid parameter: NewAmt"},
-        {"Paid", 12000, "Invalid parameter: NewAmt"},    {"Coins", 10, "Invalid parameter: NewAmt"},
-        {"Coins", -1, "Invalid parameter: NewAmt"},      {"Bank", 5, "Invalid parameter: LCD"}};
+    const Row rows[] = {{"Credits", 100000000, "Invalid parameter: NewAmt"},
+                        {"Credits", -1, "Invalid parameter: NewAmt"},
+                        {"Paid", 10000, "Invalid parameter: NewAmt"},
+                        {"Paid", 12000, "Invalid parameter: NewAmt"},
+                        {"Coins", 10, "Invalid parameter: NewAmt"},
+                        {"Coins", -1, "Invalid parameter: NewAmt"},
+                        {"Bank", 5, "Invalid parameter: LCD"}};
     for (const Row& r : rows) {
         counters.UpdateNumbers(r.lcd, r.amount);
         ASSERT_FALSE(f.messages.shown().empty());
@@ -57,6 +60,29 @@ TEST_F(CountersTest, RefusesOutOfRangeAmountsAndUnknownNames) {
     EXPECT_EQ(f.messages.shown().size(), std::size(rows));
     EXPECT_EQ(digits(Control::Credits), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(f.view.picture({Control::Coins}), 1003);
+}
+
+// Guards credits won beyond 9,999: the counter lights one more digit per power of ten, shows the exact
+// amount without a message, and goes dark again when the credits fall back.
+TEST_F(CountersTest, CreditsBeyondTheFourDigitsLightMoreDigits) {
+    const auto shown = [this] {
+        std::string text;
+        for (int i = -3; i <= 4; ++i)
+            if (f.view.isVisible({Control::Credits, i}))
+                text += static_cast<char>('0' + f.view.picture({Control::Credits, i}) - 1000);
+        return text;
+    };
+    for (int i = -3; i <= 0; ++i)
+        f.view.setVisible({Control::Credits, i}, false); // as set-up leaves them
+    counters.UpdateNumbers("Credits", 9995);
+    EXPECT_EQ(shown(), "9995");
+    counters.UpdateNumbers("Credits", 13995);
+    EXPECT_EQ(shown(), "13995");
+    counters.UpdateNumbers("Credits", 12345678);
+    EXPECT_EQ(shown(), "12345678");
+    counters.UpdateNumbers("Credits", 250);
+    EXPECT_EQ(shown(), "0250");
+    EXPECT_TRUE(f.messages.shown().empty());
 }
 
 // Guards the Cash Out rule: offered only by the update that finishes a hand with credits left.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "card.h"
@@ -32,6 +33,31 @@ template <typename Visit> std::int64_t forEachDeal(GameType game, Visit&& visit)
         }
     }
     return deals;
+}
+
+// Calls visit(hand, weight) once for every class of deals that differ only by a renaming of the suits,
+// with the number of deals in the class; the weights add up to the number of deals. The hand shown is
+// the one whose suits, read as sets of ranks, come in non-increasing order. Returns the number of classes.
+template <typename Visit> std::int64_t forEachSuitClass(GameType game, Visit&& visit) {
+    std::int64_t classes = 0;
+    forEachDeal(game, [&](const Hand& hand) {
+        std::array<int, 4> ranks{};
+        for (Card c : hand) {
+            if (isRegularCard(c))
+                ranks[static_cast<std::size_t>(suitOf(c))] |= 1 << rankOf(c);
+        }
+        if (ranks[0] < ranks[1] || ranks[1] < ranks[2] || ranks[2] < ranks[3])
+            return;
+        // 4! orders of the suits, less those that swap suits holding the same ranks.
+        int weight = 24;
+        for (std::size_t i = 0, run = 1; i + 1 < ranks.size(); ++i) {
+            run = ranks[i] == ranks[i + 1] ? run + 1 : 1;
+            weight /= static_cast<int>(run);
+        }
+        visit(hand, weight);
+        ++classes;
+    });
+    return classes;
 }
 
 } // namespace tandora

@@ -22,4 +22,14 @@ std::string_view gameCode(GameType game) {
     return {};
 }
 
+std::string_view gameName(GameType game) {
+    switch (game) {
+    case GameType::JacksOrBetter85: return "8/5 Jacks or Better";
+    case GameType::JacksOrBetter96: return "9/6 Jacks or Better";
+    case GameType::DeucesWild: return "Deuces Wild";
+    case GameType::JokerPoker: return "Joker Poker";
+    }
+    return {};
+}
+
 } // namespace tandora

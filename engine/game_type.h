@@ -16,6 +16,8 @@ inline constexpr std::array<GameType, 4> AllGames{GameType::JacksOrBetter85, Gam
 // "jb85", "jb96", "dw" or "jp" in any letter case.
 std::optional<GameType> parseGameType(std::string_view code);
 std::string_view gameCode(GameType game);
+// The game's name as the player reads it, e.g. "8/5 Jacks or Better".
+std::string_view gameName(GameType game);
 
 // The two wild-card flags every card routine consults.
 struct GameFlags {

@@ -1,56 +1,42 @@
-// tandora-analyze: hand evaluation and pay-table facts for strategy players.
+// tandora-analyze: hand evaluation, pay-table facts and exact strategy for strategy players.
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "arguments.h"
 #include "engine/card.h"
 #include "engine/deal_enumeration.h"
 #include "engine/evaluation.h"
 #include "engine/pay_table.h"
+#include "strategy_commands.h"
 
 using namespace tandora;
 
 namespace {
 
-constexpr int BadArguments = 2;
-
-int usage(const char* message) {
-    std::fprintf(stderr, "tandora-analyze: %s\n", message);
-    return BadArguments;
-}
-
 void printUsage() {
     std::puts("usage: tandora-analyze eval GAME C1 C2 C3 C4 C5\n"
               "       tandora-analyze count GAME\n"
+              "       tandora-analyze holds GAME [C1 C2 C3 C4 C5] [--coins N]\n"
+              "       tandora-analyze return GAME [--coins N]\n"
               "GAME is jb85, jb96, dw or jp. A card is a code 0-52 or rank (A 2-9 T J Q K) and suit\n"
-              "(h d c s), e.g. Ah Td 2c; the joker is Jkr (Joker Poker only).");
+              "(h d c s), e.g. Ah Td 2c; the joker is Jkr (Joker Poker only).\n"
+              "holds prints the expected value of all 32 holds, best first, in coins per coin bet; with\n"
+              "no cards it reads hands from standard input, one a line. return prints the pay table's\n"
+              "return under the best play and the chance of each paying hand. N is the bet, 1 to 5\n"
+              "coins (default 5): only five coins win 4000 for a natural royal flush.");
 }
 
 int evalCommand(GameType game, const std::vector<std::string_view>& cards) {
     if (cards.size() != HandSize)
-        return usage("eval takes exactly five cards");
-    Hand hand{};
-    std::set<Card> seen;
-    for (std::size_t i = 0; i < cards.size(); ++i) {
-        const auto card = parseCard(cards[i]);
-        if (!card) {
-            const std::string message = "unknown card '" + std::string(cards[i]) + "'";
-            return usage(message.c_str());
-        }
-        if (*card == JokerCode && game != GameType::JokerPoker)
-            return usage("the joker is only in Joker Poker");
-        if (!seen.insert(*card).second) {
-            const std::string message = "card '" + std::string(cards[i]) + "' is given twice";
-            return usage(message.c_str());
-        }
-        hand[i] = *card;
-    }
-    const HandCategory category = evaluateHand(hand, game);
+        return badArguments("eval takes exactly five cards");
+    const auto parsed = parseHand(cards, game);
+    if (const auto* problem = std::get_if<std::string>(&parsed))
+        return badArguments(*problem);
+    const HandCategory category = evaluateHand(std::get<Hand>(parsed), game);
     std::printf("category %d %s\n", toInt(category), std::string(categoryName(category)).c_str());
     const auto row = categoryRow(category, game);
     if (row)
@@ -95,19 +81,31 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args.size() < 2)
-        return usage("expected 'eval GAME C1 C2 C3 C4 C5' or 'count GAME' (see --help)");
+        return badArguments("expected a command (eval, count, holds or return) and a game (see --help)");
+    const std::string_view command = args[0];
     const auto game = parseGameType(args[1]);
-    if (!game) {
-        const std::string message = "unknown game '" + std::string(args[1]) + "' (jb85, jb96, dw or jp)";
-        return usage(message.c_str());
-    }
-    if (args[0] == "eval")
-        return evalCommand(*game, {args.begin() + 2, args.end()});
-    if (args[0] == "count") {
-        if (args.size() != 2)
-            return usage("count takes only the game");
+    if (command != "eval" && command != "count" && command != "holds" && command != "return")
+        return badArguments("unknown command '" + std::string(command) + "'");
+    if (!game)
+        return badArguments("unknown game '" + std::string(args[1]) + "' (jb85, jb96, dw or jp)");
+    std::vector<std::string_view> rest(args.begin() + 2, args.end());
+
+    if (command == "eval")
+        return evalCommand(*game, rest);
+    if (command == "count") {
+        if (!rest.empty())
+            return badArguments("count takes only the game");
         return countCommand(*game);
     }
-    const std::string message = "unknown command '" + std::string(args[0]) + "'";
-    return usage(message.c_str());
+    const auto coins = takeCoinsOption(rest);
+    if (const auto* problem = std::get_if<std::string>(&coins))
+        return badArguments(*problem);
+    if (command == "holds") {
+        if (!rest.empty() && rest.size() != HandSize)
+            return badArguments("holds takes five cards, or none to read hands from standard input");
+        return holdsCommand(*game, rest, std::get<int>(coins));
+    }
+    if (!rest.empty())
+        return badArguments("return takes only the game and --coins");
+    return returnCommand(*game, std::get<int>(coins));
 }

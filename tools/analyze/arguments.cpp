@@ -1,0 +1,67 @@
+#include "arguments.h"
+
+#include <charconv>
+#include <cstdio>
+
+#include "engine/pay_table.h"
+
+namespace tandora {
+
+int badArguments(const std::string& message) {
+    std::fprintf(stderr, "tandora-analyze: %s\n", message.c_str());
+    return BadArguments;
+}
+
+std::vector<std::string_view> splitWords(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    while (true) {
+        start = line.find_first_not_of(" \t\r\n", start);
+        if (start == std::string_view::npos)
+            return words;
+        const std::size_t end = line.find_first_of(" \t\r\n", start);
+        words.push_back(line.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos)
+            return words;
+        start = end;
+    }
+}
+
+std::variant<Hand, std::string> parseHand(const std::vector<std::string_view>& words, GameType game) {
+    if (words.size() != HandSize)
+        return "a hand is five cards, not " + std::to_string(words.size());
+    Hand hand{};
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const auto card = parseCard(words[i]);
+        if (!card)
+            return "unknown card '" + std::string(words[i]) + "'";
+        if (*card == JokerCode && game != GameType::JokerPoker)
+            return std::string("the joker is only in Joker Poker");
+        for (std::size_t j = 0; j < i; ++j) {
+            if (hand[j] == *card)
+                return "card '" + std::string(words[i]) + "' is given twice";
+        }
+        hand[i] = *card;
+    }
+    return hand;
+}
+
+std::variant<int, std::string> takeCoinsOption(std::vector<std::string_view>& args) {
+    int coins = MaxCoins;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--coins")
+            continue;
+        if (i + 1 == args.size())
+            return std::string("--coins needs a number from 1 to 5");
+        const std::string_view text = args[i + 1];
+        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), coins);
+        if (error != std::errc{} || end != text.data() + text.size() || coins < 1 || coins > MaxCoins)
+            return "--coins takes a number from 1 to 5, not '" + std::string(text) + "'";
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        --i;
+    }
+    return coins;
+}
+
+} // namespace tandora

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "engine/card.h"
+#include "engine/game_type.h"
+
+namespace tandora {
+
+inline constexpr int BadArguments = 2;
+
+// Prints "tandora-analyze: message" on stderr; returns the exit status for bad arguments.
+int badArguments(const std::string& message);
+
+// The words of a line, split at blanks.
+std::vector<std::string_view> splitWords(std::string_view line);
+
+// Five card words checked for the game: the hand, or a one-line reason why it is not one.
+std::variant<Hand, std::string> parseHand(const std::vector<std::string_view>& words, GameType game);
+
+// Takes "--coins N" out of args. The coins (5 when absent), or a one-line reason why N is not 1 to 5.
+std::variant<int, std::string> takeCoinsOption(std::vector<std::string_view>& args);
+
+} // namespace tandora

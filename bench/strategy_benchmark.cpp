@@ -1,0 +1,81 @@
+// Exact strategy: the one-time tables, the 32 holds of a dealt hand, the return of a whole pay table.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "engine/deal_enumeration.h"
+#include "engine/draw_counts.h"
+#include "engine/strategy_tables.h"
+
+namespace {
+
+using namespace tandora;
+
+void buildTables(benchmark::State& state, GameType game) {
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const DrawCounts counts(game);
+        bytes = counts.memoryBytes();
+        benchmark::DoNotOptimize(&counts);
+    }
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
+}
+
+// Every 2,500th deal of the game, about a thousand hands of every kind.
+std::vector<Hand> sampleDeals(GameType game) {
+    std::vector<Hand> deals;
+    std::int64_t index = 0;
+    forEachDeal(game, [&](const Hand& hand) {
+        if (index++ % 2500 == 0)
+            deals.push_back(hand);
+    });
+    return deals;
+}
+
+void holdValuesOfOneHand(benchmark::State& state, GameType game) {
+    const StrategyTables& tables = StrategyTables::forGame(game);
+    const std::vector<Hand> deals = sampleDeals(game);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tables.holdValues(deals[next], MaxCoins));
+        next = next + 1 == deals.size() ? 0 : next + 1;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void payTableReturnWithTables(benchmark::State& state, GameType game) {
+    const StrategyTables& tables = StrategyTables::forGame(game);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tables.payTableReturn(MaxCoins));
+}
+
+void payTableReturnFromScratch(benchmark::State& state, GameType game) {
+    for (auto _ : state) {
+        const StrategyTables tables(game);
+        benchmark::DoNotOptimize(tables.payTableReturn(MaxCoins));
+    }
+}
+
+} // namespace
+
+using tandora::GameType;
+
+BENCHMARK_CAPTURE(buildTables, jacks, GameType::JacksOrBetter96)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildTables, dw, GameType::DeucesWild)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(buildTables, jp, GameType::JokerPoker)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(holdValuesOfOneHand, jb96, GameType::JacksOrBetter96)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(holdValuesOfOneHand, dw, GameType::DeucesWild)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(holdValuesOfOneHand, jp, GameType::JokerPoker)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_CAPTURE(payTableReturnWithTables, jb85, GameType::JacksOrBetter85)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(payTableReturnWithTables, jb96, GameType::JacksOrBetter96)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(payTableReturnWithTables, dw, GameType::DeucesWild)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(payTableReturnWithTables, jp, GameType::JokerPoker)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_CAPTURE(payTableReturnFromScratch, jb85, GameType::JacksOrBetter85)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(payTableReturnFromScratch, jb96, GameType::JacksOrBetter96)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(payTableReturnFromScratch, dw, GameType::DeucesWild)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(payTableReturnFromScratch, jp, GameType::JokerPoker)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

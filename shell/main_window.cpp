@@ -5,9 +5,9 @@
 #include "platform/pictures.h"
 #include "platform/table_layout.h"
 #include "shell/settings_keys.h"
-#include "shell/value_text.h"
 #include "table/option_marks.h"
 #include "table/show_error.h"
+#include "table/value_text.h"
 
 namespace tandora {
 

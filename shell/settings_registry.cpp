@@ -1,6 +1,6 @@
 #include "shell/settings_registry.h"
 
-#include "shell/value_text.h"
+#include "table/value_text.h"
 
 namespace tandora {
 

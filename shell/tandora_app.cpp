@@ -4,25 +4,32 @@ namespace tandora {
 
 class TandoraApp::BusyScope {
 public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
+    explicit BusyScope(TandoraApp& app) : app_(app) { app_.busy_ = true; }
+    ~BusyScope() {
+        app_.busy_ = false;
+        app_.releaseDropped();
+    }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
-    bool& busy_;
+    TandoraApp& app_;
 };
 
 TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks)
     : platform_(platform), ctx_{platform, state_}, counters_(ctx_), sound_(platform.sound, platform.view),
-      games_(ctx_, counters_), doubleUp_(ctx_), settings_(ctx_),
-      mainWindow_(ctx_, counters_, games_, sound_, settings_, hooks), options_(ctx_),
+      games_(ctx_, counters_), finishUp_(ctx_, counters_, sound_), doubleUp_(ctx_, finishUp_, sound_),
+      hands_(ctx_, counters_, sound_, finishUp_, doubleUp_), betting_(ctx_, counters_, hands_),
+      bank_(platform.settings), addCredits_(ctx_, counters_, sound_, bank_), cashOut_(ctx_, counters_, bank_),
+      keyboard_(ctx_, hands_, betting_, doubleUp_,
+                {[this] { cashOut_.CashOut_Click(); }, [this] { addCredits_.CashIn_Click(); }}),
+      settings_(ctx_), mainWindow_(ctx_, counters_, games_, sound_, settings_, hooks), options_(ctx_),
       splash_(ctx_, splash, mainWindow_) {
     games_.setFatalHandler([this] { mainWindow_.unload(); });
 }
 
 bool TandoraApp::start() {
-    BusyScope scope(busy_);
+    BusyScope scope(*this);
     disableCommandsNotYetBuilt();
     return splash_.Form_Load();
 }
@@ -33,27 +40,95 @@ void TandoraApp::disableCommandsNotYetBuilt() {
     for (MenuItem item :
          {MenuItem::GameMenu_NewGame, MenuItem::GameMenu_OpenGame, MenuItem::GameMenu_SaveGame,
           MenuItem::GameMenu_SaveGameAs, MenuItem::GameMenu_LoadLastFile, MenuItem::GameMenu_Stats,
-          MenuItem::OptionsMenu_SelectDeck, MenuItem::mnuAddCredits_AddDefault,
-          MenuItem::mnuAddCredits_AddFromBank, MenuItem::mnuAddCredits_ChangeDefault,
-          MenuItem::HelpMenu_Contents, MenuItem::HelpMenu_KeyShortcuts, MenuItem::HelpMenu_Readme,
-          MenuItem::HelpMenu_GettingStarted, MenuItem::HelpMenu_Hands, MenuItem::HelpMenu_Support,
-          MenuItem::HelpMenu_OrrinSoft, MenuItem::HelpMenu_AboutTND})
+          MenuItem::OptionsMenu_SelectDeck, MenuItem::HelpMenu_Contents, MenuItem::HelpMenu_KeyShortcuts,
+          MenuItem::HelpMenu_Readme, MenuItem::HelpMenu_GettingStarted, MenuItem::HelpMenu_Hands,
+          MenuItem::HelpMenu_Support, MenuItem::HelpMenu_OrrinSoft, MenuItem::HelpMenu_AboutTND})
         view.setMenuEnabled({item}, false);
-    view.setEnabled({Control::CashIn}, false);
 }
 
-void TandoraApp::click(ControlRef) {}
+void TandoraApp::click(ControlRef control) {
+    if (busy_)
+        return;
+    BusyScope scope(*this);
+    switch (control.control) {
+    case Control::Deal: hands_.Deal_Click(); break;
+    case Control::Bet1: betting_.Bet1_Click(); break;
+    case Control::MaxBet: betting_.MaxBet_Click(); break;
+    case Control::CashOut: cashOut_.CashOut_Click(); break;
+    case Control::CashIn: addCredits_.CashIn_Click(); break;
+    case Control::Hold: hands_.Hold_Click(control.index); break;
+    case Control::HandPos: hands_.HandPos_Click(control.index); break;
+    default: break;
+    }
+}
 
-void TandoraApp::mouseDown(ControlRef, int, int, int, int) {}
+void TandoraApp::mouseDown(ControlRef control, int button, int shift, int, int) {
+    if (busy_)
+        return;
+    BusyScope scope(*this);
+    switch (control.control) {
+    case Control::Deal: hands_.Deal_MouseDown(button, shift); break;
+    case Control::Bet1: betting_.Bet1_MouseDown(button, shift); break;
+    case Control::MaxBet: betting_.MaxBet_MouseDown(button, shift); break;
+    case Control::CashOut: cashOut_.CashOut_MouseDown(button, shift); break;
+    case Control::CashIn: addCredits_.CashIn_MouseDown(button, shift); break;
+    default: break;
+    }
+}
 
-void TandoraApp::mouseUp(ControlRef, int, int, int, int) {}
+void TandoraApp::release(ControlRef control, int button, int shift) {
+    switch (control.control) {
+    case Control::Deal: hands_.Deal_MouseUp(button, shift); break;
+    case Control::Bet1: betting_.Bet1_MouseUp(button, shift); break;
+    case Control::MaxBet: betting_.MaxBet_MouseUp(button, shift); break;
+    case Control::CashOut: cashOut_.CashOut_MouseUp(button, shift); break;
+    case Control::CashIn: addCredits_.CashIn_MouseUp(button, shift); break;
+    default: break;
+    }
+}
 
-void TandoraApp::keyPress(int) {}
+void TandoraApp::mouseUp(ControlRef control, int button, int shift, int x, int y) {
+    if (busy_) {
+        if (button == 1 && shift == 0 && control.control != Control::imgDoubleUp)
+            droppedRelease_ = control;
+        return;
+    }
+    BusyScope scope(*this);
+    if (control.control == Control::imgDoubleUp)
+        doubleUp_.imgDoubleUp_MouseUp(button, shift, x, y);
+    else
+        release(control, button, shift);
+}
+
+// A press shown while an action started elsewhere must not stay down: once the action is over, a button
+// still showing its pressed picture is let up, as its release would have done.
+void TandoraApp::releaseDropped() {
+    if (!droppedRelease_)
+        return;
+    const ControlRef control = *droppedRelease_;
+    droppedRelease_.reset();
+    const TableView& view = platform_.view;
+    const int shown = view.picture(control);
+    const bool pressed = shown == CashOutPictures.pressed || shown == Bet1Pictures.pressed ||
+                         shown == MaxBetPictures.pressed || shown == DealPictures.pressed ||
+                         shown == DrawPictures.pressed || shown == CashInPressedPicture;
+    if (pressed && view.isEnabled(control)) {
+        BusyScope scope(*this);
+        release(control, 1, 0);
+    }
+}
+
+void TandoraApp::keyPress(int charCode) {
+    if (busy_)
+        return;
+    BusyScope scope(*this);
+    keyboard_.Form_KeyPress(charCode);
+}
 
 void TandoraApp::menuClick(MenuRef item) {
     if (busy_)
         return;
-    BusyScope scope(busy_);
+    BusyScope scope(*this);
     switch (item.item) {
     case MenuItem::OptionsMenu_JacksOrBetter: games_.OptionsMenu_JacksOrBetter_Click(); break;
     case MenuItem::OptionsMenu_JacksOrBetter96: games_.OptionsMenu_JacksOrBetter96_Click(); break;
@@ -61,6 +136,9 @@ void TandoraApp::menuClick(MenuRef item) {
     case MenuItem::OptionsMenu_JokerPoker: games_.OptionsMenu_JokerPoker_Click(); break;
     case MenuItem::OptionsMenu_DoubleUp: doubleUp_.OptionsMenu_DoubleUp_Click(); break;
     case MenuItem::OptionsMenu_SoundEffects: options_.OptionsMenu_SoundEffects_Click(); break;
+    case MenuItem::mnuAddCredits_AddDefault: addCredits_.mnuAddCredits_AddDefault_Click(); break;
+    case MenuItem::mnuAddCredits_AddFromBank: addCredits_.mnuAddCredits_AddFromBank_Click(); break;
+    case MenuItem::mnuAddCredits_ChangeDefault: addCredits_.mnuAddCredits_ChangeDefault_Click(); break;
     case MenuItem::GameMenu_Exit: mainWindow_.GameMenu_Exit_Click(); break;
     default: break;
     }
@@ -69,7 +147,7 @@ void TandoraApp::menuClick(MenuRef item) {
 bool TandoraApp::queryUnload() {
     if (busy_)
         return false;
-    BusyScope scope(busy_);
+    BusyScope scope(*this);
     return mainWindow_.Form_QueryUnload();
 }
 

@@ -1,17 +1,26 @@
 #pragma once
 
+#include <optional>
+
+#include "credits/add_credits.h"
+#include "credits/cash_out.h"
+#include "credits/credit_bank.h"
 #include "platform/splash_view.h"
 #include "platform/table_events.h"
 #include "shell/deck_sound_options.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
+#include "table/betting.h"
 #include "table/double_up.h"
+#include "table/finish_up.h"
+#include "table/hand_cycle.h"
+#include "table/keyboard.h"
 
 namespace tandora {
 
-// The program's logic in one piece: owns the game's state and every procedure, and receives
-// the main window's events. An event that arrives while another one is still being handled
-// (the window lets events through while it repaints) is ignored.
+// The program's logic in one piece: owns the game's state and every procedure, and receives the main
+// window's events. An event that arrives while another one is still being handled (the window lets
+// events through while it repaints) is dropped; a dropped mouse release still lets its button up.
 class TandoraApp : public TableEvents {
 public:
     TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks);
@@ -32,6 +41,8 @@ public:
 private:
     class BusyScope;
     void disableCommandsNotYetBuilt();
+    void release(ControlRef control, int button, int shift);
+    void releaseDropped();
 
     Platform& platform_;
     GameState state_;
@@ -39,12 +50,21 @@ private:
     Counters counters_;
     SoundEffects sound_;
     GameSelection games_;
+    FinishUp finishUp_;
     DoubleUp doubleUp_;
+    HandCycle hands_;
+    Betting betting_;
+    CreditBank bank_;
+    AddCredits addCredits_;
+    CashOut cashOut_;
+    Keyboard keyboard_;
     SettingsRegistry settings_;
     MainWindow mainWindow_;
     DeckAndSoundOptions options_;
     Splash splash_;
     bool busy_ = false;
+    // A left-button release that arrived while an action ran; handled when the action ends.
+    std::optional<ControlRef> droppedRelease_;
 };
 
 } // namespace tandora

@@ -55,7 +55,8 @@ bool GameSelection::SetGame(std::string_view TheGame) {
 
 void GameSelection::chooseGame(GameType game) {
     GameState& s = ctx_.state;
-    if (s.HandState != HandStates::BetweenHands) {
+    // Coins already bet belong to the hand about to be dealt, so they count as a hand under way.
+    if (s.HandState != HandStates::BetweenHands || s.CoinsBet > 0) {
         ctx_.messageBox("Please finish the current hand before changing games.", MsgStyle::Information,
                         "Options");
         return;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/settings_registry.h"
-#include "shell/value_text.h"
+#include "table/value_text.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/printers.h"
 

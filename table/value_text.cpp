@@ -1,4 +1,4 @@
-#include "shell/value_text.h"
+#include "table/value_text.h"
 
 #include "engine/ascii_text.h"
 
@@ -65,6 +65,49 @@ std::string numberText(double value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.15g", value);
     return buffer;
+}
+
+double leadingNumber(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
+        ++at;
+    std::string number;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+'))
+        number += text[at++];
+    bool point = false;
+    bool digits = false;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            number += c;
+        } else if (c == '.' && !point) {
+            point = true;
+            number += c;
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return 0;
+    if (number.front() == '+')
+        number.erase(0, 1);
+    // from_chars, unlike strtod, does not follow the desktop's locale.
+    double value = 0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
+    return value;
+}
+
+std::string groupedNumber(std::int64_t value) {
+    const bool negative = value < 0;
+    std::string digits = std::to_string(negative ? -value : value);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), 1, ',');
+    return negative ? "-" + digits : digits;
+}
+
+std::string groupedOrEmpty(std::int64_t value) {
+    return value == 0 ? std::string() : groupedNumber(value);
 }
 
 } // namespace tandora

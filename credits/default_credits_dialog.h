@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/dialogs.h"
+#include "table/table_context.h"
+
+namespace tandora {
+
+// "Add Credits Default": the credits Add Default and the dollar button add.
+class DefaultCreditsDialog : public DialogLogic {
+public:
+    explicit DefaultCreditsDialog(TableContext context) : ctx_(context) {}
+
+    DialogLayout layout() const override;
+    void load(DialogWindow& window) override;
+    void buttonClicked(DialogWindow& window, const std::string& button) override;
+
+private:
+    TableContext ctx_;
+};
+
+// The amounts offered; game files accept these and no others.
+inline constexpr int DefaultCreditChoices[] = {5, 10, 20, 40, 50, 80, 100, 200, 400};
+
+} // namespace tandora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "table/counters.h"
+#include "table/double_up.h"
+#include "table/finish_up.h"
+#include "table/sound_effects.h"
+#include "table/table_context.h"
+
+namespace tandora {
+
+// One hand from the deal to the draw, with the face-down animation, the holds and the win display.
+class HandCycle {
+public:
+    HandCycle(TableContext context, Counters& counters, SoundEffects& sound, FinishUp& finishUp,
+              DoubleUp& doubleUp)
+        : ctx_(context), counters_(counters), sound_(sound), finishUp_(finishUp), doubleUp_(doubleUp) {}
+
+    // Deals between hands, draws after the deal.
+    void Deal_Click();
+    void Deal_MouseDown(int button, int shift);
+    void Deal_MouseUp(int button, int shift);
+    // Toggles the hold of position Index 1..5, or picks it while a Double Up is open.
+    void Hold_Click(int Index);
+    // A click on a card is a click on its hold label.
+    void HandPos_Click(int Index) { Hold_Click(Index); }
+
+private:
+    void turnFaceDown();
+    void fillPositions(const Hand& previous);
+    void showWinStrip(int picture, int rowTop);
+    void endDeal(bool win, int strip, int rowTop);
+
+    TableContext ctx_;
+    Counters& counters_;
+    SoundEffects& sound_;
+    FinishUp& finishUp_;
+    DoubleUp& doubleUp_;
+};
+
+} // namespace tandora

@@ -351,6 +351,21 @@ void FakeClock::sleepMs(std::uint32_t ms) {
     const std::uint32_t step = granularity_ != 0 && ms > granularity_ ? granularity_ : ms;
     now_ += step;
     slept_ += step;
+    if (log_)
+        log_->add("sleep " + std::to_string(step));
+}
+
+double FakeRandom::nextUniform() {
+    if (queued_.empty())
+        return fallback_.nextUniform();
+    const double u = queued_.front();
+    queued_.pop_front();
+    return u;
+}
+
+void FakeRandom::cards(std::initializer_list<int> codes, DeckParams deck) {
+    for (const int code : codes)
+        queued_.push_back((code - deck.first + 0.5) / deck.count);
 }
 
 void FakeSoundDevice::play(int wave, bool inBackground) {

@@ -249,6 +249,8 @@ private:
 class FakeClock : public Clock {
 public:
     explicit FakeClock(std::uint32_t start = 1000) : now_(start) {}
+    // Writes every sleep to the transcript, so a test sees the pauses between pictures and sounds.
+    FakeClock(Transcript& log, std::uint32_t start) : now_(start), log_(&log) {}
     std::uint32_t tickCount() const override { return now_; }
     void sleepMs(std::uint32_t ms) override;
     std::uint64_t slept() const { return slept_; }
@@ -257,8 +259,23 @@ public:
 
 private:
     std::uint32_t now_;
+    Transcript* log_ = nullptr;
     std::uint64_t slept_ = 0;
     std::uint32_t granularity_ = 0;
+};
+
+// Random numbers for the cards: queued cards come first, then a seeded generator.
+class FakeRandom : public UniformSource {
+public:
+    explicit FakeRandom(std::uint64_t seed) : fallback_(seed) {}
+    double nextUniform() override;
+    // The next draws give these codes in a deck of count codes starting at first.
+    void cards(std::initializer_list<int> codes, DeckParams deck = {52, 1});
+    bool scriptUsedUp() const { return queued_.empty(); }
+
+private:
+    Mt19937Source fallback_;
+    std::deque<double> queued_;
 };
 
 class FakeSoundDevice : public SoundDevice {
@@ -314,9 +331,9 @@ struct FakePlatform {
     FakeFileSystem files{log};
     FakeDesktop desktop{log};
     FakeSettingsStore settings{log};
-    FakeClock clock;
+    FakeClock clock{log, 1000};
     FakeSoundDevice sound{log};
-    Mt19937Source random{1};
+    FakeRandom random{1};
     FakeSystemInfo system;
     FakeSplashView splash{log};
     Platform platform{.view = view,

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "shell/tandora_app.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/printers.h"
+
+namespace tandora::testing_support {
+
+// Codes of cards written as "Ah Td 2c Jkr".
+inline Hand handOf(const std::string& text) {
+    std::istringstream in(text);
+    Hand hand{};
+    std::string card;
+    for (auto& code : hand) {
+        in >> card;
+        code = *parseCard(card);
+    }
+    return hand;
+}
+
+// The whole program on fakes, started, with the table shown and the transcript cleared.
+class PlayTest : public ::testing::Test {
+protected:
+    PlayTest() {
+        started = app.start();
+        f.splash.fireTimer();
+        f.log.clear();
+    }
+
+    // Adds the default credits with the dollar button (80 unless changed).
+    void addDefault() { app.click({Control::CashIn}); }
+    // The next cards drawn, in the deck of the game in play.
+    void nextCards(const std::string& cards) {
+        const Hand h = handOf(cards);
+        for (const Card c : h)
+            f.random.cards({c}, s.rules().deck);
+    }
+    void nextCard(const std::string& card) { f.random.cards({*parseCard(card)}, s.rules().deck); }
+    void key(char c) { app.keyPress(c); }
+    void clickDoubleUp(int x, int y, int button = 1, int shift = 0) {
+        app.mouseUp({Control::imgDoubleUp}, button, shift, x, y);
+    }
+    // Bets five coins on this deal, holds all five cards and draws, so the final hand is the dealt one.
+    void playHeldHand(const std::string& cards) {
+        nextCards(cards);
+        app.click({Control::MaxBet});
+        for (int i = 1; i <= HandSize; ++i)
+            app.click({Control::Hold, i});
+        app.click({Control::Deal});
+    }
+    std::size_t mark() const { return f.log.size(); }
+    std::string since(std::size_t at) const { return f.log.textFrom(at); }
+    bool enabled(Control c, int index = 0) const { return f.view.isEnabled({c, index}); }
+    int picture(Control c, int index = 0) const { return f.view.picture({c, index}); }
+
+    FakePlatform f;
+    ShellHooks hooks;
+    TandoraApp app{f.platform, f.splash, hooks};
+    GameState& s = app.state();
+    bool started = false;
+};
+
+} // namespace tandora::testing_support

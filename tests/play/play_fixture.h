@@ -24,9 +24,9 @@ inline Hand handOf(const std::string& text) {
 }
 
 // The whole program on fakes, started, with the table shown and the transcript cleared.
-class PlayTest : public ::testing::Test {
-protected:
-    PlayTest() {
+class Play {
+public:
+    Play() {
         started = app.start();
         f.splash.fireTimer();
         f.log.clear();
@@ -64,5 +64,7 @@ protected:
     GameState& s = app.state();
     bool started = false;
 };
+
+class PlayTest : public ::testing::Test, public Play {};
 
 } // namespace tandora::testing_support

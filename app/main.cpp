@@ -41,7 +41,10 @@ int main(int argc, char** argv) {
     QtSettingsStore settings;
     QtSoundDevice sound;
     QtClock clock;
-    Mt19937Source random;
+    // Developers replay the same cards with TANDORA_SEED, for screenshots and bug reports.
+    bool seeded = false;
+    const qulonglong seed = qEnvironmentVariable("TANDORA_SEED").toULongLong(&seeded);
+    Mt19937Source random = seeded ? Mt19937Source(seed) : Mt19937Source();
     QtSystemInfo system;
     QtSplashWindow splash;
     Platform platform{.view = window,

@@ -1,33 +1,48 @@
 #!/usr/bin/env bash
-# Takes a screenshot of the game table in each of the four games into docs/screenshots/.
-# Needs a built tree (scripts/tandora.sh test) and xvfb, xauth and imagemagick.
+# Takes the README's screenshots into docs/screenshots/: the table of each game, and a hand played with the
+# keyboard (cards replayed from a fixed seed). Needs a built tree (scripts/tandora.sh test) and xvfb,
+# xdotool and imagemagick.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=docs/screenshots
 mkdir -p "$out"
 
-shoot() { # name jb85 jb96 dw jp
-    local name=$1 config
+# session NAME-OF-RUN OPTIONS-INI STEPS...
+# A step is a key name for xdotool (dollar, p, 1, d, y...), "shot:FILE" for a screenshot of the screen,
+# or "wait:SECONDS".
+session() {
+    local options=$1
+    shift
+    local config
     config=$(mktemp -d)
     mkdir -p "$config/Tandora"
-    cat > "$config/Tandora/Tandora.ini" <<INI
-[Options]
-JacksOrBetter=$2
-JacksOrBetter96=$3
-DeucesWild=$4
-JokerPoker=$5
-SoundEffects=False
-INI
-    XDG_CONFIG_HOME=$config xvfb-run -a -s "-screen 0 800x600x24" bash -c "
-        build/bin/tandora & pid=\$!
+    printf '[Options]\nSoundEffects=False\n%b' "$options" >"$config/Tandora/Tandora.ini"
+    XDG_CONFIG_HOME=$config TANDORA_SEED=77 xvfb-run -a -s "-screen 0 700x560x24" bash -c '
+        build/bin/tandora & pid=$!
         sleep 4
-        import -window 'Tandora - [untitled]' '$out/$name.png'
-        kill \$pid" >/dev/null 2>&1
+        wid=$(xdotool search --name "Tandora - " | head -1)
+        for step in "$@"; do
+            case $step in
+            shot:*)
+                # The table window and whatever dialog lies over it.
+                eval "$(xdotool getwindowgeometry --shell "$wid")"
+                import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "'"$out"'/${step#shot:}"
+                echo "'"$out"'/${step#shot:}" ;;
+            wait:*) sleep "${step#wait:}" ;;
+            *) xdotool key --window "$wid" "$step"; sleep 0.8 ;;
+            esac
+        done
+        kill $pid' bash "$@" 2>/dev/null
     rm -rf "$config"
-    echo "$out/$name.png"
 }
 
-shoot jacks-or-better-8-5 True False False False
-shoot jacks-or-better-9-6 False True False False
-shoot deuces-wild False False True False
-shoot joker-poker False False False True
+session 'JacksOrBetter=True\n' shot:jacks-or-better-8-5.png
+session 'JacksOrBetter=False\nJacksOrBetter96=True\n' shot:jacks-or-better-9-6.png
+session 'JacksOrBetter=False\nDeucesWild=True\n' shot:deuces-wild.png
+session 'JacksOrBetter=False\nJokerPoker=True\n' shot:joker-poker.png
+
+# Three kings dealt: hold them, draw, and gamble the win; then cash out.
+session 'DoubleUp=True\n' dollar p 1 2 4 shot:dealt-hand-with-holds.png d wait:2 shot:double-up-question.png \
+    y 3 wait:2 shot:double-up-finished.png c wait:1 shot:cash-out-receipt.png
+# The same hand with Double Up off: the win is paid at once.
+session 'DoubleUp=False\n' dollar p 1 2 4 d wait:2 shot:win.png

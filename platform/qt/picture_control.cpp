@@ -1,7 +1,9 @@
 #include "picture_control.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cstdio>
 
 namespace tandora {
 
@@ -34,12 +36,34 @@ void PictureControl::setPicture(int number, const QImage& image) {
     update();
 }
 
+namespace {
+
+const bool tracing = qEnvironmentVariableIsSet("TANDORA_TRACE_PAINT");
+
+QElapsedTimer& sinceKey() {
+    static QElapsedTimer timer;
+    return timer;
+}
+
+} // namespace
+
+void PictureControl::keyPressed() {
+    if (tracing) {
+        sinceKey().start();
+        std::fprintf(stderr, "key 0.000\n");
+    }
+}
+
 void PictureControl::paintEvent(QPaintEvent*) {
     if (image_.isNull()) {
         return;
     }
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
+    if (tracing && sinceKey().isValid()) {
+        std::fprintf(stderr, "paint %s %d %.3f\n", qPrintable(objectName()), number_,
+                     static_cast<double>(sinceKey().nsecsElapsed()) / 1e6);
+    }
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {

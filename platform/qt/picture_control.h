@@ -15,6 +15,10 @@ public:
     void setPicture(int number, const QImage& image);
     int picture() const { return number_; }
 
+    // Developers trace how long a key takes to reach the screen with TANDORA_TRACE_PAINT=1: every paint
+    // is written to standard error with the milliseconds since the last key press.
+    static void keyPressed();
+
 signals:
     void pressed(int button, int shift, int x, int y);
     void released(int button, int shift, int x, int y);

@@ -304,6 +304,7 @@ void QtTableWindow::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
         return;
     }
+    PictureControl::keyPressed();
     for (const QChar c : text) {
         events_.keyPress(c.unicode());
     }

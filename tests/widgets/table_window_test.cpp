@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QtTest/QTest>
 
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_table_window.h"
@@ -106,6 +107,31 @@ TEST_F(TableWindowTest, GameMenuSwitchesAndExitSavesTheChoice) {
     QSettings ini(folder.filePath("Tandora.ini"), QSettings::IniFormat);
     EXPECT_EQ(ini.value("Options/JokerPoker").toString(), "True");
     EXPECT_EQ(ini.value("Options/JacksOrBetter").toString(), "False");
+}
+
+// Guards a hand played on the real window: typed keys and mouse clicks reach the game, the cards and
+// counters appear on screen, and the Double Up question answers to a click in its YES area.
+TEST_F(TableWindowTest, HandPlaysWithTheKeyboardAndTheMouse) {
+    ASSERT_TRUE(app->start());
+    fakes.splash.fireTimer();
+    QTest::keyClick(&window, Qt::Key_Dollar, Qt::ShiftModifier);
+    for (const char* card : {"Kh", "Kd", "Jh", "Ks", "5c"})
+        fakes.random.cards({*parseCard(card)});
+    QTest::keyClicks(&window, "p124");
+    EXPECT_EQ(window.picture({Control::HandPos, 4}), 152);
+    EXPECT_EQ(window.picture({Control::Hold, 2}), 6103);
+    EXPECT_EQ(window.picture({Control::Credits, 3}), 1007);
+    const QImage king = ResourceCatalogue::instance().picture(152).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown({Control::HandPos, 4}).pixel(41, 58), king.pixel(41, 58));
+
+    fakes.random.cards({*parseCard("Qd"), *parseCard("3d")});
+    QTest::mouseClick(window.controlWidget({Control::Deal}), Qt::LeftButton);
+    ASSERT_TRUE(window.controlWidget({Control::imgDoubleUp})->isVisible());
+    fakes.random.cards({*parseCard("Tc")});
+    QTest::mouseClick(window.controlWidget({Control::imgDoubleUp}), Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_EQ(window.picture({Control::HandPos, 1}), 136);
+    EXPECT_EQ(window.picture({Control::imgDoubleUp}), 2002);
+    EXPECT_TRUE(window.controlWidget({Control::Hold, 3})->isEnabled());
 }
 
 } // namespace

@@ -8,17 +8,12 @@
 namespace tandora {
 
 DialogLayout DefaultCreditsDialog::layout() const {
-    DialogControl instructions = label("Label1", "");
-    instructions.wrap = true;
     DialogControl amounts;
     amounts.kind = DialogControlKind::ComboBox;
     amounts.name = "Combo1";
     for (const int choice : DefaultCreditChoices)
         amounts.items.push_back(std::to_string(choice));
-    return {"Add Credits Default",
-            {{instructions},
-             {amounts},
-             {button("btnOK", "OK", true), button("btnCancel", "Cancel", false, true)}}};
+    return {"Add Credits Default", {{wrappedLabel("Label1")}, {amounts}, okCancelButtons()}};
 }
 
 void DefaultCreditsDialog::load(DialogWindow& window) {

@@ -52,6 +52,18 @@ inline DialogControl button(std::string name, std::string caption, bool isDefaul
     return c;
 }
 
+// A label of instructions, wrapped to the dialog's width.
+inline DialogControl wrappedLabel(std::string name) {
+    DialogControl c = label(std::move(name), "");
+    c.wrap = true;
+    return c;
+}
+
+// The usual last row: OK (Enter) and Cancel (Escape).
+inline std::vector<DialogControl> okCancelButtons() {
+    return {button("btnOK", "OK", true), button("btnCancel", "Cancel", false, true)};
+}
+
 // Rows top to bottom, controls of a row left to right. A row of buttons only is the button row.
 struct DialogLayout {
     std::string caption;

@@ -116,24 +116,12 @@ void HandCycle::endDeal(bool win, int strip, int rowTop) {
     view.repaint();
 }
 
-void HandCycle::Deal_MouseDown(int button, int shift) {
-    if (button == 1 && shift == 0) {
-        const int state = ctx_.state.HandState;
-        if (state == HandStates::BetweenHands)
-            ctx_.view().setPicture({Control::Deal}, DealPictures.pressed);
-        else if (state == HandStates::Dealt)
-            ctx_.view().setPicture({Control::Deal}, DrawPictures.pressed);
-    }
-    ctx_.view().repaint();
-}
-
-void HandCycle::Deal_MouseUp(int button, int shift) {
-    if (button == 1 && shift == 0) {
-        const int state = ctx_.state.HandState;
-        if (state == HandStates::BetweenHands)
-            ctx_.view().setPicture({Control::Deal}, DealPictures.enabled);
-        else if (state == HandStates::Dealt)
-            ctx_.view().setPicture({Control::Deal}, DrawPictures.enabled);
+// Deal between hands, Draw after the deal: the pressed or released look of whichever the button is.
+void HandCycle::showDealButton(int button, int shift, bool down) {
+    const int state = ctx_.state.HandState;
+    if (button == 1 && shift == 0 && (state == HandStates::BetweenHands || state == HandStates::Dealt)) {
+        const ButtonPictures& face = state == HandStates::BetweenHands ? DealPictures : DrawPictures;
+        ctx_.view().setPicture({Control::Deal}, down ? face.pressed : face.enabled);
     }
     ctx_.view().repaint();
 }

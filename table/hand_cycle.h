@@ -17,8 +17,8 @@ public:
 
     // Deals between hands, draws after the deal.
     void Deal_Click();
-    void Deal_MouseDown(int button, int shift);
-    void Deal_MouseUp(int button, int shift);
+    void Deal_MouseDown(int button, int shift) { showDealButton(button, shift, true); }
+    void Deal_MouseUp(int button, int shift) { showDealButton(button, shift, false); }
     // Toggles the hold of position Index 1..5, or picks it while a Double Up is open.
     void Hold_Click(int Index);
     // A click on a card is a click on its hold label.
@@ -29,6 +29,7 @@ private:
     void fillPositions(const Hand& previous);
     void showWinStrip(int picture, int rowTop);
     void endDeal(bool win, int strip, int rowTop);
+    void showDealButton(int button, int shift, bool down);
 
     TableContext ctx_;
     Counters& counters_;

@@ -4,20 +4,12 @@
 #include <string>
 
 #include "engine/evaluation.h"
+#include "tests/support/cards.h"
 
 namespace tandora {
 namespace {
 
-Hand handOf(const std::string& text) {
-    std::istringstream in(text);
-    Hand hand{};
-    for (auto& card : hand) {
-        std::string word;
-        in >> word;
-        card = parseCard(word).value();
-    }
-    return hand;
-}
+using testing_support::handOf;
 
 struct EdgeCase {
     const char* name;

@@ -6,22 +6,11 @@
 #include <string>
 
 #include "shell/tandora_app.h"
+#include "tests/support/cards.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/printers.h"
 
 namespace tandora::testing_support {
-
-// Codes of cards written as "Ah Td 2c Jkr".
-inline Hand handOf(const std::string& text) {
-    std::istringstream in(text);
-    Hand hand{};
-    std::string card;
-    for (auto& code : hand) {
-        in >> card;
-        code = *parseCard(card);
-    }
-    return hand;
-}
 
 // The whole program on fakes, started, with the table shown and the transcript cleared.
 class Play {

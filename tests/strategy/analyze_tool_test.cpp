@@ -46,6 +46,20 @@ ToolRun runTool(const std::string& args, const std::string& input = "") {
     return run;
 }
 
+// Guards the eval command's documented output, the five-coin royal and the slots of wild hands.
+TEST(AnalyzeTool, EvalPrintsTheCategorySlotAndPaysAsDocumented) {
+    const ToolRun run = runTool("eval dw 2h 2d 2c Ks Qs");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              (std::vector<std::string>{"category 11 WildRoyalFlush", "slot 2", "pays 25 50 75 100 125"}));
+    const ToolRun royal = runTool("eval JB85 Th Jh Qh Kh Ah");
+    EXPECT_EQ(royal.out.back(), "pays 250 500 750 1000 4000");
+    EXPECT_EQ(runTool("eval jp 3c 3d Jkr 9h 2s").out[1], "slot 10");
+    EXPECT_EQ(runTool("eval dw Ah Ad 4c 9h 2s").out[1], "slot 10") << "a deuce makes three aces";
+    EXPECT_EQ(runTool("eval dw Ah Ad 4c 9h 3s").out,
+              (std::vector<std::string>{"category 1 HighPair", "slot -", "pays 0 0 0 0 0"}));
+}
+
 TEST(AnalyzeTool, PrintsThirtyTwoHoldsBestFirst) {
     const ToolRun run = runTool("holds jb96 As Ks Qs Js 9s");
     ASSERT_EQ(run.status, 0) << run.err;
@@ -102,17 +116,20 @@ TEST_P(AnalyzeToolRefuses, WithStatusTwoAndOneLineOnStandardError) {
     EXPECT_TRUE(std::regex_match(run.err, std::regex("tandora-analyze: [^\n]+\n"))) << run.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Calls, AnalyzeToolRefuses,
-                         testing::Values(BadCall{"AnUnknownGame", "holds jb99 As Ks Qs Js 9s", ""},
-                                         BadCall{"AnUnknownCard", "holds jb96 As Ks Qs Js 9x", ""},
-                                         BadCall{"ZeroCoins", "return dw --coins 0", ""},
-                                         BadCall{"SixCoins", "holds dw As Ks Qs Js 9s --coins 6", ""},
-                                         BadCall{"ACardGivenTwice", "holds jb85 As Ks Qs Js As", ""},
-                                         BadCall{"TheJokerOutsideJokerPoker", "holds dw Jkr Ks Qs Js 9s", ""},
-                                         BadCall{"FourCards", "holds jp As Ks Qs Js", ""},
-                                         BadCall{"ABadHandOnStandardInput", "holds jp", "As Ks Qs Js\n"}),
-                         [](const testing::TestParamInfo<BadCall>& row) {
-                             return std::string(row.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Calls, AnalyzeToolRefuses,
+    testing::Values(BadCall{"AnUnknownGame", "holds jb99 As Ks Qs Js 9s", ""},
+                    BadCall{"AnUnknownCard", "holds jb96 As Ks Qs Js 9x", ""},
+                    BadCall{"ZeroCoins", "return dw --coins 0", ""},
+                    BadCall{"SixCoins", "holds dw As Ks Qs Js 9s --coins 6", ""},
+                    BadCall{"ACardGivenTwice", "holds jb85 As Ks Qs Js As", ""},
+                    BadCall{"TheJokerOutsideJokerPoker", "holds dw Jkr Ks Qs Js 9s", ""},
+                    BadCall{"FourCards", "holds jp As Ks Qs Js", ""},
+                    BadCall{"ABadHandOnStandardInput", "holds jp", "As Ks Qs Js\n"},
+                    BadCall{"EvalWithFourCards", "eval jb85 As Ks Qs Js", ""},
+                    BadCall{"EvalWithTheJokerInDeucesWild", "eval dw Jkr Ks Qs Js 9s", ""},
+                    BadCall{"CountWithACard", "count jp As", ""}, BadCall{"NoCommandAtAll", "", ""},
+                    BadCall{"AnUnknownCommand", "deal jb85", ""}),
+    [](const testing::TestParamInfo<BadCall>& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -7,10 +7,14 @@
 
 #include "engine/evaluation.h"
 #include "engine/strategy_tables.h"
-#include "hand_text.h"
+#include "tests/support/cards.h"
+#include "tests/support/printers.h"
 
 namespace tandora {
 namespace {
+
+using testing_support::handOf;
+using testing_support::textOf;
 
 using G = GameType;
 using Finals = std::array<std::int64_t, HandCategoryCount>;

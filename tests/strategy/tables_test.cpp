@@ -5,10 +5,14 @@
 #include "engine/deal_enumeration.h"
 #include "engine/draw_counts.h"
 #include "engine/evaluation.h"
-#include "hand_text.h"
+#include "tests/support/cards.h"
+#include "tests/support/printers.h"
 
 namespace tandora {
 namespace {
+
+using testing_support::handOf;
+using testing_support::textOf;
 
 class TablesOfGame : public testing::TestWithParam<GameType> {};
 

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <ostream>
 #include <sstream>
 #include <string>
 
 #include "engine/card.h"
-#include "engine/game_type.h"
 
-namespace tandora {
+namespace tandora::testing_support {
 
-// Five card words, e.g. "As Ks Qs Js 9s".
+// Five card words, e.g. "As Ks Qs Js 9s" or "Jkr 2c 3d 4h 5s".
 inline Hand handOf(const std::string& text) {
     std::istringstream in(text);
     Hand hand{};
@@ -21,7 +19,7 @@ inline Hand handOf(const std::string& text) {
     return hand;
 }
 
-// The first `count` cards as the tools write them, "-" for none.
+// The first count cards as the tools write them, "-" for none.
 inline std::string textOf(const Hand& cards, int count) {
     std::string text = count == 0 ? "-" : "";
     for (int i = 0; i < count; ++i) {
@@ -32,9 +30,4 @@ inline std::string textOf(const Hand& cards, int count) {
     return text;
 }
 
-// Parameters print as game codes, not as a byte dump.
-inline void PrintTo(GameType game, std::ostream* os) {
-    *os << gameCode(game);
-}
-
-} // namespace tandora
+} // namespace tandora::testing_support

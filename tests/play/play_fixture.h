@@ -23,11 +23,11 @@ public:
 
     // Adds the default credits with the dollar button (80 unless changed).
     void addDefault() { app.click({Control::CashIn}); }
-    // The next cards drawn, in the deck of the game in play.
+    // The next cards drawn, in the deck of the game in play: any number of card words.
     void nextCards(const std::string& cards) {
-        const Hand h = handOf(cards);
-        for (const Card c : h)
-            f.random.cards({c}, s.rules().deck);
+        std::istringstream in(cards);
+        for (std::string word; in >> word;)
+            f.random.cards({parseCard(word).value()}, s.rules().deck);
     }
     void nextCard(const std::string& card) { f.random.cards({*parseCard(card)}, s.rules().deck); }
     void key(char c) { app.keyPress(c); }

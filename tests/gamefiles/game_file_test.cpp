@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "gamefiles/game_file.h"
+#include "tests/gamefiles/game_file_samples.h"
+#include "tests/support/printers.h"
+
+namespace tandora {
+namespace {
+
+using testing_support::fileOf;
+using testing_support::sampleLines;
+
+constexpr TableButtons SampleButtons{.dealEnabled = true, .holdsEnabled = true};
+
+std::optional<GameFileRecord> parsedWith(int line, const std::string& text) {
+    auto lines = sampleLines();
+    lines[static_cast<std::size_t>(line - 1)] = text;
+    return parseGameFile(fileOf(lines));
+}
+
+// Guards the exact bytes: key order, CR LF endings, the "Won " line, the fixed lines, print numbers.
+TEST(GameFileWriter, WritesTheFormatByteForByte) {
+    EXPECT_EQ(writeGameFile(recordOf(testing_support::sampleState(), SampleButtons)), fileOf(sampleLines()));
+}
+
+// Guards the table of card backs a new game has: written so that the file opens again, read as backs.
+TEST(GameFileWriter, CardBacksWriteAsZerosAndReadBack) {
+    GameState fresh;
+    fresh.Hand = {CardBackCode, CardBackCode, CardBackCode, CardBackCode, CardBackCode};
+    const std::string text = writeGameFile(recordOf(fresh, {}));
+    EXPECT_NE(text.find("\r\nCurrHand=0,0,0,0,0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nWon 0\r\n"), std::string::npos);
+    const auto read = parseGameFile(text);
+    ASSERT_TRUE(read);
+    EXPECT_FALSE(read->Hand) << "card backs";
+    EXPECT_EQ(*read, recordOf(fresh, {}));
+}
+
+struct LineEdit {
+    const char* name;
+    int line;
+    const char* text;
+    bool accepted;
+};
+
+void PrintTo(const LineEdit& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class GameFileLineEdits : public ::testing::TestWithParam<LineEdit> {};
+
+// Guards validation line by line: what a hand edit may change and what makes the file no game file.
+TEST_P(GameFileLineEdits, AcceptedOrRefusedWhole) {
+    EXPECT_EQ(parsedWith(GetParam().line, GetParam().text).has_value(), GetParam().accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, GameFileLineEdits,
+    ::testing::Values(LineEdit{"MisspeltKey", 1, "GamePlax=DeucesWild", true},
+                      LineEdit{"UnknownGame", 1, "GamePlay=jacksorbetter", false},
+                      LineEdit{"LowerCaseDoubleUp", 2, "DoubleUp=true", false},
+                      LineEdit{"LowerCaseDeck", 3, "WhatDeck=blue", false},
+                      LineEdit{"DefPoint7", 5, "DefPoint=7", false},
+                      LineEdit{"DefPoint400", 5, "DefPoint=400", true},
+                      LineEdit{"FifthCode53", 6, "CurrHand=1,2,3,4,53", false},
+                      LineEdit{"ThreeCommas", 6, "CurrHand=1,2,3,4", false},
+                      LineEdit{"SixCodes", 6, "CurrHand=1,2,3,4,5,6", false},
+                      LineEdit{"EdgeCodes", 6, "CurrHand=0,13,26,39,52", true},
+                      LineEdit{"SameCardTwice", 6, "CurrHand=1,1,2,3,4", false},
+                      LineEdit{"CreditsAbove9999", 7, "CurScore=12000", true},
+                      LineEdit{"NegativeCredits", 7, "CurScore=-1", false},
+                      LineEdit{"CreditsBeyond32Bits", 7, "CurScore=2147483648", false},
+                      LineEdit{"CreditsWithText", 7, "CurScore=12abc", false},
+                      LineEdit{"PlayedAsText", 8, "lots", false}, LineEdit{"HandState0", 10, "0", false},
+                      LineEdit{"SixCoins", 13, "6", false}, LineEdit{"DealInLowerCase", 12, "deal", false},
+                      LineEdit{"WonNothing", 15, "Won ", true}, LineEdit{"WonText", 15, "Won lots", false},
+                      LineEdit{"HandsWonEmpty", 23, "", false}, LineEdit{"NegativeCount", 30, " -1 ", false},
+                      LineEdit{"CountBeyond32Bits", 42, " 2147483648 ", false}),
+    testing_support::RowName{});
+
+// Guards the held lines: "TRUE" or "HELD" in any case holds, anything else does not.
+TEST(GameFileReader, HeldLines) {
+    auto lines = sampleLines();
+    const std::vector<std::string> held = {"held", "TRUE", "False", "x", ""};
+    std::copy(held.begin(), held.end(), lines.begin() + 24);
+    const auto read = parseGameFile(fileOf(lines));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->Held, (std::array<bool, 5>{true, true, false, false, false}));
+}
+
+// Guards the file's length: 29 lines leave the counts alone, 30 to 41 lines were cut short, lines after
+// the 42nd are ignored.
+TEST(GameFileReader, LineCounts) {
+    for (std::size_t count = 28; count <= 43; ++count) {
+        SCOPED_TRACE(count);
+        auto lines = sampleLines();
+        lines.resize(count, "later");
+        const auto read = parseGameFile(fileOf(lines));
+        EXPECT_EQ(read.has_value(), count == 29 || count >= 42);
+        if (read) {
+            EXPECT_EQ(read->HandCounts.has_value(), count >= 42);
+        }
+    }
+}
+
+// Guards a dealt hand of card backs, which the play would draw to and score.
+TEST(GameFileReader, DealtHandNeedsCards) {
+    EXPECT_FALSE(parsedWith(6, "CurrHand=0,0,0,0,0"));
+    auto lines = sampleLines();
+    lines[5] = std::string("CurrHand=0,0,0,0,0");
+    lines[9] = std::string("2");
+    EXPECT_TRUE(parseGameFile(fileOf(lines)));
+}
+
+} // namespace
+} // namespace tandora

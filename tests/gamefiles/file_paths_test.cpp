@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "gamefiles/file_paths.h"
+#include "tests/support/printers.h"
+
+namespace tandora {
+namespace {
+
+constexpr std::string_view Linux = "/";
+constexpr std::string_view Windows = "/\\";
+
+struct PathRow {
+    const char* name;
+    std::string_view separators;
+    const char* path;
+    const char* folder;
+    const char* file;
+};
+
+void PrintTo(const PathRow& row, std::ostream* os) {
+    *os << row.path;
+}
+
+class PathSplit : public ::testing::TestWithParam<PathRow> {};
+
+// Guards the split at the last separator of the system, and a path without one.
+TEST_P(PathSplit, FolderAndName) {
+    const PathRow& r = GetParam();
+    EXPECT_EQ(GetFilePath(r.path, r.separators), r.folder);
+    EXPECT_EQ(GetFileName(r.path, r.separators), r.file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, PathSplit,
+    ::testing::Values(PathRow{"WindowsDrive", Windows, "C:\\Games\\my.tn2", "C:\\Games\\", "my.tn2"},
+                      PathRow{"WindowsForwardSlashes", Windows, "C:/Games\\sub/my.tn2", "C:/Games\\sub/",
+                              "my.tn2"},
+                      PathRow{"Linux", Linux, "/home/p/my.tn2", "/home/p/", "my.tn2"},
+                      PathRow{"LinuxBackslashIsAName", Linux, "/home/p/a\\b.tn2", "/home/p/", "a\\b.tn2"},
+                      PathRow{"NoSeparator", Linux, "my.tn2", "", ""},
+                      PathRow{"Utf8", Linux, "/home/jos\xC3\xA9/\xE2\x99\xA0.tn2", "/home/jos\xC3\xA9/",
+                              "\xE2\x99\xA0.tn2"}),
+    testing_support::RowName{});
+
+struct CaptionRow {
+    const char* name;
+    std::string_view separators;
+    std::string path;
+    std::string title;
+    std::string caption;
+};
+
+void PrintTo(const CaptionRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class RecentCaption : public ::testing::TestWithParam<CaptionRow> {};
+
+// Guards the menu text of a recent file: whole up to 40 characters, else root, "..." and the name cut at
+// 40 characters, never inside one.
+TEST_P(RecentCaption, ShowsPathOrShortens) {
+    const CaptionRow& r = GetParam();
+    EXPECT_EQ(recentCaption(2, r.path, r.title, r.separators), r.caption);
+}
+
+const std::string Folder34 = "/home/player/Documents/games/2024/";
+const std::string Name45 = std::string(41, 'n') + ".tn2";
+const std::string Accents38 = std::string(36, 'a') + "\xC3\xA9\xC3\xA9"; // 40 bytes
+const std::string Accents40 = std::string(38, 'a') + "\xC3\xA9\xC3\xA9";
+
+INSTANTIATE_TEST_SUITE_P(
+    Captions, RecentCaption,
+    ::testing::Values(
+        CaptionRow{"Empty", Linux, "-", "-", "-"},
+        CaptionRow{"Exactly40", Linux, Folder34 + "ab.tn2", "ab.tn2", "&2 " + Folder34 + "ab.tn2"},
+        CaptionRow{"Length41", Linux, Folder34 + "abc.tn2", "abc.tn2", "&2 /.../abc.tn2"},
+        CaptionRow{"WindowsDrive", Windows, "C:\\Program Files\\Tandora\\Saved Games\\a.tn2", "a.tn2",
+                   "&2 C:\\...\\a.tn2"},
+        CaptionRow{"WindowsShare", Windows, "\\\\server\\share\\games\\of\\the\\week\\saved\\a.tn2", "a.tn2",
+                   "&2 \\\\server\\share\\...\\a.tn2"},
+        CaptionRow{"LongName", Linux, "/g/" + Name45, Name45, "&2 /.../" + Name45.substr(0, 40) + "..."},
+        CaptionRow{"Utf8CountsCharacters", Linux, "/" + Accents38 + "/", "x", "&2 /" + Accents38 + "/"},
+        CaptionRow{"Utf8NameCut", Linux, "/g/" + Accents40 + "\xC3\xA9.tn2", Accents40 + "\xC3\xA9.tn2",
+                   "&2 /.../" + Accents40 + "..."},
+        CaptionRow{"AmpersandShown", Linux, "/g/R&D.tn2", "R&D.tn2", "&2 /g/R&&D.tn2"}),
+    testing_support::RowName{});
+
+} // namespace
+} // namespace tandora

@@ -1,0 +1,394 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include "tests/gamefiles/game_files_fixture.h"
+#include "tests/support/printers.h"
+
+namespace tandora {
+namespace {
+
+using testing_support::fileOf;
+using testing_support::GameFilesTest;
+using testing_support::lines;
+using testing_support::sampleLines;
+using testing_support::stateText;
+
+const std::string Documents = "/home/player/Documents";
+const std::string NotValid = "\r\n\r\nNot a valid Tandora game file or the file is corrupt.";
+
+struct QuestionRow {
+    const char* name;
+    bool doubleUp;
+    int pending;
+    int answer;
+    std::optional<std::string> savedAs;
+    const char* writeError;
+    bool goesOn;
+    std::string talk;
+};
+
+void PrintTo(const QuestionRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class SaveQuestion : public GameFilesTest, public ::testing::WithParamInterface<QuestionRow> {};
+
+// Guards the question before a changed game is replaced: its texts, buttons and what each answer does,
+// including a save that is cancelled or fails.
+TEST_P(SaveQuestion, AnswersDecideThePendingAction) {
+    const QuestionRow& r = GetParam();
+    s.bChange = true;
+    s.DoubleUpPending = r.doubleUp;
+    s.PendingAction = r.pending;
+    f.messages.answer({r.answer});
+    f.fileDialogs.answer(r.savedAs);
+    if (*r.writeError)
+        f.files.failWrites(r.writeError);
+    EXPECT_EQ(files.CheckForChange(), r.goesOn);
+    EXPECT_EQ(talkFrom(0), r.talk);
+    EXPECT_EQ(f.messages.shown().front().substr(0, 11), r.doubleUp ? "Tandora|36|" : "Tandora|35|");
+    EXPECT_EQ(s.bChange, !r.savedAs || *r.writeError) << "only a save clears the changes";
+}
+
+const char* const Asked = "message Tandora: Do you want to save the current game?\n";
+const std::string SavedTalk = std::string(Asked) + "answer Yes\nfile dialog save Save Game -> /g/a.tn2\n" +
+                              "file write /g/a.tn2\ncaption Tandora - a.tn2\n";
+const std::string FailedTalk =
+    std::string(Asked) + "answer Yes\nfile dialog save Save Game -> /g/a.tn2\n" +
+    "file write /g/a.tn2 failed\nmessage Open or Save Game: /g/a.tn2\r\n\r\nDisk full\n";
+const std::string CancelledTalk = std::string(Asked) + "answer Yes\nfile dialog save Save Game -> cancel\n";
+const std::string DoubleUpAsked =
+    "message Tandora: You cannot save the current game until you finish this Double Up. \r\nDo you want to ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, SaveQuestion,
+    ::testing::Values(
+        QuestionRow{"SaveYes", false, 1, MsgAnswer::Yes, "/g/a.tn2", "", true, SavedTalk},
+        QuestionRow{"SaveDialogCancelled", false, 2, MsgAnswer::Yes, std::nullopt, "", false, CancelledTalk},
+        QuestionRow{"SaveFails", false, 3, MsgAnswer::Yes, "/g/a.tn2", "Disk full", false, FailedTalk},
+        QuestionRow{"No", false, 3, MsgAnswer::No, std::nullopt, "", true,
+                    "message Tandora: Do you want to save the current game?\nanswer No\n"},
+        QuestionRow{"Cancel", false, 1, MsgAnswer::Cancel, std::nullopt, "", false,
+                    "message Tandora: Do you want to save the current game?\nanswer Cancel\n"},
+        QuestionRow{"DoubleUpNewYes", true, 1, MsgAnswer::Yes, std::nullopt, "", true,
+                    DoubleUpAsked + "start a New game anyway?\nanswer Yes\n"},
+        QuestionRow{"DoubleUpOpenNo", true, 2, MsgAnswer::No, std::nullopt, "", false,
+                    DoubleUpAsked + "Open a different game anyway?\nanswer No\n"},
+        QuestionRow{"DoubleUpExitYes", true, 3, MsgAnswer::Yes, std::nullopt, "", true,
+                    DoubleUpAsked + "Exit anyway?\nanswer Yes\n"}),
+    testing_support::RowName{});
+
+// Guards an unchanged game: New, Open and Exit go ahead without a question.
+TEST_F(GameFilesTest, UnchangedGameGoesAheadUnasked) {
+    files.GameMenu_NewGame_Click();
+    EXPECT_EQ(restarts, 1);
+    EXPECT_TRUE(s.Restarting);
+    EXPECT_TRUE(f.messages.shown().empty());
+}
+
+// Guards the restored table: every button, hold, counter and card as the file has them, in order.
+TEST_F(GameFilesTest, OpeningRestoresTheTableInOrder) {
+    s.setGame(GameType::DeucesWild);
+    f.files.put("/g/dw.tn2", fileOf(sampleLines()));
+    f.fileDialogs.answer("/g/dw.tn2");
+    const std::size_t from = mark();
+    files.GameMenu_OpenGame_Click();
+    EXPECT_EQ(f.log.textFrom(from), lines({"file dialog open Open Game -> /g/dw.tn2",
+                                           "pointer busy",
+                                           "menu OptionsMenu_JacksOrBetter checked=off",
+                                           "menu OptionsMenu_JacksOrBetter96 checked=off",
+                                           "menu OptionsMenu_DeucesWild checked=on",
+                                           "menu OptionsMenu_JokerPoker checked=off",
+                                           "menu OptionsMenu_DoubleUp checked=off",
+                                           "menu OptionsMenu_SelectDeck_BlueDeck checked=on",
+                                           "menu OptionsMenu_SelectDeck_RedDeck checked=off",
+                                           "menu OptionsMenu_SoundEffects checked=on",
+                                           "menu GameMenu_LoadLastFile checked=off",
+                                           "Deal picture=6015",
+                                           "Deal enabled",
+                                           "Coins picture=1005",
+                                           "Bet1 picture=6005",
+                                           "Bet1 disabled",
+                                           "Paid(1) picture=1000",
+                                           "Paid(2) picture=1000",
+                                           "Paid(3) picture=1000",
+                                           "Paid(4) picture=1000",
+                                           "MaxBet picture=6008",
+                                           "MaxBet disabled",
+                                           "Hold(1) enabled",
+                                           "HandPos(1) enabled",
+                                           "Hold(2) enabled",
+                                           "HandPos(2) enabled",
+                                           "Hold(3) enabled",
+                                           "HandPos(3) enabled",
+                                           "Hold(4) enabled",
+                                           "HandPos(4) enabled",
+                                           "Hold(5) enabled",
+                                           "HandPos(5) enabled",
+                                           "Hold(1) picture=6103",
+                                           "Hold(2) picture=6103",
+                                           "Hold(3) picture=6102",
+                                           "Hold(4) picture=6102",
+                                           "Hold(5) picture=6102",
+                                           "Credits(1) picture=1001",
+                                           "Credits(2) picture=1002",
+                                           "Credits(3) picture=1003",
+                                           "Credits(4) picture=1004",
+                                           "CashOut picture=6003",
+                                           "CashOut enabled",
+                                           "HandPos(1) picture=402",
+                                           "HandPos(2) picture=415",
+                                           "HandPos(3) picture=230",
+                                           "HandPos(4) picture=244",
+                                           "HandPos(5) picture=252",
+                                           "GameOver hidden",
+                                           "WinHighlight hidden",
+                                           "CoinHighlight hidden",
+                                           "imgDoubleUp hidden",
+                                           "pointer default",
+                                           "caption Tandora - dw.tn2",
+                                           "menu mnuFileList(1) caption=&1 /g/dw.tn2",
+                                           "menu mnuFileList(1) visible=on",
+                                           "menu mnuFileList(2) caption=-",
+                                           "menu mnuFileList(2) visible=off",
+                                           "menu mnuFileList(3) caption=-",
+                                           "menu mnuFileList(3) visible=off",
+                                           "menu mnuFileList(4) caption=-",
+                                           "menu mnuFileList(4) visible=off",
+                                           "menu mnuFileList(0) visible=on"}));
+    GameState expected = testing_support::sampleState();
+    expected.RecentPaths[0] = "/g/dw.tn2";
+    expected.RecentTitles[0] = "dw.tn2";
+    expected.RecentCount = 1;
+    expected.PendingAction = PendingActions::OpenGame;
+    EXPECT_EQ(stateText(s), stateText(expected));
+}
+
+// Guards a file of another game saved after the deal: its game is chosen even while a hand is under way.
+TEST_F(GameFilesTest, FileOfAnotherGameOpensAsSaved) {
+    s.HandState = HandStates::Dealt;
+    f.files.put("/g/dw.tn2", fileOf(sampleLines()));
+    ASSERT_TRUE(files.OpenOrSaveFile("/g/dw.tn2", FileModes::Read));
+    EXPECT_EQ(s.game(), GameType::DeucesWild);
+    EXPECT_EQ(f.view.picture({Control::GridLabel}), 4000);
+    EXPECT_EQ(f.view.picture({Control::Hold, 1}), 6103) << "the holds survive the game change";
+    EXPECT_TRUE(f.messages.shown().empty());
+}
+
+// Guards the sound option on a machine without a device: the player's option stays, nothing plays.
+TEST_F(GameFilesTest, NoSoundDeviceKeepsTheOption) {
+    f.sound.setDevices(0);
+    s.options.SoundEffects = false;
+    f.files.put("/g/dw.tn2", fileOf(sampleLines()));
+    ASSERT_TRUE(files.OpenOrSaveFile("/g/dw.tn2", FileModes::Read));
+    EXPECT_FALSE(s.options.SoundEffects);
+    EXPECT_FALSE(s.SoundOn);
+}
+
+// Guards bad files and paths: the player is told, the game, its name and the recent list stay.
+TEST_F(GameFilesTest, RefusedFilesLeaveTheGame) {
+    f.files.put("/g/bad.tn2", "GamePlay=DeucesWild\r\n");
+    const std::string before = stateText(s);
+    for (const char* path : {"/g/bad.tn2", "/g/gone.tn2"}) {
+        f.fileDialogs.answer(path);
+        files.GameMenu_OpenGame_Click();
+    }
+    files.GameMenu_OpenGame_Click(); // cancelled
+    EXPECT_EQ(f.messages.shown(),
+              (std::vector<std::string>{"Open Game|48|/g/bad.tn2" + NotValid,
+                                        "Open Game|48|/g/gone.tn2\r\n\r\nFile not found."}));
+    files.OpenOrSaveFile("/g/x.tn2", 3);
+    EXPECT_EQ(f.messages.shown().back(), "OpenOrSaveFile|16|Invalid parameter.");
+    s.PendingAction = 0;
+    EXPECT_EQ(stateText(s), before);
+    EXPECT_TRUE(f.log.matching("caption").empty());
+}
+
+// Guards Save Game: the first save asks for a name in the dialog the player expects, later ones do not.
+TEST_F(GameFilesTest, SaveNamesTheGameOnce) {
+    f.fileDialogs.answer(Documents + "/g.tn2");
+    files.GameMenu_SaveGame_Click();
+    const FileDialogRequest& asked = f.fileDialogs.requests().at(0);
+    EXPECT_EQ(asked.title, "Save Game");
+    EXPECT_EQ(asked.initialFolder, Documents);
+    EXPECT_EQ(asked.defaultSuffix, "tn2");
+    ASSERT_EQ(asked.filters.size(), 3u);
+    EXPECT_EQ(asked.filters[0].description + asked.filters[0].pattern, "Game Files (*.tn2)*.tn2");
+    EXPECT_EQ(asked.filters[1].description + asked.filters[1].pattern, "Version 1.0 (*.tnd)*.tnd");
+    EXPECT_EQ(asked.filters[2].description + asked.filters[2].pattern, "All Files (*.*)*.*");
+    s.vPoints = 77;
+    s.bChange = true;
+    files.GameMenu_SaveGame_Click();
+    EXPECT_EQ(f.fileDialogs.requests().size(), 1u);
+    EXPECT_FALSE(s.bChange);
+    EXPECT_EQ(parseGameFile(f.files.contents(Documents + "/g.tn2")).value().vPoints, 77);
+    EXPECT_EQ(f.view.caption(), "Tandora - g.tn2");
+    EXPECT_EQ(s.RecentPaths[1], "-") << "saving the same file again does not list it twice";
+}
+
+// Guards a failing save: the old file is whole, the changes are kept, the player learns why.
+TEST_F(GameFilesTest, FailedSaveKeepsOldFileAndChanges) {
+    f.files.put("/g/old.tn2", "the old game");
+    f.files.failWrites("No space left on device");
+    f.fileDialogs.answer("/g/old.tn2");
+    s.bChange = true;
+    files.GameMenu_SaveGameAs_Click();
+    EXPECT_EQ(f.files.contents("/g/old.tn2"), "the old game");
+    EXPECT_TRUE(s.bChange);
+    EXPECT_EQ(files.LastFileError, FileErrors::NotSaved);
+    EXPECT_EQ(f.messages.shown(),
+              (std::vector<std::string>{"Open or Save Game|48|/g/old.tn2\r\n\r\nNo space left on device"}));
+    s.DoubleUpPending = true;
+    files.GameMenu_SaveGameAs_Click();
+    EXPECT_EQ(f.fileDialogs.requests().size(), 1u) << "nothing is saved during a Double Up";
+}
+
+// Guards the recent list: newest first, four at most, a file opened twice listed twice, the dialogs
+// starting in the last file's folder.
+TEST_F(GameFilesTest, RecentListKeepsTheLastFour) {
+    for (const char* name : {"a", "b", "c", "d", "e", "e"}) {
+        f.files.put(std::string("/g/") + name + ".tn2", fileOf(sampleLines()));
+        f.fileDialogs.answer(std::string("/g/") + name + ".tn2");
+        files.GameMenu_OpenGame_Click();
+        if (*name == 'a') {
+            EXPECT_TRUE(f.view.isMenuVisible({MenuItem::mnuFileList, 0}));
+            EXPECT_FALSE(f.view.isMenuVisible({MenuItem::mnuFileList, 2}));
+        }
+    }
+    EXPECT_EQ(s.RecentPaths, (std::array<std::string, 4>{"/g/e.tn2", "/g/e.tn2", "/g/d.tn2", "/g/c.tn2"}));
+    EXPECT_EQ(f.view.menuCaption({MenuItem::mnuFileList, 4}), "&4 /g/c.tn2");
+    EXPECT_EQ(f.fileDialogs.requests().front().initialFolder, Documents);
+    EXPECT_EQ(f.fileDialogs.requests().back().initialFolder, "/g/");
+    EXPECT_EQ(s.RecentCount, 4);
+}
+
+// Guards choosing a recent file: the save question first, a missing file reported, the chosen file on top.
+TEST_F(GameFilesTest, ChoosingARecentFile) {
+    s.RecentPaths = {"/g/1.tn2", "/g/2.tn2", "/g/3.tn2", "-"};
+    s.RecentTitles = {"1.tn2", "2.tn2", "Three", "-"};
+    f.files.put("/g/3.tn2", fileOf(sampleLines()));
+    s.bChange = true;
+    f.messages.answer({MsgAnswer::Cancel, MsgAnswer::No});
+    files.mnuFileList_Click(3);
+    EXPECT_EQ(s.vPoints, 0) << "cancelled";
+    files.mnuFileList_Click(3);
+    EXPECT_EQ(s.vPoints, 1234);
+    EXPECT_EQ(f.view.caption(), "Tandora - Three");
+    EXPECT_EQ(s.RecentPaths, (std::array<std::string, 4>{"/g/3.tn2", "/g/1.tn2", "/g/2.tn2", "-"}));
+    files.mnuFileList_Click(2);
+    EXPECT_EQ(f.messages.shown().back(), "Open Game|48|/g/1.tn2\r\n\r\nFile not found.");
+    EXPECT_EQ(s.RecentPaths[0], "/g/3.tn2");
+}
+
+struct StartupRow {
+    const char* name;
+    std::optional<std::string> commandLine;
+    bool loadLastGame;
+    const char* firstRecent;
+    const char* caption;
+    const char* message;
+    const char* topAfter;
+};
+
+void PrintTo(const StartupRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class StartupFile : public GameFilesTest, public ::testing::WithParamInterface<StartupRow> {};
+
+// Guards the file opened at start: the command line (through the recent list when listed there) or the
+// last game, and the messages for files that are not there.
+TEST_P(StartupFile, OpensTheRightFile) {
+    const StartupRow& r = GetParam();
+    s.RecentPaths = {r.firstRecent, "/g/2.tn2", "/g/3.tn2", "-"};
+    s.RecentTitles = {"One", "Two", "Three", "-"};
+    for (const char* path : {"/g/1.tn2", "/g/3.tn2", "/g/new.tn2"})
+        f.files.put(path, fileOf(sampleLines()));
+    s.options.LoadLastGame = r.loadLastGame;
+    s.bChange = true; // a listed command-line file opens without a question
+    files.setStartupFile(r.commandLine);
+    files.openStartupFile();
+    EXPECT_EQ(f.view.caption(), r.caption);
+    EXPECT_EQ(f.messages.shown().empty() ? std::string() : f.messages.shown().front(), r.message);
+    EXPECT_EQ(s.RecentPaths[0], r.topAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Start, StartupFile,
+    ::testing::Values(
+        StartupRow{"ListedThird", "/g/3.tn2", false, "/g/1.tn2", "Tandora - Three", "", "/g/3.tn2"},
+        StartupRow{"NotListed", "/g/new.tn2", true, "/g/1.tn2", "Tandora - new.tn2", "", "/g/new.tn2"},
+        StartupRow{"Missing", "/g/none.tn2", false, "/g/1.tn2", "",
+                   "Open Game|48|/g/none.tn2\r\n\r\nFile not found.", "/g/1.tn2"},
+        StartupRow{"LastGame", std::nullopt, true, "/g/1.tn2", "Tandora - One", "", "/g/1.tn2"},
+        StartupRow{"LastGameNeverSet", std::nullopt, true, "-", "", "", "-"},
+        StartupRow{"LastGameGone", std::nullopt, true, "/g/gone.tn2", "",
+                   "Open Game|48|/g/gone.tn2\r\n\r\nFile not found.", "/g/gone.tn2"},
+        StartupRow{"LastGameOff", std::nullopt, false, "/g/1.tn2", "", "", "/g/1.tn2"}),
+    testing_support::RowName{});
+
+// Guards the Load Last Game item: the menu toggles the option and draws its mark.
+TEST_F(GameFilesTest, LoadLastGameToggles) {
+    files.GameMenu_LoadLastFile_Click();
+    EXPECT_TRUE(s.options.LoadLastGame);
+    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::GameMenu_LoadLastFile}));
+    files.GameMenu_LoadLastFile_Click();
+    EXPECT_FALSE(f.view.isMenuChecked({MenuItem::GameMenu_LoadLastFile}));
+}
+
+// Guards every field through a save and an open: random games, table buttons included, come back whole.
+TEST_F(GameFilesTest, RandomGamesRoundTrip) {
+    std::mt19937_64 random(20240611);
+    const auto upTo = [&](std::int64_t max) {
+        return std::uniform_int_distribution<std::int64_t>(0, max)(random);
+    };
+    for (int round = 0; round < 300; ++round) {
+        GameState& g = s;
+        g.setGame(AllGames[static_cast<std::size_t>(upTo(3))]);
+        g.options = {.LoadLastGame = false,
+                     .DoubleUpOn = upTo(1) == 1,
+                     .SoundEffects = upTo(1) == 1,
+                     .deck = upTo(1) == 1 ? Deck::Blue : Deck::Red,
+                     .iDefaultPoints = std::array<std::int16_t, 9>{5, 10, 20, 40, 50, 80, 100, 200,
+                                                                   400}[static_cast<std::size_t>(upTo(8))]};
+        std::array<Card, 53> deck{};
+        std::iota(deck.begin(), deck.end(), Card{0});
+        std::shuffle(deck.begin(), deck.end(), random);
+        g.HandState = upTo(1) == 1 ? HandStates::Dealt : HandStates::BetweenHands;
+        for (std::size_t i = 0; i < 5; ++i) {
+            g.Hand[i] = g.HandState == HandStates::BetweenHands && round % 4 == 0 ? CardBackCode : deck[i];
+            g.Held[i] = upTo(1) == 1;
+        }
+        g.CoinsBet = static_cast<std::int16_t>(upTo(5));
+        g.PaidAmount = upTo(2147483647);
+        g.vPoints = upTo(2147483647);
+        for (std::int64_t* stat : {&g.vAmtPlayed, &g.CreditsIn, &g.vHandsPlayed, &g.vHandsWon, &g.vAmtWon})
+            *stat = upTo(999'999'999'999'999);
+        for (auto& count : g.HandCounts)
+            count = static_cast<std::int32_t>(upTo(2147483647));
+        for (const Control c : {Control::Deal, Control::Bet1, Control::MaxBet})
+            f.view.setEnabled({c}, upTo(1) == 1);
+        f.view.setEnabled({Control::Hold, 1}, upTo(1) == 1);
+        const GameFileRecord saved = recordOf(g, buttons());
+        ASSERT_TRUE(files.OpenOrSaveFile("/g/r.tn2", FileModes::Write));
+
+        testing_support::FakePlatform other;
+        GameState reopened;
+        TableContext otherCtx{other.platform, reopened};
+        Counters otherCounters{otherCtx};
+        GameSelection otherGames{otherCtx, otherCounters};
+        GameFiles otherFiles{otherCtx, otherCounters, otherGames};
+        other.files.put("/g/r.tn2", f.files.contents("/g/r.tn2"));
+        ASSERT_TRUE(otherFiles.OpenOrSaveFile("/g/r.tn2", FileModes::Read)) << round;
+        const TableButtons shown{other.view.isEnabled({Control::Deal}), other.view.isEnabled({Control::Bet1}),
+                                 other.view.isEnabled({Control::MaxBet}),
+                                 other.view.isEnabled({Control::Hold, 5})};
+        ASSERT_EQ(recordOf(reopened, shown), saved) << round;
+    }
+}
+
+} // namespace
+} // namespace tandora

@@ -1,6 +1,8 @@
 // Tandora: the game table, its splash and the platform it runs on.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QStringList>
 #include <QTimer>
 #include <cstdio>
 
@@ -62,8 +64,15 @@ int main(int argc, char** argv) {
     TandoraApp app(platform, splash, hooks);
     relay.setTarget(&app);
 
+    // The whole argument text names the game file, so a path with blanks works even unquoted. It is
+    // made absolute so that the recent files list and the file dialogs work from any folder.
+    std::optional<std::string> startupFile;
+    const QString argument = QApplication::arguments().mid(1).join(QLatin1Char(' '));
+    if (!argument.isEmpty())
+        startupFile = QFileInfo(argument).absoluteFilePath().toStdString();
+
     const qint64 toolkitReady = sinceStart.elapsed();
-    if (!app.start())
+    if (!app.start(startupFile))
         return 0;
     if (reportTiming) {
         std::fprintf(stderr, "toolkit and window built: %lld ms\n", static_cast<long long>(toolkitReady));

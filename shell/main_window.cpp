@@ -24,8 +24,9 @@ struct ButtonPlace {
 } // namespace
 
 MainWindow::MainWindow(TableContext context, Counters& counters, GameSelection& games, SoundEffects& sound,
-                       SettingsRegistry& settings, ShellHooks& hooks)
-    : ctx_(context), counters_(counters), games_(games), sound_(sound), settings_(settings), hooks_(hooks) {
+                       SettingsRegistry& settings, GameFiles& files, ShellHooks& hooks)
+    : ctx_(context), counters_(counters), games_(games), sound_(sound), settings_(settings), files_(files),
+      hooks_(hooks) {
     ctx_.state.TwipsPerPixelX = ctx_.platform.system.twipsPerPixelX();
     ctx_.state.TwipsPerPixelY = ctx_.platform.system.twipsPerPixelY();
 }
@@ -51,9 +52,9 @@ void MainWindow::Form_Load() {
     resetGame();
     if (s.SoundOn)
         sound_.PlayResSound(Waves::StartUp, true);
-    buildRecentFilesMenu();
+    files_.showRecentFiles();
     if (!s.Restarting)
-        hooks_.openStartupFile();
+        files_.openStartupFile();
     view.setBusyPointer(false);
 }
 
@@ -190,40 +191,11 @@ void MainWindow::resetGame() {
     s.bChange = false;
 }
 
-void MainWindow::buildRecentFilesMenu() {
-    GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
-    for (int i = 1; i <= RecentFileEntries; ++i) {
-        const std::string& path = s.RecentPaths[static_cast<std::size_t>(i - 1)];
-        const std::string& title = s.RecentTitles[static_cast<std::size_t>(i - 1)];
-        std::string caption = path;
-        if (path.size() >= 4) {
-            caption = '&';
-            caption += std::to_string(i);
-            caption += ' ';
-            caption += path;
-            if (caption.size() > 40) {
-                const std::string name = title.size() <= 40 ? title : title.substr(0, 40) + "...";
-                caption = caption.substr(0, 6) + "...\\" + name;
-            }
-        }
-        view.setMenuCaption({MenuItem::mnuFileList, i}, caption);
-    }
-    s.RecentCount = 0;
-    for (int i = 1; i <= RecentFileEntries; ++i) {
-        const bool shown = view.menuCaption({MenuItem::mnuFileList, i}).size() >= 7;
-        view.setMenuVisible({MenuItem::mnuFileList, i}, shown);
-        if (shown)
-            ++s.RecentCount;
-    }
-    view.setMenuVisible({MenuItem::mnuFileList, 0}, s.RecentCount > 0);
-}
-
 bool MainWindow::Form_QueryUnload() {
     bool close = true;
     if (!ctx_.state.AlreadyRunning) {
         ctx_.state.PendingAction = PendingActions::Exit;
-        if (hooks_.CheckForChange())
+        if (files_.CheckForChange())
             settings_.SaveGetRegEntries(SettingsMode::Save);
         else
             close = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gamefiles/game_files.h"
 #include "shell/settings_registry.h"
 #include "shell/shell_hooks.h"
 #include "table/counters.h"
@@ -12,7 +13,7 @@ namespace tandora {
 class MainWindow {
 public:
     MainWindow(TableContext context, Counters& counters, GameSelection& games, SoundEffects& sound,
-               SettingsRegistry& settings, ShellHooks& hooks);
+               SettingsRegistry& settings, GameFiles& files, ShellHooks& hooks);
 
     // Runs at first start (Restarting false) and again for every new game.
     void Form_Load();
@@ -33,13 +34,13 @@ private:
     void layOutCardsAndCounters();
     bool selectGame();
     void resetGame();
-    void buildRecentFilesMenu();
 
     TableContext ctx_;
     Counters& counters_;
     GameSelection& games_;
     SoundEffects& sound_;
     SettingsRegistry& settings_;
+    GameFiles& files_;
     ShellHooks& hooks_;
     bool loaded_ = false;
 };

@@ -23,14 +23,17 @@ TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks
       bank_(platform.settings), addCredits_(ctx_, counters_, sound_, bank_), cashOut_(ctx_, counters_, bank_),
       keyboard_(ctx_, hands_, betting_, doubleUp_,
                 {[this] { cashOut_.CashOut_Click(); }, [this] { addCredits_.CashIn_Click(); }}),
-      settings_(ctx_), mainWindow_(ctx_, counters_, games_, sound_, settings_, hooks), options_(ctx_),
+      settings_(ctx_), files_(ctx_, counters_, games_),
+      mainWindow_(ctx_, counters_, games_, sound_, settings_, files_, hooks), options_(ctx_),
       splash_(ctx_, splash, mainWindow_) {
     games_.setFatalHandler([this] { mainWindow_.unload(); });
+    files_.setRestartHandler([this] { mainWindow_.Form_Load(); });
 }
 
-bool TandoraApp::start() {
+bool TandoraApp::start(std::optional<std::string> startupFile) {
     BusyScope scope(*this);
     disableCommandsNotYetBuilt();
+    files_.setStartupFile(std::move(startupFile));
     return splash_.Form_Load();
 }
 
@@ -38,11 +41,10 @@ void TandoraApp::disableCommandsNotYetBuilt() {
     // Commands whose subsystems are not part of the program yet stay greyed out rather than pretend.
     TableView& view = platform_.view;
     for (MenuItem item :
-         {MenuItem::GameMenu_NewGame, MenuItem::GameMenu_OpenGame, MenuItem::GameMenu_SaveGame,
-          MenuItem::GameMenu_SaveGameAs, MenuItem::GameMenu_LoadLastFile, MenuItem::GameMenu_Stats,
-          MenuItem::OptionsMenu_SelectDeck, MenuItem::HelpMenu_Contents, MenuItem::HelpMenu_KeyShortcuts,
-          MenuItem::HelpMenu_Readme, MenuItem::HelpMenu_GettingStarted, MenuItem::HelpMenu_Hands,
-          MenuItem::HelpMenu_Support, MenuItem::HelpMenu_OrrinSoft, MenuItem::HelpMenu_AboutTND})
+         {MenuItem::GameMenu_Stats, MenuItem::OptionsMenu_SelectDeck, MenuItem::HelpMenu_Contents,
+          MenuItem::HelpMenu_KeyShortcuts, MenuItem::HelpMenu_Readme, MenuItem::HelpMenu_GettingStarted,
+          MenuItem::HelpMenu_Hands, MenuItem::HelpMenu_Support, MenuItem::HelpMenu_OrrinSoft,
+          MenuItem::HelpMenu_AboutTND})
         view.setMenuEnabled({item}, false);
 }
 
@@ -139,6 +141,12 @@ void TandoraApp::menuClick(MenuRef item) {
     case MenuItem::mnuAddCredits_AddDefault: addCredits_.mnuAddCredits_AddDefault_Click(); break;
     case MenuItem::mnuAddCredits_AddFromBank: addCredits_.mnuAddCredits_AddFromBank_Click(); break;
     case MenuItem::mnuAddCredits_ChangeDefault: addCredits_.mnuAddCredits_ChangeDefault_Click(); break;
+    case MenuItem::GameMenu_NewGame: files_.GameMenu_NewGame_Click(); break;
+    case MenuItem::GameMenu_OpenGame: files_.GameMenu_OpenGame_Click(); break;
+    case MenuItem::GameMenu_SaveGame: files_.GameMenu_SaveGame_Click(); break;
+    case MenuItem::GameMenu_SaveGameAs: files_.GameMenu_SaveGameAs_Click(); break;
+    case MenuItem::GameMenu_LoadLastFile: files_.GameMenu_LoadLastFile_Click(); break;
+    case MenuItem::mnuFileList: files_.mnuFileList_Click(item.index); break;
     case MenuItem::GameMenu_Exit: mainWindow_.GameMenu_Exit_Click(); break;
     default: break;
     }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "credits/add_credits.h"
 #include "credits/cash_out.h"
 #include "credits/credit_bank.h"
+#include "gamefiles/game_files.h"
 #include "platform/splash_view.h"
 #include "platform/table_events.h"
 #include "shell/deck_sound_options.h"
@@ -25,8 +27,9 @@ class TandoraApp : public TableEvents {
 public:
     TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks);
 
-    // Shows the splash and sets the table up; false when the program must end at once.
-    bool start();
+    // Shows the splash and sets the table up, opening the game file named on the command line;
+    // false when the program must end at once.
+    bool start(std::optional<std::string> startupFile = std::nullopt);
 
     GameState& state() { return state_; }
 
@@ -59,6 +62,7 @@ private:
     CashOut cashOut_;
     Keyboard keyboard_;
     SettingsRegistry settings_;
+    GameFiles files_;
     MainWindow mainWindow_;
     DeckAndSoundOptions options_;
     Splash splash_;

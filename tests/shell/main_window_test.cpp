@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "shell/tandora_app.h"
+#include "tests/gamefiles/game_file_samples.h"
 #include "tests/support/fake_platform.h"
 
 namespace tandora {
@@ -13,16 +14,8 @@ using testing_support::FakePlatform;
 class RecordingHooks : public ShellHooks {
 public:
     void AppendUninstallLog() override { ++uninstallLogs; }
-    bool CheckForChange() override {
-        ++checks;
-        return allowClose;
-    }
-    void openStartupFile() override { ++startupFiles; }
 
     int uninstallLogs = 0;
-    int checks = 0;
-    int startupFiles = 0;
-    bool allowClose = true;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -83,7 +76,8 @@ TEST_F(MainWindowTest, SetUpPlacesEveryControl) {
     for (int i = 0; i <= 4; ++i)
         EXPECT_FALSE(v.isMenuVisible({MenuItem::mnuFileList, i})) << "no recent files yet";
     // Commands of subsystems that are not there yet are greyed, not pretending.
-    EXPECT_FALSE(v.isMenuEnabled({MenuItem::GameMenu_NewGame}));
+    EXPECT_FALSE(v.isMenuEnabled({MenuItem::GameMenu_Stats}));
+    EXPECT_TRUE(v.isMenuEnabled({MenuItem::GameMenu_NewGame}));
     EXPECT_TRUE(v.isMenuEnabled({MenuItem::mnuAddCredits_AddDefault}));
     EXPECT_TRUE(v.isMenuEnabled({MenuItem::GameMenu_Exit}));
 }
@@ -93,7 +87,6 @@ TEST_F(MainWindowTest, FirstRunHappensOnce) {
     start();
     EXPECT_EQ(hooks.uninstallLogs, 1);
     EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False");
-    EXPECT_EQ(hooks.startupFiles, 1);
 }
 
 // Guards the restored options: stored game, deck and sound, and no device overriding the sound option.
@@ -189,7 +182,7 @@ TEST_F(MainWindowTest, BuildsRecentFilesMenu) {
     f.settings.set("RecentFiles", "File 3", "abc");
     start();
     EXPECT_EQ(f.view.menuCaption({MenuItem::mnuFileList, 1}), "&1 /g/a.tn2");
-    EXPECT_EQ(f.view.menuCaption({MenuItem::mnuFileList, 2}), "&2 /ho...\\b.tn2");
+    EXPECT_EQ(f.view.menuCaption({MenuItem::mnuFileList, 2}), "&2 /.../b.tn2");
     EXPECT_TRUE(f.view.isMenuVisible({MenuItem::mnuFileList, 1}));
     EXPECT_TRUE(f.view.isMenuVisible({MenuItem::mnuFileList, 2}));
     EXPECT_FALSE(f.view.isMenuVisible({MenuItem::mnuFileList, 3}));
@@ -198,20 +191,53 @@ TEST_F(MainWindowTest, BuildsRecentFilesMenu) {
     EXPECT_EQ(app.state().RecentCount, 2);
 }
 
-// Guards shutdown: settings are saved only when closing is allowed; the sound stops either way.
+// Guards shutdown: a changed game asks first; Cancel keeps the window open and saves nothing, the sound
+// stops either way.
 TEST_F(MainWindowTest, ShutdownSavesOnlyWhenAllowed) {
     start();
+    app.state().bChange = true;
     f.log.clear();
-    hooks.allowClose = false;
+    f.messages.answer({MsgAnswer::Cancel, MsgAnswer::No});
     EXPECT_FALSE(app.queryUnload());
     EXPECT_TRUE(f.log.matching("setting").empty());
     EXPECT_EQ(f.log.matching("sound"), (std::vector<std::string>{"sound stop"}));
     EXPECT_EQ(app.state().PendingAction, 3);
 
-    hooks.allowClose = true;
     app.menuClick({MenuItem::GameMenu_Exit});
     EXPECT_FALSE(f.log.matching("setting Options/JacksOrBetter=True").empty());
     EXPECT_TRUE(f.view.closed());
+}
+
+// Guards the Game menu's wiring: the command-line file opens at start, New Game asks and sets the table up
+// again without reopening it, and each command reaches the game files.
+TEST_F(MainWindowTest, GameMenuCommandsReachTheGameFiles) {
+    f.files.put("/g/a.tn2", testing_support::fileOf(testing_support::sampleLines()));
+    ASSERT_TRUE(app.start("/g/a.tn2"));
+    EXPECT_EQ(f.view.caption(), "Tandora - a.tn2");
+    EXPECT_EQ(app.state().vPoints, 1234);
+    app.menuClick({MenuItem::GameMenu_LoadLastFile});
+    EXPECT_TRUE(app.state().options.LoadLastGame);
+
+    app.state().bChange = true;
+    f.messages.answer({MsgAnswer::No});
+    app.menuClick({MenuItem::GameMenu_NewGame});
+    EXPECT_EQ(f.messages.shown().back(), "Tandora|35|Do you want to save the current game?");
+    EXPECT_EQ(app.state().vPoints, 0);
+    EXPECT_EQ(f.view.caption(), "Tandora - [untitled]");
+    EXPECT_EQ(app.state().RecentPaths[1], "-") << "the start-up file is not opened again";
+
+    f.fileDialogs.answer("/g/b.tn2");
+    app.menuClick({MenuItem::GameMenu_SaveGameAs});
+    EXPECT_EQ(f.view.caption(), "Tandora - b.tn2");
+    app.menuClick({MenuItem::mnuFileList, 2});
+    EXPECT_EQ(f.view.caption(), "Tandora - a.tn2");
+    f.fileDialogs.answer("/g/b.tn2");
+    app.menuClick({MenuItem::GameMenu_OpenGame});
+    EXPECT_EQ(app.state().vPoints, 0);
+    app.state().bChange = true;
+    app.menuClick({MenuItem::GameMenu_SaveGame});
+    EXPECT_FALSE(app.state().bChange);
+    EXPECT_EQ(f.fileDialogs.requests().size(), 2u) << "Save Game writes the open file without asking";
 }
 
 // Guards the options menu commands, and the sound switch on a machine without a device.

@@ -80,7 +80,7 @@ TEST_F(TableWindowTest, StartsWithTheTableAsDesigned) {
     EXPECT_EQ(window.picture({Control::HandPos, 2}), 100);
     EXPECT_EQ(window.controlWidget({Control::HandPos, 2})->geometry(), QRect(140, 198, 83, 116));
     EXPECT_TRUE(window.menuAction({MenuItem::OptionsMenu_JacksOrBetter})->isChecked());
-    EXPECT_FALSE(window.menuAction({MenuItem::GameMenu_OpenGame})->isEnabled());
+    EXPECT_FALSE(window.menuAction({MenuItem::GameMenu_Stats})->isEnabled());
 
     const QImage card = ResourceCatalogue::instance().picture(100).convertToFormat(QImage::Format_RGB32);
     const QImage onScreen = shown({Control::HandPos, 2});
@@ -102,6 +102,7 @@ TEST_F(TableWindowTest, GameMenuSwitchesAndExitSavesTheChoice) {
     EXPECT_EQ(onScreen.pixel(100, 60), table.pixel(100, 60));
     EXPECT_EQ(onScreen.pixel(300, 150), table.pixel(300, 150));
 
+    fakes.messages.answer({MsgAnswer::No}); // the game changed: leave it unsaved
     window.menuAction({MenuItem::GameMenu_Exit})->trigger();
     EXPECT_FALSE(window.QMainWindow::isVisible());
     QSettings ini(folder.filePath("Tandora.ini"), QSettings::IniFormat);

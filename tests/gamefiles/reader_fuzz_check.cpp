@@ -1,0 +1,99 @@
+#include "tests/gamefiles/reader_fuzz_check.h"
+
+#include "gamefiles/game_files.h"
+#include "tests/gamefiles/game_file_samples.h"
+#include "tests/support/fake_platform.h"
+
+namespace tandora::testing_support {
+
+namespace {
+
+constexpr const char* Path = "/fuzz/game.tn2";
+// The fakes keep every message shown; a fresh table now and then keeps memory flat.
+constexpr std::uint64_t InputsPerTable = 10000;
+
+} // namespace
+
+struct ReaderFuzzCheck::Table {
+    Table() {
+        (void)games.SetGame("jp");
+        f.files.put(Path, fileOf(sampleLines()));
+        (void)files.OpenOrSaveFile(Path, FileModes::Read);
+    }
+    FakePlatform f;
+    GameState s;
+    TableContext ctx{f.platform, s};
+    Counters counters{ctx};
+    GameSelection games{ctx, counters};
+    GameFiles files{ctx, counters, games};
+};
+
+ReaderFuzzCheck::ReaderFuzzCheck() : table_(std::make_unique<Table>()) {}
+ReaderFuzzCheck::~ReaderFuzzCheck() = default;
+
+std::string ReaderFuzzCheck::check(std::string_view bytes) {
+    if (++sinceFresh_ == InputsPerTable) {
+        table_ = std::make_unique<Table>();
+        sinceFresh_ = 0;
+    }
+    Table& t = *table_;
+    const auto record = parseGameFile(bytes);
+    if (record && parseGameFile(writeGameFile(*record)) != record)
+        return "the written file of an accepted record reads back differently";
+
+    const std::string before = stateText(t.s);
+    const HandCounts countsBefore = t.s.HandCounts;
+    t.f.files.put(Path, std::string(bytes));
+    t.f.log.clear();
+    const bool loaded = t.files.OpenOrSaveFile(Path, FileModes::Read);
+    if (loaded != record.has_value())
+        return "the reader and the check of the whole file disagree";
+    if (!loaded) {
+        ++refused;
+        if (stateText(t.s) != before)
+            return "a refused file changed the game";
+        if (t.f.log.size() != 3 || t.f.log.lines()[2].rfind("message Open Game: ", 0) != 0)
+            return "a refused file changed the table:\n" + t.f.log.textFrom(0);
+        return {};
+    }
+    ++accepted;
+    const FakeTableView& view = t.f.view;
+    GameFileRecord expected = *record;
+    expected.HandCounts = record->HandCounts.value_or(countsBefore);
+    GameFileRecord shown =
+        recordOf(t.s, {view.isEnabled({Control::Deal}), view.isEnabled({Control::Bet1}),
+                       view.isEnabled({Control::MaxBet}), view.isEnabled({Control::Hold, 3})});
+    shown.dealFace = view.picture({Control::Deal}) == DealPictures.enabled ||
+                     view.picture({Control::Deal}) == DealPictures.disabled;
+    if (shown != expected || t.s.bChange)
+        return "an accepted file was not applied whole";
+    for (int i = 1; i <= HandSize; ++i) {
+        const auto p = static_cast<std::size_t>(i - 1);
+        const int card = record->Hand ? t.s.cardPictureOf(t.s.Hand[p]) : t.s.DeckPictureBase();
+        if (view.picture({Control::HandPos, i}) != card ||
+            view.picture({Control::Hold, i}) != (t.s.Held[p] ? HoldHeldPicture : HoldEmptyPicture))
+            return "the table does not show the file's cards and holds";
+    }
+    return {};
+}
+
+std::vector<std::string> fuzzSeeds() {
+    std::vector<std::string> seeds{fileOf(sampleLines())};
+    auto withoutCounts = sampleLines();
+    withoutCounts.resize(29);
+    seeds.push_back(fileOf(withoutCounts));
+    const char* games[] = {"JacksOrBetter", "JacksOrBetter96", "JokerPoker"};
+    const char* hands[] = {"0,0,0,0,0", "13,26,39,52,1", "0,7,20,33,46"};
+    for (int i = 0; i < 3; ++i) {
+        auto lines = sampleLines();
+        lines[0] = std::string("GamePlay=") + games[i];
+        lines[5] = std::string("CurrHand=") + hands[i];
+        lines[9] = std::string(i == 0 ? "2" : "1");
+        lines[11] = std::string(i == 0 ? "Deal" : "Draw");
+        lines[14] = std::string(i == 1 ? "Won 4000" : "Won ");
+        seeds.push_back(fileOf(lines));
+    }
+    return seeds;
+}
+
+} // namespace tandora::testing_support

@@ -94,7 +94,7 @@ TEST_F(GameFilesTest, OpeningRestoresTheTableInOrder) {
     s.setGame(GameType::DeucesWild);
     f.files.put("/g/dw.tn2", fileOf(sampleLines()));
     f.fileDialogs.answer("/g/dw.tn2");
-    const std::size_t from = mark();
+    const std::size_t from = f.log.size();
     files.GameMenu_OpenGame_Click();
     EXPECT_EQ(f.log.textFrom(from), lines({"file dialog open Open Game -> /g/dw.tn2",
                                            "pointer busy",
@@ -191,7 +191,10 @@ TEST_F(GameFilesTest, NoSoundDeviceKeepsTheOption) {
 // Guards bad files and paths: the player is told, the game, its name and the recent list stay.
 TEST_F(GameFilesTest, RefusedFilesLeaveTheGame) {
     f.files.put("/g/bad.tn2", "GamePlay=DeucesWild\r\n");
+    f.files.put("/g/good.tn2", fileOf(sampleLines()));
     const std::string before = stateText(s);
+    EXPECT_FALSE(files.IsValidGameFile("/g/bad.tn2"));
+    EXPECT_TRUE(files.IsValidGameFile("/g/good.tn2")) << "and checking it changes nothing";
     for (const char* path : {"/g/bad.tn2", "/g/gone.tn2"}) {
         f.fileDialogs.answer(path);
         files.GameMenu_OpenGame_Click();
@@ -330,15 +333,6 @@ INSTANTIATE_TEST_SUITE_P(
         StartupRow{"LastGameOff", std::nullopt, false, "/g/1.tn2", "", "", "/g/1.tn2"}),
     testing_support::RowName{});
 
-// Guards the Load Last Game item: the menu toggles the option and draws its mark.
-TEST_F(GameFilesTest, LoadLastGameToggles) {
-    files.GameMenu_LoadLastFile_Click();
-    EXPECT_TRUE(s.options.LoadLastGame);
-    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::GameMenu_LoadLastFile}));
-    files.GameMenu_LoadLastFile_Click();
-    EXPECT_FALSE(f.view.isMenuChecked({MenuItem::GameMenu_LoadLastFile}));
-}
-
 // Guards every field through a save and an open: random games, table buttons included, come back whole.
 TEST_F(GameFilesTest, RandomGamesRoundTrip) {
     std::mt19937_64 random(20240611);
@@ -375,18 +369,11 @@ TEST_F(GameFilesTest, RandomGamesRoundTrip) {
         const GameFileRecord saved = recordOf(g, buttons());
         ASSERT_TRUE(files.OpenOrSaveFile("/g/r.tn2", FileModes::Write));
 
-        testing_support::FakePlatform other;
-        GameState reopened;
-        TableContext otherCtx{other.platform, reopened};
-        Counters otherCounters{otherCtx};
-        GameSelection otherGames{otherCtx, otherCounters};
-        GameFiles otherFiles{otherCtx, otherCounters, otherGames};
-        other.files.put("/g/r.tn2", f.files.contents("/g/r.tn2"));
-        ASSERT_TRUE(otherFiles.OpenOrSaveFile("/g/r.tn2", FileModes::Read)) << round;
-        const TableButtons shown{other.view.isEnabled({Control::Deal}), other.view.isEnabled({Control::Bet1}),
-                                 other.view.isEnabled({Control::MaxBet}),
-                                 other.view.isEnabled({Control::Hold, 5})};
-        ASSERT_EQ(recordOf(reopened, shown), saved) << round;
+        testing_support::FakeTable other;
+        other.f.files.put("/g/r.tn2", f.files.contents("/g/r.tn2"));
+        ASSERT_TRUE(other.files.OpenOrSaveFile("/g/r.tn2", FileModes::Read)) << round;
+        ASSERT_EQ(recordOf(other.s, other.buttons()), saved) << round;
+        ASSERT_EQ(other.f.view.isEnabled({Control::HandPos, 5}), saved.buttons.holdsEnabled);
     }
 }
 

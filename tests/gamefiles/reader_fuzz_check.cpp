@@ -1,8 +1,7 @@
 #include "tests/gamefiles/reader_fuzz_check.h"
 
-#include "gamefiles/game_files.h"
+#include "tests/gamefiles/fake_table.h"
 #include "tests/gamefiles/game_file_samples.h"
-#include "tests/support/fake_platform.h"
 
 namespace tandora::testing_support {
 
@@ -14,18 +13,12 @@ constexpr std::uint64_t InputsPerTable = 10000;
 
 } // namespace
 
-struct ReaderFuzzCheck::Table {
+// A game in play to open the files on: the sample's Deuces Wild hand after the deal.
+struct ReaderFuzzCheck::Table : FakeTable {
     Table() {
-        (void)games.SetGame("jp");
         f.files.put(Path, fileOf(sampleLines()));
         (void)files.OpenOrSaveFile(Path, FileModes::Read);
     }
-    FakePlatform f;
-    GameState s;
-    TableContext ctx{f.platform, s};
-    Counters counters{ctx};
-    GameSelection games{ctx, counters};
-    GameFiles files{ctx, counters, games};
 };
 
 ReaderFuzzCheck::ReaderFuzzCheck() : table_(std::make_unique<Table>()) {}
@@ -60,9 +53,7 @@ std::string ReaderFuzzCheck::check(std::string_view bytes) {
     const FakeTableView& view = t.f.view;
     GameFileRecord expected = *record;
     expected.HandCounts = record->HandCounts.value_or(countsBefore);
-    GameFileRecord shown =
-        recordOf(t.s, {view.isEnabled({Control::Deal}), view.isEnabled({Control::Bet1}),
-                       view.isEnabled({Control::MaxBet}), view.isEnabled({Control::Hold, 3})});
+    GameFileRecord shown = recordOf(t.s, t.buttons());
     shown.dealFace = view.picture({Control::Deal}) == DealPictures.enabled ||
                      view.picture({Control::Deal}) == DealPictures.disabled;
     if (shown != expected || t.s.bChange)

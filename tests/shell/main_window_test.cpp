@@ -217,6 +217,7 @@ TEST_F(MainWindowTest, GameMenuCommandsReachTheGameFiles) {
     EXPECT_EQ(app.state().vPoints, 1234);
     app.menuClick({MenuItem::GameMenu_LoadLastFile});
     EXPECT_TRUE(app.state().options.LoadLastGame);
+    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::GameMenu_LoadLastFile}));
 
     app.state().bChange = true;
     f.messages.answer({MsgAnswer::No});

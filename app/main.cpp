@@ -13,7 +13,9 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_file_system.h"
+#include "platform/qt/qt_help_window.h"
 #include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_sound_device.h"
 #include "platform/qt/qt_splash_window.h"
@@ -49,6 +51,9 @@ int main(int argc, char** argv) {
     Mt19937Source random = seeded ? Mt19937Source(seed) : Mt19937Source();
     QtSystemInfo system;
     QtSplashWindow splash;
+    QtPrinter printer(&window);
+    // A child of the table window, so it closes with it; declared after it, so it goes first.
+    QtHelpWindow help(&window);
     Platform platform{.view = window,
                       .messages = messages,
                       .dialogs = dialogs,
@@ -59,7 +64,9 @@ int main(int argc, char** argv) {
                       .sound = sound,
                       .clock = clock,
                       .random = random,
-                      .system = system};
+                      .system = system,
+                      .printer = printer,
+                      .help = help};
     ShellHooks hooks;
     TandoraApp app(platform, splash, hooks);
     relay.setTarget(&app);

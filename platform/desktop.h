@@ -11,6 +11,7 @@ namespace ShellResult {
 inline constexpr int FileNotFound = 2;
 inline constexpr int AccessDenied = 5;
 inline constexpr int OutOfMemory = 8;
+inline constexpr int AssociationIncomplete = 27;
 inline constexpr int NoAssociation = 31;
 inline constexpr int Success = 42;
 } // namespace ShellResult
@@ -27,6 +28,10 @@ public:
     virtual std::string programFolder() const = 0;
     // The user's documents folder, where game files go by default.
     virtual std::string documentsFolder() const = 0;
+    // The path of the system's own information tool; empty when the system has none.
+    virtual std::string systemInformationTool() const = 0;
+    // True where the program's installer keeps an uninstall log in the program's folder.
+    virtual bool installerKeepsUninstallLog() const = 0;
 };
 
 } // namespace tandora

@@ -6,7 +6,9 @@
 #include "platform/dialogs.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_system.h"
+#include "platform/help_viewer.h"
 #include "platform/message_box.h"
+#include "platform/printer.h"
 #include "platform/settings_store.h"
 #include "platform/sound_device.h"
 #include "platform/system_info.h"
@@ -28,6 +30,8 @@ struct Platform {
     Clock& clock;
     UniformSource& random;
     SystemInfo& system;
+    Printer& printer;
+    HelpViewer& help;
 };
 
 } // namespace tandora

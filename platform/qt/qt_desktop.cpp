@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
@@ -41,6 +43,41 @@ std::string QtDesktop::programFolder() const {
 
 std::string QtDesktop::documentsFolder() const {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+bool QtDesktop::installerKeepsUninstallLog() const {
+    // Only the Windows setup keeps one; Linux packages and unpacked copies have none.
+#ifdef _WIN32
+    return true;
+#else
+    return false;
+#endif
+}
+
+std::string QtDesktop::systemInformationTool() const {
+#ifdef _WIN32
+    // Where Windows records its System Information tool, then the tool on the search path.
+    const QSettings msinfo(QStringLiteral(R"(HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Shared Tools\MSINFO)"),
+                           QSettings::NativeFormat);
+    const QString path = msinfo.value(QStringLiteral("PATH")).toString();
+    if (!path.isEmpty() && QFileInfo::exists(path))
+        return QDir::toNativeSeparators(path).toStdString();
+    const QSettings location(QStringLiteral(R"(HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Shared Tools Location)"),
+                             QSettings::NativeFormat);
+    const QString folder = location.value(QStringLiteral("MSINFO")).toString();
+    if (!folder.isEmpty() && QFileInfo::exists(folder + QStringLiteral("\\MSINFO32.EXE")))
+        return QDir::toNativeSeparators(folder + QStringLiteral("\\MSINFO32.EXE")).toStdString();
+    const char* const names[] = {"msinfo32"};
+#else
+    // The desktops' own system information programs, the most informative first.
+    const char* const names[] = {"hardinfo", "gnome-system-monitor", "kinfocenter", "lshw-gtk"};
+#endif
+    for (const char* name : names) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name), toolFolders_);
+        if (!found.isEmpty())
+            return found.toStdString();
+    }
+    return {};
 }
 
 } // namespace tandora

@@ -47,14 +47,49 @@ int answerOf(QMessageBox::StandardButton button) {
     }
 }
 
+// Classic boxes line up the text after a TAB on fixed tab stops; with a proportional font a table does
+// that. The first TAB of a line starts the second column; further TABs only moved text to the column.
+QString tabbedAsTable(const QString& text) {
+    QString html;
+    bool inTable = false;
+    for (const QString& line : text.split(QStringLiteral("\r\n"))) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        if (tab < 0) {
+            if (inTable)
+                html += QStringLiteral("</table>");
+            inTable = false;
+            html += QStringLiteral("<p style=\"margin:0\">%1</p>")
+                        .arg(line.isEmpty() ? QStringLiteral("&nbsp;") : line.toHtmlEscaped());
+            continue;
+        }
+        if (!inTable)
+            html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+        inTable = true;
+        const QString rest = line.mid(tab).remove(QLatin1Char('\t'));
+        html += QStringLiteral("<tr><td width=\"1%\" style=\"white-space:pre; padding-right:12px\">%1</td>"
+                               "<td>%2</td></tr>")
+                    .arg(line.left(tab).toHtmlEscaped(), rest.toHtmlEscaped());
+    }
+    if (inTable)
+        html += QStringLiteral("</table>");
+    return html;
+}
+
 } // namespace
 
 int QtMessageBoxes::messageBox(const std::string& text, int style, const std::string& title) {
     const ButtonSet set = buttonsOf(style);
+    const QString message = QString::fromStdString(text);
+    const bool tabbed = message.contains(QLatin1Char('\t'));
     QMessageBox box(iconOf(style), QString::fromStdString(title),
-                    QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                    tabbed ? tabbedAsTable(message)
+                           : QString(message).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                     set.buttons, owner_);
-    box.setTextFormat(Qt::PlainText);
+    box.setTextFormat(tabbed ? Qt::RichText : Qt::PlainText);
+    if (tabbed) {
+        // Room for both columns, so that the descriptions do not wrap.
+        box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 430px; }"));
+    }
     box.setEscapeButton(set.escape);
     // Enter answers with the first button, as the classic boxes do.
     box.setDefaultButton(set.first);

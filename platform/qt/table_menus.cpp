@@ -63,7 +63,7 @@ TableMenus::TableMenus(QMenuBar* bar, std::function<void(MenuRef)> onChosen)
     addItem(credits, {M::mnuAddCredits_ChangeDefault}, "&Change Default");
 
     QMenu* help = addMenu(bar, M::HelpMenu, "&Help");
-    addItem(help, {M::HelpMenu_Contents}, "Help &Topics");
+    addItem(help, {M::HelpMenu_Contents}, "Help &Topics", !Checkable, QKeySequence(Qt::Key_F1));
     addItem(help, {M::HelpMenu_KeyShortcuts}, "&Keyboard Shortcuts", !Checkable, ctrl(Qt::Key_K));
     addItem(help, {M::HelpMenu_Readme}, "&Readme File...");
     help->addSeparator();

@@ -85,6 +85,21 @@ TEST(QtDesktop, MissingDocumentsAreNotFoundAndFoldersAreKnown) {
     EXPECT_FALSE(desktop.programFolder().empty());
     EXPECT_FALSE(desktop.documentsFolder().empty());
     EXPECT_FALSE(desktop.startProgram("/no/such/program", {}));
+    EXPECT_FALSE(desktop.installerKeepsUninstallLog()) << "Linux installs have no uninstall log";
+}
+
+// Guards the About box's System Info: a known tool is found where the system keeps programs, and a system
+// without one answers with nothing rather than a path that cannot start.
+TEST(QtDesktop, FindsTheSystemInformationTool) {
+    test::qtApp();
+    QTemporaryDir bin;
+    EXPECT_EQ(QtDesktop({bin.path()}).systemInformationTool(), "");
+    QFile tool(bin.filePath("kinfocenter"));
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+    tool.write("#!/bin/sh\n");
+    tool.close();
+    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(QtDesktop({bin.path()}).systemInformationTool(), pathIn(bin, "kinfocenter"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_message_boxes.h"
 
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -60,6 +61,29 @@ INSTANTIATE_TEST_SUITE_P(
         BoxCase{"YesNoCancelEscapeIsCancel", 35, B::Question, B::Yes | B::No | B::Cancel, Qt::Key_Escape, 2},
         BoxCase{"YesNoCancelEnterIsYes", 35, B::Question, B::Yes | B::No | B::Cancel, Qt::Key_Return, 6}),
     [](const testing::TestParamInfo<BoxCase>& row) { return std::string(row.param.name); });
+
+// Guards texts with TABs (Hands Defined): the part after the TABs lines up in a second column whatever the
+// font, lines without a TAB stay whole, and the text's own characters are never taken for markup.
+TEST(QtMessageBoxes, TabbedLinesShowInTwoColumns) {
+    test::qtApp();
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        shown = box->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QtMessageBoxes().messageBox("Flush\t\tFive <b>cards</b>.\r\nRoyal w/Deuce\tWild.\r\n\r\nNote:", 64,
+                                "Hands");
+    EXPECT_EQ(format, Qt::RichText);
+    EXPECT_TRUE(
+        shown.contains(QRegularExpression("<td[^>]*>Flush</td><td>Five &lt;b&gt;cards&lt;/b&gt;.</td>")))
+        << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QRegularExpression("<td[^>]*>Royal w/Deuce</td><td>Wild.</td>")));
+    EXPECT_TRUE(shown.contains(QRegularExpression("</table><p[^>]*>&nbsp;</p><p[^>]*>Note:</p>$")));
+}
 
 } // namespace
 } // namespace tandora

@@ -179,7 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(KeyCase{"d", Qt::Key_D, {}, {"key 100"}}, KeyCase{"three", Qt::Key_3, {}, {"key 51"}},
                     KeyCase{"enter", Qt::Key_Return, {}, {"key 13"}},
                     KeyCase{"ctrlN", Qt::Key_N, Qt::ControlModifier, {"menu GameMenu_NewGame 0"}},
-                    KeyCase{"ctrlA", Qt::Key_A, Qt::ControlModifier, {"menu mnuAddCredits_AddDefault 0"}}),
+                    KeyCase{"ctrlA", Qt::Key_A, Qt::ControlModifier, {"menu mnuAddCredits_AddDefault 0"}},
+                    KeyCase{"f1", Qt::Key_F1, {}, {"menu HelpMenu_Contents 0"}}),
     [](const testing::TestParamInfo<KeyCase>& row) { return std::string(row.param.name); });
 
 // Guards against a click flipping an option's check mark behind the game's back.

@@ -376,6 +376,20 @@ void FakeSoundDevice::stop() {
     log_.add("sound stop");
 }
 
+PrintResult FakePrinter::printText(const std::string& title, const std::string& text) {
+    jobs.push_back({title, text});
+    const char* outcome = answer == PrintResult::Printed     ? "printed"
+                          : answer == PrintResult::Cancelled ? "cancelled"
+                                                             : "failed";
+    log_.add("print " + title + " -> " + outcome);
+    return answer;
+}
+
+void FakeHelpViewer::showHelp(const HelpBook& shown, const std::string& pageId) {
+    book = shown;
+    log_.add("help " + pageId);
+}
+
 void FakeSplashView::closeSplash() {
     log_.add("splash close");
     if (onUnload_)

@@ -208,8 +208,13 @@ public:
     bool startProgram(const std::string& path, const std::vector<std::string>& arguments) override;
     std::string programFolder() const override { return "/opt/tandora"; }
     std::string documentsFolder() const override { return "/home/player/Documents"; }
+    std::string systemInformationTool() const override { return informationTool; }
+    bool installerKeepsUninstallLog() const override { return keepsUninstallLog; }
     void result(int code) { results_.push_back(code); }
     bool programsStart = true;
+    std::string informationTool = "/usr/bin/hardinfo";
+    // As on Linux: no uninstall log.
+    bool keepsUninstallLog = false;
 
 private:
     int next();
@@ -306,6 +311,34 @@ public:
     bool otherCopyRunning = false;
 };
 
+// A printer that records what it was given and answers as told (printed unless told otherwise).
+class FakePrinter : public Printer {
+public:
+    explicit FakePrinter(Transcript& log) : log_(log) {}
+    PrintResult printText(const std::string& title, const std::string& text) override;
+    PrintResult answer = PrintResult::Printed;
+    // The documents printed (or offered for printing), in order.
+    struct Job {
+        std::string title;
+        std::string text;
+    };
+    std::vector<Job> jobs;
+
+private:
+    Transcript& log_;
+};
+
+class FakeHelpViewer : public HelpViewer {
+public:
+    explicit FakeHelpViewer(Transcript& log) : log_(log) {}
+    void showHelp(const HelpBook& book, const std::string& pageId) override;
+    // The book last shown.
+    HelpBook book;
+
+private:
+    Transcript& log_;
+};
+
 class FakeSplashView : public SplashView {
 public:
     explicit FakeSplashView(Transcript& log) : log_(log) {}
@@ -336,6 +369,8 @@ struct FakePlatform {
     FakeRandom random{1};
     FakeSystemInfo system;
     FakeSplashView splash{log};
+    FakePrinter printer{log};
+    FakeHelpViewer help{log};
     Platform platform{.view = view,
                       .messages = messages,
                       .dialogs = dialogs,
@@ -346,7 +381,9 @@ struct FakePlatform {
                       .sound = sound,
                       .clock = clock,
                       .random = random,
-                      .system = system};
+                      .system = system,
+                      .printer = printer,
+                      .help = help};
 };
 
 } // namespace tandora::testing_support

@@ -65,7 +65,9 @@ protected:
                       .sound = fakes.sound,
                       .clock = fakes.clock,
                       .random = fakes.random,
-                      .system = fakes.system};
+                      .system = fakes.system,
+                      .printer = fakes.printer,
+                      .help = fakes.help};
     std::optional<TandoraApp> app;
 };
 

@@ -1,0 +1,97 @@
+#include "stats/game_stats_dialog.h"
+
+namespace tandora {
+
+namespace {
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i != 0)
+            text += "\r\n";
+        text += lines[i];
+    }
+    return text;
+}
+
+DialogControl column(const char* name, TextAlign align, int minimumWidth) {
+    DialogControl c = label(name, "", align);
+    c.minimumWidth = minimumWidth;
+    return c;
+}
+
+} // namespace
+
+DialogLayout GameStatsDialog::layout() const {
+    DialogControl rule;
+    rule.kind = DialogControlKind::Rule;
+    rule.name = "Line1";
+    return {"Game Statistics",
+            {{label("Label6", "", TextAlign::Center)},
+             {column("Label1", TextAlign::Left, 130), column("Label2", TextAlign::Right, 110)},
+             {rule},
+             {column("Label3", TextAlign::Left, 130), column("Label4", TextAlign::Right, 50),
+              column("Label5", TextAlign::Right, 60)},
+             {button("btnOK", "OK", true, true), button("btnPrint", "&Print"), button("btnSave", "&Save")}}};
+}
+
+void GameStatsDialog::load(DialogWindow& window) {
+    sheet_ = statisticsOf(ctx_.state, ctx_.view().caption());
+    window.setCaption(sheet_.caption());
+    window.setText("Label6", sheet_.gameName);
+    std::vector<std::string> names, values;
+    for (const auto& line : sheet_.summary) {
+        names.push_back(line.name);
+        values.push_back(line.value);
+    }
+    window.setText("Label1", joinLines(names));
+    window.setText("Label2", joinLines(values));
+    std::vector<std::string> categories, counts, percents;
+    for (const auto& c : sheet_.categories) {
+        categories.push_back(c.name);
+        counts.push_back(c.count);
+        percents.push_back(c.percent);
+    }
+    window.setText("Label3", joinLines(categories));
+    window.setText("Label4", joinLines(counts));
+    window.setText("Label5", joinLines(percents));
+}
+
+void GameStatsDialog::buttonClicked(DialogWindow& window, const std::string& button) {
+    if (button == "btnOK")
+        window.close();
+    else if (button == "btnPrint")
+        print();
+    else if (button == "btnSave")
+        save();
+}
+
+void GameStatsDialog::print() {
+    const PrintResult result =
+        ctx_.platform.printer.printText(statisticsReportTitle(sheet_), statisticsReport(sheet_));
+    if (result == PrintResult::Failed)
+        ctx_.messageBox("The statistics could not be printed. Please check the printer and try again.",
+                        MsgStyle::Exclamation, AppTitle);
+}
+
+void GameStatsDialog::save() {
+    FileDialogRequest request;
+    request.title = "Save Statistics";
+    request.filters = {{"Text Files (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}};
+    request.initialFolder = ctx_.platform.desktop.documentsFolder();
+    request.defaultSuffix = "txt";
+    const auto path = ctx_.platform.fileDialogs.saveFileName(request);
+    if (!path)
+        return;
+    const FileResult written = ctx_.platform.files.writeAtomically(*path, statisticsReport(sheet_));
+    if (!written.ok)
+        ctx_.messageBox("The statistics could not be saved to " + *path + ".\r\n\r\n" + written.error,
+                        MsgStyle::Exclamation, AppTitle);
+}
+
+void GameStatistics::GameMenu_Stats_Click() {
+    GameStatsDialog dialog(ctx_);
+    ctx_.platform.dialogs.showModal(dialog);
+}
+
+} // namespace tandora

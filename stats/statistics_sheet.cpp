@@ -1,0 +1,133 @@
+#include "stats/statistics_sheet.h"
+
+#include <algorithm>
+
+#include "stats/number_format.h"
+
+namespace tandora {
+
+namespace {
+
+constexpr StatisticsRow JacksOrBetterRows[] = {
+    {"Royal Flush", 0}, {"Straight Flush", 5},   {"Four of a Kind", 6}, {"Full House", 7},       {"Flush", 8},
+    {"Straight", 9},    {"Three of a Kind", 10}, {"Two Pair", 11},      {"Jacks Or Better", 12},
+};
+constexpr StatisticsRow DeucesWildRows[] = {
+    {"Royal Flush", 0},    {"Four Deuces", 1},      {"Royal w/ Deuces", 2}, {"Five of a Kind", 4},
+    {"Straight Flush", 5}, {"Four of a Kind", 6},   {"Full House", 7},      {"Flush", 8},
+    {"Straight", 9},       {"Three of a Kind", 10},
+};
+constexpr StatisticsRow JokerPokerRows[] = {
+    {"Royal Flush", 0},    {"Five of a Kind", 4},   {"Royal w/ Joker", 3},
+    {"Straight Flush", 5}, {"Four of a Kind", 6},   {"Full House", 7},
+    {"Flush", 8},          {"Straight", 9},         {"Three of a Kind", 10},
+    {"Two Pair", 11},      {"Kings Or Better", 12},
+};
+
+constexpr const char* Crlf = "\r\n";
+
+// With no hand won there is nothing to divide by. A count of 0 is then honestly 0.00% of the wins; a
+// count above 0 (possible only in a hand-edited game file) has no meaningful share and shows "-".
+std::string percentText(std::int64_t count, std::int64_t handsWon) {
+    if (handsWon <= 0)
+        return count == 0 ? "0.00%" : "-";
+    return decimalText(count * 100, handsWon, 2) + "%";
+}
+
+} // namespace
+
+std::string statisticsGameName(GameType game) {
+    switch (game) {
+    case GameType::DeucesWild: return "Deuces Wild";
+    case GameType::JacksOrBetter85: return "8/5 Jacks Or Better";
+    case GameType::JacksOrBetter96: return "9/6 Jacks Or Better";
+    case GameType::JokerPoker: return "Joker Poker";
+    }
+    return {};
+}
+
+std::span<const StatisticsRow> statisticsRowsFor(GameType game) {
+    switch (game) {
+    case GameType::JacksOrBetter85:
+    case GameType::JacksOrBetter96: return JacksOrBetterRows;
+    case GameType::DeucesWild: return DeucesWildRows;
+    case GameType::JokerPoker: return JokerPokerRows;
+    }
+    return {};
+}
+
+StatisticsSheet statisticsOf(const GameState& state, const std::string& windowCaption) {
+    StatisticsSheet sheet;
+    const auto dash = windowCaption.find('-');
+    sheet.titleTail = dash == std::string::npos ? std::string() : windowCaption.substr(dash);
+    sheet.gameName = statisticsGameName(state.game());
+
+    const std::int64_t played = state.vHandsPlayed;
+    const std::int64_t won = state.vHandsWon;
+    const std::string odds =
+        std::string(won > 0 ? "1" : "0") + " in " + (won != 0 ? decimalText(played, won, 2) : "0.00");
+    const std::string returned =
+        state.vAmtPlayed != 0 ? decimalText(state.vAmtWon * 100, state.vAmtPlayed, 2) : "0.00";
+    sheet.summary = {
+        {"Hands Played", groupedText(played)},
+        {"Hands Won", groupedText(won)},
+        {"Odds", odds},
+        {"", ""},
+        {"Credits Played", groupedText(state.vAmtPlayed)},
+        {"Credits Won", groupedText(state.vAmtWon)},
+        {"Return %", returned},
+    };
+    for (const StatisticsRow& row : statisticsRowsFor(state.game())) {
+        const std::int64_t count = state.HandCounts[static_cast<std::size_t>(row.slot)];
+        sheet.categories.push_back({row.name, std::to_string(count), percentText(count, won)});
+    }
+    return sheet;
+}
+
+std::string statisticsReportTitle(const StatisticsSheet& sheet) {
+    // The tail begins with the caption's dash and a blank; the report names the game file alone.
+    std::string name = sheet.titleTail;
+    if (name.rfind("- ", 0) == 0)
+        name.erase(0, 2);
+    return name.empty() ? "Game Statistics" : "Game Statistics for " + name;
+}
+
+std::string statisticsReport(const StatisticsSheet& sheet) {
+    std::size_t nameWidth = 0;
+    std::size_t valueWidth = 0;
+    for (const auto& line : sheet.summary) {
+        nameWidth = std::max(nameWidth, line.name.size());
+        valueWidth = std::max(valueWidth, line.value.size());
+    }
+    const std::string hand = "Hand";
+    const std::string count = "Count";
+    const std::string percent = "Percent";
+    std::size_t categoryWidth = hand.size();
+    std::size_t countWidth = count.size();
+    std::size_t percentWidth = percent.size();
+    for (const auto& c : sheet.categories) {
+        categoryWidth = std::max(categoryWidth, c.name.size());
+        countWidth = std::max(countWidth, c.count.size());
+        percentWidth = std::max(percentWidth, c.percent.size());
+    }
+    // Both tables share their first column and their right edge, so that the report reads as one page.
+    nameWidth = std::max(nameWidth, categoryWidth) + 3;
+    valueWidth = std::max(valueWidth, countWidth + 2 + percentWidth);
+
+    std::string text = statisticsReportTitle(sheet) + Crlf + sheet.gameName + Crlf + Crlf;
+    for (const auto& line : sheet.summary) {
+        std::string row = line.name.empty() && line.value.empty()
+                              ? std::string()
+                              : padRight(line.name, nameWidth) + padLeft(line.value, valueWidth);
+        text += row + Crlf;
+    }
+    text += Crlf;
+    text +=
+        padRight(hand, nameWidth) + padLeft(count, countWidth) + "  " + padLeft(percent, percentWidth) + Crlf;
+    for (const auto& c : sheet.categories)
+        text += padRight(c.name, nameWidth) + padLeft(c.count, countWidth) + "  " +
+                padLeft(c.percent, percentWidth) + Crlf;
+    return text;
+}
+
+} // namespace tandora

@@ -1,0 +1,133 @@
+#include "help/help_book.h"
+
+#include <algorithm>
+
+#include "engine/pay_table.h"
+#include "help/help_pages.h"
+#include "help/help_texts.h"
+#include "stats/number_format.h"
+#include "table/game_state.h"
+
+namespace tandora {
+
+namespace {
+
+std::string handName(HandCategory category, GameType game) {
+    switch (category) {
+    case HandCategory::NaturalRoyalFlush: return "Royal Flush";
+    case HandCategory::FourDeuces: return "Four Deuces";
+    case HandCategory::WildRoyalFlush:
+        return game == GameType::JokerPoker ? "Royal Flush with the Joker" : "Royal Flush with Deuces";
+    case HandCategory::FiveOfAKind: return "Five of a Kind";
+    case HandCategory::StraightFlush: return "Straight Flush";
+    case HandCategory::FourOfAKind: return "Four of a Kind";
+    case HandCategory::FullHouse: return "Full House";
+    case HandCategory::Flush: return "Flush";
+    case HandCategory::Straight:
+    case HandCategory::AceHighStraight: return "Straight";
+    case HandCategory::ThreeOfAKind: return "Three of a Kind";
+    case HandCategory::TwoPair: return "Two Pair";
+    case HandCategory::HighPair: return game == GameType::JokerPoker ? "Kings or Better" : "Jacks or Better";
+    case HandCategory::NoWin: break;
+    }
+    return {};
+}
+
+std::string payTableHtml(GameType game) {
+    std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"
+                       "<tr><th>Hand</th>";
+    for (int coins = 1; coins <= MaxCoins; ++coins)
+        html += "<th>" + std::to_string(coins) + (coins == 1 ? " coin" : " coins") + "</th>";
+    html += "</tr>";
+    for (const PayTableLine& line : payTableLines(game)) {
+        html += "<tr><td>" + line.hand + "</td>";
+        for (const int pays : line.pays)
+            html += "<td class=\"pays\" align=\"right\">" + groupedText(pays) + "</td>";
+        html += "</tr>";
+    }
+    return html + "</table>";
+}
+
+std::string gamePage(GameType game, const std::string& title, const std::string& introduction,
+                     const std::string& closing) {
+    return "<h1>" + title + "</h1>" + introduction + "<h2>Pay table</h2>" +
+           "<p>Credits paid for each hand, by the number of coins bet:</p>" + payTableHtml(game) + closing;
+}
+
+std::string keyboardPage() {
+    std::string html = "<h1>Keyboard Shortcuts</h1>"
+                       "<p>Every play of a hand can be made from the keyboard. The keys work only when the "
+                       "button or card they stand for can be clicked; at any other time they do nothing.</p>"
+                       "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"
+                       "<tr><th>Command</th><th>Keys</th><th>Play</th><th>Keys</th></tr>";
+    const auto& columns = keyShortcutColumns();
+    for (int line = 0; line < ShortcutLines; ++line) {
+        html += "<tr>";
+        for (const ShortcutColumn& column : columns)
+            html += "<td>" + std::string(column[static_cast<std::size_t>(line)]) + "</td>";
+        html += "</tr>";
+    }
+    html += "<tr><td>Help Topics</td><td>F1</td><td></td><td></td></tr></table>";
+    return html + keyboardNotes();
+}
+
+} // namespace
+
+std::vector<PayTableLine> payTableLines(GameType game) {
+    struct Ranked {
+        int rowTop;
+        PayTableLine line;
+    };
+    std::vector<Ranked> rows;
+    const PayTable table = payTableFor(game);
+    for (int c = toInt(HandCategory::NaturalRoyalFlush); c > toInt(HandCategory::NoWin); --c) {
+        const auto category = static_cast<HandCategory>(c);
+        const auto row = categoryRow(category, game);
+        // A straight to the ace is paid from the straight's row.
+        if (!row || category == HandCategory::AceHighStraight)
+            continue;
+        PayTableLine line{handName(category, game), {}};
+        for (int coins = 1; coins <= MaxCoins; ++coins) {
+            HandCounts untouched{};
+            line.pays.push_back(
+                lookUpPayout(category, game, table, coins, HandStates::BetweenHands, untouched).PaidAmount);
+        }
+        rows.push_back({row->rowTop, line});
+    }
+    // In the order the game's own pay table lists them, top row first.
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const Ranked& a, const Ranked& b) { return a.rowTop < b.rowTop; });
+    std::vector<PayTableLine> lines;
+    for (auto& r : rows)
+        lines.push_back(std::move(r.line));
+    return lines;
+}
+
+HelpBook helpBook() {
+    HelpBook book{"Tandora Help", {}};
+    book.pages = {
+        {"welcome", "Welcome", welcomePage()},
+        {"how-to-play", "How to Play", howToPlayPage()},
+        {"hands", "The Poker Hands", handsPage()},
+        {"jb85", "8/5 Jacks or Better",
+         gamePage(GameType::JacksOrBetter85, "8/5 Jacks or Better", jacksOrBetterIntroduction(),
+                  jacksOrBetter85Closing())},
+        {"jb96", "9/6 Jacks or Better",
+         gamePage(GameType::JacksOrBetter96, "9/6 Jacks or Better", jacksOrBetterIntroduction(),
+                  jacksOrBetter96Closing())},
+        {"dw", "Deuces Wild",
+         gamePage(GameType::DeucesWild, "Deuces Wild", deucesWildIntroduction(), royalBonusNote())},
+        {"jp", "Joker Poker",
+         gamePage(GameType::JokerPoker, "Joker Poker", jokerPokerIntroduction(), royalBonusNote())},
+        {"strategy", "Holding Strategy", strategyPage()},
+        {"double-up", "The Double Up", doubleUpPage()},
+        {"credits", "Credits and the Bank", creditsPage()},
+        {"game-files", "Game Files", gameFilesPage()},
+        {"statistics", "Statistics", statisticsPage()},
+        {"options", "Options", optionsPage()},
+        {"keyboard", "Keyboard Shortcuts", keyboardPage()},
+    };
+    return book;
+}
+
+} // namespace tandora

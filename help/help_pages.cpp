@@ -1,0 +1,293 @@
+#include "help/help_pages.h"
+
+namespace tandora {
+
+std::string welcomePage() {
+    return R"(<h1>Welcome to Tandora</h1>
+<p>Tandora is video poker: five-card draw poker played against a pay table instead of against other
+players. You bet one to five coins, get five cards, keep the ones you like, replace the rest once, and are
+paid by the table for the hand you end with. There is no opponent to beat; the only question is how good
+your final hand is.</p>
+<p>Four games are on offer, chosen from the <b>Options</b> menu:</p>
+<ul>
+<li><a href="help:jb85">8/5 Jacks or Better</a> and <a href="help:jb96">9/6 Jacks or Better</a>: the
+classic game; any pair of jacks or higher pays.</li>
+<li><a href="help:dw">Deuces Wild</a>: the four twos stand for any card you need.</li>
+<li><a href="help:jp">Joker Poker</a>: a 53-card deck with a joker that stands for any card.</li>
+</ul>
+<p>New to the game? Start with <a href="help:how-to-play">How to Play</a>, then look at
+<a href="help:hands">the poker hands</a> and the <a href="help:strategy">holding strategy</a>.</p>
+<p>Tandora plays for credits only. No money is ever bet, won or lost.</p>)";
+}
+
+std::string howToPlayPage() {
+    return R"(<h1>How to Play</h1>
+<h2>1. Choose a game</h2>
+<p>Open the <b>Options</b> menu and click the game you want. The pay table at the top of the table
+changes to that game's. You can change games between hands at any time; your credits stay.</p>
+<h2>2. Add credits</h2>
+<p>A new game starts with no credits. Click the <b>dollar sign</b> button at the lower right, or choose
+<b>Add Credits, Add Default</b>, to add credits (80 at a time unless you change it). See
+<a href="help:credits">Credits and the Bank</a>.</p>
+<h2>3. Bet</h2>
+<p>Each coin costs one credit. <b>Bet 1</b> adds one coin to the bet; the coin count shows under COINS
+and the matching column of the pay table lights up. When the fifth coin (or your last credit) is bet,
+the cards are dealt at once; otherwise press <b>Deal</b> when you are ready.</p>
+<p><b>Play Max</b> bets five coins (or all your credits when you have fewer) and deals straight away.
+Only a five-coin bet earns the large royal flush prize, so most players bet five.</p>
+<h2>4. Hold</h2>
+<p>Five cards are dealt face up. If they already make a paying hand, its name lights up on the pay table,
+but nothing is paid yet. Click each card you want to keep, or the label under it: the label reads
+<b>HELD</b>. Click again to change your mind. The keys 1 to 5 do the same for cards one to five.</p>
+<h2>5. Draw</h2>
+<p>The Deal button now reads <b>Draw</b>. Press it: every card you did not hold is replaced. Your final
+hand is paid by the pay table for the coins you bet. The win shows under PAID and is added to your
+CREDITS. GAME OVER shows that the hand is finished and you can bet again.</p>
+<h2>6. Double or keep</h2>
+<p>With the Double Up option on, every win offers a gamble to double it. Answer <b>No</b> to keep the
+win as it is. See <a href="help:double-up">The Double Up</a>.</p>
+<h2>7. When you are done</h2>
+<p>Press <b>Cash Out</b> to put your credits into the credit bank, where they wait for another game, or
+save the game with <b>Game, Save Game</b> and carry on later.</p>)";
+}
+
+std::string handsPage() {
+    return R"(<h1>The Poker Hands</h1>
+<p>From the best down. Only the best hand your five cards make is paid.</p>
+<table border="1" cellspacing="0" cellpadding="4">
+<tr><th>Hand</th><th>What it is</th><th>Example</th></tr>
+<tr><td>Royal Flush</td><td>Ten, jack, queen, king and ace of one suit.</td><td>10&#9829; J&#9829; Q&#9829; K&#9829; A&#9829;</td></tr>
+<tr><td>Straight Flush</td><td>Five cards in sequence, all of one suit.</td><td>5&#9827; 6&#9827; 7&#9827; 8&#9827; 9&#9827;</td></tr>
+<tr><td>Four of a Kind</td><td>Four cards of the same rank.</td><td>9 9 9 9 K</td></tr>
+<tr><td>Full House</td><td>Three of a kind and a pair together.</td><td>Q Q Q 4 4</td></tr>
+<tr><td>Flush</td><td>Five cards of one suit, not in sequence.</td><td>2&#9830; 7&#9830; 9&#9830; J&#9830; K&#9830;</td></tr>
+<tr><td>Straight</td><td>Five cards in sequence, of mixed suits. The ace may be high (10 J Q K A) or
+low (A 2 3 4 5).</td><td>8 9 10 J Q</td></tr>
+<tr><td>Three of a Kind</td><td>Three cards of the same rank.</td><td>7 7 7 K 2</td></tr>
+<tr><td>Two Pair</td><td>Two different pairs.</td><td>J J 5 5 A</td></tr>
+<tr><td>Jacks or Better</td><td>One pair of jacks, queens, kings or aces.</td><td>Q Q 9 6 3</td></tr>
+</table>
+<h2>Wild cards</h2>
+<p>In <a href="help:dw">Deuces Wild</a> every two, and in <a href="help:jp">Joker Poker</a> the joker, is
+wild: it becomes whatever card makes your hand best. Wild cards bring three more hands:</p>
+<ul>
+<li><b>Five of a Kind</b>: four cards of one rank and a wild card, such as 8 8 8 8 and the joker.</li>
+<li><b>Royal Flush with a wild card</b>: a royal flush that needs the wild card to complete it. It pays
+far less than a natural royal flush made without one.</li>
+<li><b>Four Deuces</b> (Deuces Wild only): all four twos, whatever the fifth card.</li>
+</ul>
+<p>Wild games pay less for the common hands, because wild cards make them so much easier to get.
+Deuces Wild starts paying at three of a kind, Joker Poker at a pair of kings.</p>
+<p>The menu item <b>Help, Hands Defined</b> lists the hands of the game you are playing.</p>)";
+}
+
+std::string jacksOrBetterIntroduction() {
+    return R"(<p>The classic video poker game, played with an ordinary 52-card deck and no wild cards. The
+smallest paying hand is a pair of jacks, queens, kings or aces; a lower pair pays nothing.</p>
+<p>Tandora has two pay tables for it. They differ only in the full house and the flush: 8 and 5 coins
+for each coin bet in 8/5 Jacks or Better, 9 and 6 in 9/6 Jacks or Better. Every other hand pays the
+same.</p>)";
+}
+
+std::string royalBonusNote() {
+    return R"(<p>Look at the royal flush row: bet five coins and it pays 4,000 credits, far more than five
+times the one-coin prize. Betting fewer than five coins gives that bonus away.</p>)";
+}
+
+std::string jacksOrBetter85Closing() {
+    return royalBonusNote() + R"(<p>If you like this game, try <a href="help:jb96">9/6 Jacks or Better</a>:
+its richer full house and flush make it the kinder of the two.</p>)";
+}
+
+std::string jacksOrBetter96Closing() {
+    return royalBonusNote() + R"(<p>Over a long session this table gives back more of what you bet than
+<a href="help:jb85">8/5 Jacks or Better</a>, so it is the better choice of the two.</p>)";
+}
+
+std::string deucesWildIntroduction() {
+    return R"(<p>All four twos (deuces) are wild: each one counts as whatever card makes your hand best.
+Every deuce carries a WILD banner so that you can spot it at once.</p>
+<p>Because wild cards make good hands common, the smallest paying hand is three of a kind. Two pair and
+single pairs pay nothing. In return there are three extra hands: four deuces, a royal flush made with
+deuces, and five of a kind.</p>)";
+}
+
+std::string jokerPokerIntroduction() {
+    return R"(<p>The deck has 53 cards: the usual 52 and one joker. The joker is wild and counts as whatever
+card makes your hand best.</p>
+<p>The smallest paying hand is a pair of kings or aces; jacks and queens do not pay here. Two pair and
+better pay as usual, and the joker brings two extra hands: five of a kind and a royal flush made with the
+joker.</p>)";
+}
+
+std::string strategyPage() {
+    return R"(<h1>Holding Strategy</h1>
+<p>Luck decides single hands, but what you hold decides how well you do over many of them. The advice
+below is the well-known basic strategy for each game, shortened for the table. Follow it and you will
+avoid the costly mistakes; no strategy can promise a win.</p>
+<p>Two habits pay off in every game: bet five coins so that a royal flush earns its bonus, and never hold
+an extra high card (a "kicker") next to a pair. It only takes away a chance to improve.</p>
+
+<h2>Jacks or Better</h2>
+<p>Go down the list and hold the first thing your hand has:</p>
+<ol>
+<li>A royal flush, straight flush or four of a kind.</li>
+<li>Four cards to a royal flush, even when that means breaking up a flush, a straight or a high pair.</li>
+<li>A full house, flush or straight; three of a kind (hold the three, draw two).</li>
+<li>Four cards to a straight flush.</li>
+<li>Two pair (hold both pairs, draw one).</li>
+<li>A pair of jacks or better.</li>
+<li>Three cards to a royal flush.</li>
+<li>Four cards to a flush.</li>
+<li>A low pair (twos to tens).</li>
+<li>Four cards in a row that can be completed at either end, such as 6 7 8 9.</li>
+<li>Two high cards (jack or better) of the same suit.</li>
+<li>Three cards to a straight flush.</li>
+<li>Two high cards of different suits; with three of them, hold the two lowest.</li>
+<li>A ten with a jack, queen or king of the same suit.</li>
+<li>One high card.</li>
+<li>Nothing at all: draw five new cards.</li>
+</ol>
+<p class="tip">Two things new players often get wrong: a low pair is worth more than four cards to an
+open straight, and four cards to a flush are worth more than a low pair.</p>
+
+<h2>Deuces Wild</h2>
+<p>Count your deuces first; what to hold depends on how many you have.</p>
+<ul>
+<li><b>Never throw a deuce away.</b></li>
+<li><b>Four deuces:</b> hold them. The hand is already paid.</li>
+<li><b>Three deuces:</b> hold only the deuces, unless they already make a royal flush or five of a
+kind.</li>
+<li><b>Two deuces:</b> keep four of a kind or better, or four cards to a royal flush; otherwise hold
+just the two deuces.</li>
+<li><b>One deuce:</b> keep four of a kind or better; hold four cards to a royal flush even over a full
+house, a flush or a straight; otherwise keep any hand that already pays, or four cards to a straight
+flush. In most other cases hold the deuce alone.</li>
+<li><b>No deuces:</b> hold four cards to a royal flush even over a made flush or straight; otherwise keep
+any paying hand. With two pair, hold just one of the pairs: two pair pays nothing here, and a single pair
+with three new cards has the better chances. Keep any single pair; otherwise look for four cards to a
+flush or a straight, and with nothing at all draw five new cards.</li>
+</ul>
+
+<h2>Joker Poker</h2>
+<ul>
+<li><b>Never throw the joker away.</b> The joker with any king or ace is already a paying pair.</li>
+<li>Keep four cards to a royal flush ahead of a made flush, a straight or a pair of kings or aces.</li>
+<li>Hold two pair as they are and draw one; a full house pays well.</li>
+<li>Jacks and queens do not pay here, but a low pair of any rank is still worth more than a handful of
+unrelated cards.</li>
+<li>With the joker and nothing that goes with it, hold the joker alone and draw four.</li>
+</ul>)";
+}
+
+std::string doubleUpPage() {
+    return R"(<h1>The Double Up</h1>
+<p>When the <b>Double Up</b> option is on (it is checked in the <b>Options</b> menu), every winning hand
+offers you a gamble: double the win or lose it. A panel asks whether you want to double up.</p>
+<ul>
+<li>Click <b>No</b> (or press N) to keep the win as it is. It goes straight into your credits.</li>
+<li>Click <b>Yes</b> (or press Y) to gamble it.</li>
+</ul>
+<h2>Playing the gamble</h2>
+<p>The dealer's card is turned face up in the first place; the other four cards lie face down. Pick one
+of the four by clicking it or its label, or with the keys 2 to 5. All four are then shown.</p>
+<ul>
+<li>Your card is <b>higher</b> than the dealer's: the win is doubled.</li>
+<li>Your card is <b>lower</b>: the win is lost, and PAID shows 0.</li>
+<li>The two cards are of <b>equal rank</b>: a push; you keep the win as it was.</li>
+</ul>
+<p>Only the ranks count, not the suits. Aces are high. In Deuces Wild a deuce counts as high as an
+ace, and in Joker Poker the joker does.</p>
+<p>A win can be doubled once. While the gamble is open the other buttons wait, and the game cannot be
+saved.</p>
+<p>The Double Up is close to an even bet: over time it hardly adds to your credits or takes from them,
+it only makes them swing more. If you would rather not gamble, switch it off with <b>Options, Double Up</b>.</p>)";
+}
+
+std::string creditsPage() {
+    return R"(<h1>Credits and the Bank</h1>
+<p>Tandora is played for credits, never for money. The CREDITS display shows the credits of the game in
+play; a game holds at most 9,999 of them.</p>
+<h2>Adding credits</h2>
+<ul>
+<li><b>Add Credits, Add Default</b> (Ctrl+A), or the <b>dollar sign</b> button: adds the default amount,
+80 credits unless you change it.</li>
+<li><b>Add Credits, Change Default</b>: chooses how many credits Add Default adds, from 5 to 400.</li>
+<li><b>Add Credits, Add From Bank</b> (Ctrl+B): brings credits back from the credit bank into the
+game. Tandora tells you how many the bank holds and how many you may take.</li>
+</ul>
+<p>Credits can be added between hands only. If a hand is under way, finish it first.</p>
+<h2>The credit bank</h2>
+<p>The credit bank keeps credits between games and between sessions. Press <b>Cash Out</b> (or C)
+between hands to move every credit of the game into the bank. The bank holds up to 999,999 credits; a
+cash out that would go past that is refused, and your credits stay in the game.</p>
+<p>The bank belongs to you, not to a game: credits cashed out of one game can be added to any other
+later. A new game starts with no credits, so cash out first if you want to keep the credits of the game
+you are leaving (or save that game).</p>)";
+}
+
+std::string gameFilesPage() {
+    return R"(<h1>Game Files</h1>
+<p>A game can be saved and picked up again later, just as you left it: the game and options, the cards on
+the table, the credits, the bet and the statistics. Game files end in <b>.tn2</b>. Files of Tandora 1.0
+(<b>.tnd</b>) open as well.</p>
+<ul>
+<li><b>Game, New Game</b> (Ctrl+N): starts afresh, with no credits and empty statistics.</li>
+<li><b>Game, Open Game</b> (Ctrl+O): opens a saved game.</li>
+<li><b>Game, Save Game</b> (Ctrl+S) and <b>Save Game As</b>: save the game in play. A game cannot be
+saved in the middle of a Double Up; finish the gamble first.</li>
+<li>The games you opened last are listed near the bottom of the <b>Game</b> menu; click one to open it
+again.</li>
+<li><b>Game, Load Last Game on Startup</b>: when checked, Tandora opens the last game you played each
+time it starts.</li>
+</ul>
+<p>Before a new game, another game or the end of the program replaces a game with unsaved changes,
+Tandora asks whether to save it. The title bar shows the name of the game file, or [untitled] for a game
+that has not been saved yet.</p>
+<p>The credit bank is not part of any game file: it stays with you whichever game you open.</p>)";
+}
+
+std::string statisticsPage() {
+    return R"(<h1>Statistics</h1>
+<p><b>Game, Current Game's Statistics</b> (Ctrl+G) shows how the game in play is going:</p>
+<table border="1" cellspacing="0" cellpadding="4">
+<tr><td>Hands Played</td><td>Hands played to the end (dealt and drawn).</td></tr>
+<tr><td>Hands Won</td><td>Final hands that paid, also those whose Double Up was lost.</td></tr>
+<tr><td>Odds</td><td>How often a hand wins: "1 in 2.50" means one win in every two and a half hands.</td></tr>
+<tr><td>Credits Played</td><td>All credits bet.</td></tr>
+<tr><td>Credits Won</td><td>All credits won, after any Double Up.</td></tr>
+<tr><td>Return %</td><td>Credits won for every 100 credits bet. Above 100 you are ahead.</td></tr>
+</table>
+<p>Below them, each paying hand of the game in play is listed with how often you made it and its share of
+all your wins.</p>
+<p>The statistics belong to the game: they are saved in its game file, they stay when you switch between
+the four games, and a new game starts them from zero. <b>Print</b> prints them (choose a PDF file in the
+print dialog to keep a copy on disk) and <b>Save</b> writes them to a text file.</p>)";
+}
+
+std::string optionsPage() {
+    return R"(<h1>Options</h1>
+<ul>
+<li><b>The four games</b>: choose the game to play. Games can be changed between hands only; credits
+and statistics stay.</li>
+<li><b>Double Up</b>: offers the <a href="help:double-up">Double Up</a> gamble after every win. Uncheck it
+to take every win as it comes.</li>
+<li><b>Select Deck</b>: a red or a blue card back. Changing the deck starts a new game; Tandora asks
+first, and offers to save the game in play.</li>
+<li><b>Sound Effects</b>: switches the game's sounds on and off. Without a sound device Tandora tells
+you so and stays silent.</li>
+</ul>
+<p>Tandora remembers its options, the window's place, the recent game files and the credit bank between
+sessions. On Linux they are kept in <b>~/.config/Tandora/Tandora.ini</b>; on Windows in the registry
+under <b>HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Tandora</b>. Deleting them starts Tandora
+as on its first day, with an empty credit bank.</p>)";
+}
+
+std::string keyboardNotes() {
+    return R"(<p>The Ctrl keys work from the menus at any time the menu item can be chosen. The play keys
+work on the game table: digits hold cards (during a Double Up, 2 to 5 pick a card), letters work in
+upper or lower case. <b>Help, Keyboard Shortcuts</b> (Ctrl+K) shows the same list in a small
+window.</p>)";
+}
+
+} // namespace tandora

@@ -24,9 +24,10 @@ struct ButtonPlace {
 } // namespace
 
 MainWindow::MainWindow(TableContext context, Counters& counters, GameSelection& games, SoundEffects& sound,
-                       SettingsRegistry& settings, GameFiles& files, ShellHooks& hooks)
+                       SettingsRegistry& settings, GameFiles& files, UninstallLog& uninstallLog,
+                       ShellHooks& hooks)
     : ctx_(context), counters_(counters), games_(games), sound_(sound), settings_(settings), files_(files),
-      hooks_(hooks) {
+      uninstallLog_(uninstallLog), hooks_(hooks) {
     ctx_.state.TwipsPerPixelX = ctx_.platform.system.twipsPerPixelX();
     ctx_.state.TwipsPerPixelY = ctx_.platform.system.twipsPerPixelY();
 }
@@ -65,7 +66,7 @@ void MainWindow::firstRun() {
         return;
     }
     if (*first) {
-        hooks_.AppendUninstallLog();
+        uninstallLog_.AppendUninstallLog();
         settings_.save(Settings::MainWindow, Settings::FirstTime, "False");
     }
 }

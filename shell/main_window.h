@@ -3,6 +3,7 @@
 #include "gamefiles/game_files.h"
 #include "shell/settings_registry.h"
 #include "shell/shell_hooks.h"
+#include "shell/uninstall_log.h"
 #include "table/counters.h"
 #include "table/game_selection.h"
 #include "table/sound_effects.h"
@@ -13,7 +14,7 @@ namespace tandora {
 class MainWindow {
 public:
     MainWindow(TableContext context, Counters& counters, GameSelection& games, SoundEffects& sound,
-               SettingsRegistry& settings, GameFiles& files, ShellHooks& hooks);
+               SettingsRegistry& settings, GameFiles& files, UninstallLog& uninstallLog, ShellHooks& hooks);
 
     // Runs at first start (Restarting false) and again for every new game.
     void Form_Load();
@@ -41,6 +42,7 @@ private:
     SoundEffects& sound_;
     SettingsRegistry& settings_;
     GameFiles& files_;
+    UninstallLog& uninstallLog_;
     ShellHooks& hooks_;
     bool loaded_ = false;
 };

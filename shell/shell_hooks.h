@@ -2,12 +2,11 @@
 
 namespace tandora {
 
-// What set-up and shutdown ask of the subsystems built beside them (uninstall log, dialogs). The
-// defaults are what the program does while a subsystem is not part of it.
+// What shutdown asks of the windows built beside the table. The default is what the program does while
+// it has no other windows to close.
 class ShellHooks {
 public:
     virtual ~ShellHooks() = default;
-    virtual void AppendUninstallLog() {}
     virtual void unloadOtherWindows() {}
 };
 

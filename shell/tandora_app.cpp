@@ -23,8 +23,8 @@ TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks
       bank_(platform.settings), addCredits_(ctx_, counters_, sound_, bank_), cashOut_(ctx_, counters_, bank_),
       keyboard_(ctx_, hands_, betting_, doubleUp_,
                 {[this] { cashOut_.CashOut_Click(); }, [this] { addCredits_.CashIn_Click(); }}),
-      settings_(ctx_), files_(ctx_, counters_, games_),
-      mainWindow_(ctx_, counters_, games_, sound_, settings_, files_, hooks), options_(ctx_),
+      settings_(ctx_), files_(ctx_, counters_, games_), uninstallLog_(ctx_),
+      mainWindow_(ctx_, counters_, games_, sound_, settings_, files_, uninstallLog_, hooks), options_(ctx_),
       splash_(ctx_, splash, mainWindow_) {
     games_.setFatalHandler([this] { mainWindow_.unload(); });
     files_.setRestartHandler([this] { mainWindow_.Form_Load(); });

@@ -12,6 +12,7 @@
 #include "shell/deck_sound_options.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
+#include "shell/uninstall_log.h"
 #include "table/betting.h"
 #include "table/double_up.h"
 #include "table/finish_up.h"
@@ -63,6 +64,7 @@ private:
     Keyboard keyboard_;
     SettingsRegistry settings_;
     GameFiles files_;
+    UninstallLog uninstallLog_;
     MainWindow mainWindow_;
     DeckAndSoundOptions options_;
     Splash splash_;

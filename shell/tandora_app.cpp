@@ -24,7 +24,8 @@ TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks
       keyboard_(ctx_, hands_, betting_, doubleUp_,
                 {[this] { cashOut_.CashOut_Click(); }, [this] { addCredits_.CashIn_Click(); }}),
       settings_(ctx_), files_(ctx_, counters_, games_), uninstallLog_(ctx_),
-      mainWindow_(ctx_, counters_, games_, sound_, settings_, files_, uninstallLog_, hooks), options_(ctx_),
+      mainWindow_(ctx_, counters_, games_, sound_, settings_, files_, uninstallLog_, hooks),
+      options_(ctx_, [this] { files_.GameMenu_NewGame_Click(); }), statistics_(ctx_), help_(ctx_),
       splash_(ctx_, splash, mainWindow_) {
     games_.setFatalHandler([this] { mainWindow_.unload(); });
     files_.setRestartHandler([this] { mainWindow_.Form_Load(); });
@@ -32,20 +33,8 @@ TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks
 
 bool TandoraApp::start(std::optional<std::string> startupFile) {
     BusyScope scope(*this);
-    disableCommandsNotYetBuilt();
     files_.setStartupFile(std::move(startupFile));
     return splash_.Form_Load();
-}
-
-void TandoraApp::disableCommandsNotYetBuilt() {
-    // Commands whose subsystems are not part of the program yet stay greyed out rather than pretend.
-    TableView& view = platform_.view;
-    for (MenuItem item :
-         {MenuItem::GameMenu_Stats, MenuItem::OptionsMenu_SelectDeck, MenuItem::HelpMenu_Contents,
-          MenuItem::HelpMenu_KeyShortcuts, MenuItem::HelpMenu_Readme, MenuItem::HelpMenu_GettingStarted,
-          MenuItem::HelpMenu_Hands, MenuItem::HelpMenu_Support, MenuItem::HelpMenu_OrrinSoft,
-          MenuItem::HelpMenu_AboutTND})
-        view.setMenuEnabled({item}, false);
 }
 
 void TandoraApp::click(ControlRef control) {
@@ -137,7 +126,18 @@ void TandoraApp::menuClick(MenuRef item) {
     case MenuItem::OptionsMenu_DeucesWild: games_.OptionsMenu_DeucesWild_Click(); break;
     case MenuItem::OptionsMenu_JokerPoker: games_.OptionsMenu_JokerPoker_Click(); break;
     case MenuItem::OptionsMenu_DoubleUp: doubleUp_.OptionsMenu_DoubleUp_Click(); break;
+    case MenuItem::OptionsMenu_SelectDeck_BlueDeck: options_.OptionsMenu_SelectDeck_BlueDeck_Click(); break;
+    case MenuItem::OptionsMenu_SelectDeck_RedDeck: options_.OptionsMenu_SelectDeck_RedDeck_Click(); break;
     case MenuItem::OptionsMenu_SoundEffects: options_.OptionsMenu_SoundEffects_Click(); break;
+    case MenuItem::GameMenu_Stats: statistics_.GameMenu_Stats_Click(); break;
+    case MenuItem::HelpMenu_Contents: help_.HelpMenu_Contents_Click(); break;
+    case MenuItem::HelpMenu_KeyShortcuts: help_.HelpMenu_KeyShortcuts_Click(); break;
+    case MenuItem::HelpMenu_Readme: help_.HelpMenu_Readme_Click(); break;
+    case MenuItem::HelpMenu_GettingStarted: help_.HelpMenu_GettingStarted_Click(); break;
+    case MenuItem::HelpMenu_Hands: help_.HelpMenu_Hands_Click(); break;
+    case MenuItem::HelpMenu_Support: help_.HelpMenu_Support_Click(); break;
+    case MenuItem::HelpMenu_OrrinSoft: help_.HelpMenu_OrrinSoft_Click(); break;
+    case MenuItem::HelpMenu_AboutTND: help_.HelpMenu_AboutTND_Click(); break;
     case MenuItem::mnuAddCredits_AddDefault: addCredits_.mnuAddCredits_AddDefault_Click(); break;
     case MenuItem::mnuAddCredits_AddFromBank: addCredits_.mnuAddCredits_AddFromBank_Click(); break;
     case MenuItem::mnuAddCredits_ChangeDefault: addCredits_.mnuAddCredits_ChangeDefault_Click(); break;

@@ -7,12 +7,14 @@
 #include "credits/cash_out.h"
 #include "credits/credit_bank.h"
 #include "gamefiles/game_files.h"
+#include "help/help_menu.h"
 #include "platform/splash_view.h"
 #include "platform/table_events.h"
 #include "shell/deck_sound_options.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
 #include "shell/uninstall_log.h"
+#include "stats/game_stats_dialog.h"
 #include "table/betting.h"
 #include "table/double_up.h"
 #include "table/finish_up.h"
@@ -44,7 +46,6 @@ public:
 
 private:
     class BusyScope;
-    void disableCommandsNotYetBuilt();
     void release(ControlRef control, int button, int shift);
     void releaseDropped();
 
@@ -67,6 +68,8 @@ private:
     UninstallLog uninstallLog_;
     MainWindow mainWindow_;
     DeckAndSoundOptions options_;
+    GameStatistics statistics_;
+    HelpMenu help_;
     Splash splash_;
     bool busy_ = false;
     // A left-button release that arrived while an action ran; handled when the action ends.

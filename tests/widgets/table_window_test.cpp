@@ -82,7 +82,7 @@ TEST_F(TableWindowTest, StartsWithTheTableAsDesigned) {
     EXPECT_EQ(window.picture({Control::HandPos, 2}), 100);
     EXPECT_EQ(window.controlWidget({Control::HandPos, 2})->geometry(), QRect(140, 198, 83, 116));
     EXPECT_TRUE(window.menuAction({MenuItem::OptionsMenu_JacksOrBetter})->isChecked());
-    EXPECT_FALSE(window.menuAction({MenuItem::GameMenu_Stats})->isEnabled());
+    EXPECT_TRUE(window.menuAction({MenuItem::GameMenu_Stats})->isEnabled());
 
     const QImage card = ResourceCatalogue::instance().picture(100).convertToFormat(QImage::Format_RGB32);
     const QImage onScreen = shown({Control::HandPos, 2});
@@ -135,6 +135,24 @@ TEST_F(TableWindowTest, HandPlaysWithTheKeyboardAndTheMouse) {
     EXPECT_EQ(window.picture({Control::HandPos, 1}), 136);
     EXPECT_EQ(window.picture({Control::imgDoubleUp}), 2002);
     EXPECT_TRUE(window.controlWidget({Control::Hold, 3})->isEnabled());
+}
+
+// Guards the menu bar of the real window: no item of the Help menu, the statistics or the deck choice is
+// greyed, and F1 opens the help as Help Topics does.
+TEST_F(TableWindowTest, HelpMenuIsCompleteAndF1OpensTheHelp) {
+    ASSERT_TRUE(app->start());
+    fakes.splash.fireTimer();
+    for (const MenuItem item :
+         {MenuItem::HelpMenu_Contents, MenuItem::HelpMenu_KeyShortcuts, MenuItem::HelpMenu_Readme,
+          MenuItem::HelpMenu_GettingStarted, MenuItem::HelpMenu_Hands, MenuItem::HelpMenu_Support,
+          MenuItem::HelpMenu_OrrinSoft, MenuItem::HelpMenu_AboutTND, MenuItem::GameMenu_Stats,
+          MenuItem::OptionsMenu_SelectDeck, MenuItem::OptionsMenu_SelectDeck_BlueDeck})
+        EXPECT_TRUE(window.menuAction({item})->isEnabled()) << menuItemName(item);
+    EXPECT_EQ(window.menuAction({MenuItem::HelpMenu_Contents})->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(window.menuAction({MenuItem::GameMenu_Stats})->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(fakes.log.matching("help "), (std::vector<std::string>{"help welcome"}));
 }
 
 } // namespace

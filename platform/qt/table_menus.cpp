@@ -32,7 +32,6 @@ TableMenus::TableMenus(QMenuBar* bar, std::function<void(MenuRef)> onChosen)
     addItem(game, {M::GameMenu_Stats}, "Current &Game's Statistics", !Checkable, ctrl(Qt::Key_G));
     // Entry 0 is the separator above the recent files; all five stay hidden until there are files.
     QAction* listSeparator = game->addSeparator();
-    listSeparator->setText("-");
     remember({M::mnuFileList, 0}, listSeparator);
     for (int i = 1; i <= 4; ++i) {
         addItem(game, {M::mnuFileList, i}, "");

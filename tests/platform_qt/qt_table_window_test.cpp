@@ -89,6 +89,14 @@ TEST_F(QtTableWindowTest, ControlsShowTheirPictureWhereTheyWerePut) {
     EXPECT_EQ(QColor(shown.pixel(onTable)).red(), 200);
 }
 
+// Guards the line above the recent files: a plain separator, never a menu entry reading "-".
+TEST_F(QtTableWindowTest, RecentFilesSeparatorIsALine) {
+    QAction* separator = window.menuAction({MenuItem::mnuFileList, 0});
+    ASSERT_NE(separator, nullptr);
+    EXPECT_TRUE(separator->isSeparator());
+    EXPECT_TRUE(separator->text().isEmpty());
+}
+
 // Guards against the window showing another picture than the game's icon, 503.
 TEST_F(QtTableWindowTest, WindowIconIsTheIconPicture) {
     ASSERT_FALSE(window.windowIcon().isNull());

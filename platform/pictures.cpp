@@ -4,6 +4,7 @@
 
 #include "engine/card.h"
 #include "engine/pay_table.h"
+#include "platform/table_layout.h"
 
 namespace tandora {
 
@@ -18,7 +19,7 @@ std::map<int, PictureSize> buildSizes() {
         for (const Card deuce : {2, 15, 28, 41})
             sizes[base + wildDeucePictureOffsetFor(GameType::DeucesWild) + deuce] = card;
     }
-    sizes[TableBackgroundPicture] = {541, 421};
+    sizes[TableBackgroundPicture] = {Layout::TableWidth, Layout::TableHeight};
     sizes[GameOverPicture] = {161, 40};
     sizes[SplashPicture] = {390, 191};
     sizes[WindowIconPicture] = {64, 64};

@@ -291,6 +291,10 @@ void GameFiles::apply(const GameFileRecord& r) {
                         s.Held[static_cast<std::size_t>(i - 1)] ? HoldHeldPicture : HoldEmptyPicture);
     view.repaint();
     counters_.UpdateNumbers("Credits", s.vPoints);
+    // Cash Out as between hands: on with credits and no coins bet, never while a hand is open. (The
+    // counter's own rule takes hand state 1 for a hand being finished, which a file's dealt hand is not.)
+    ctx_.setButton(Control::CashOut, CashOutPictures,
+                   s.HandState == HandStates::BetweenHands && s.CoinsBet == 0 && s.vPoints > 0);
     for (int i = 1; i <= HandSize; ++i) {
         const Card code = s.Hand[static_cast<std::size_t>(i - 1)];
         view.setPicture({Control::HandPos, i}, r.Hand ? s.cardPictureOf(code) : s.DeckPictureBase());

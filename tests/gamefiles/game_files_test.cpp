@@ -89,7 +89,8 @@ TEST_F(GameFilesTest, UnchangedGameGoesAheadUnasked) {
     EXPECT_TRUE(f.messages.shown().empty());
 }
 
-// Guards the restored table: every button, hold, counter and card as the file has them, in order.
+// Guards the restored table: every button, hold, counter and card as the file has them, in order; Cash Out
+// stays off while the file's hand is open.
 TEST_F(GameFilesTest, OpeningRestoresTheTableInOrder) {
     s.setGame(GameType::DeucesWild);
     f.files.put("/g/dw.tn2", fileOf(sampleLines()));
@@ -139,6 +140,8 @@ TEST_F(GameFilesTest, OpeningRestoresTheTableInOrder) {
                                            "Credits(4) picture=1004",
                                            "CashOut picture=6003",
                                            "CashOut enabled",
+                                           "CashOut picture=6002",
+                                           "CashOut disabled",
                                            "HandPos(1) picture=402",
                                            "HandPos(2) picture=415",
                                            "HandPos(3) picture=230",
@@ -176,6 +179,24 @@ TEST_F(GameFilesTest, FileOfAnotherGameOpensAsSaved) {
     EXPECT_EQ(f.view.picture({Control::GridLabel}), 4000);
     EXPECT_EQ(f.view.picture({Control::Hold, 1}), 6103) << "the holds survive the game change";
     EXPECT_TRUE(f.messages.shown().empty());
+}
+
+// Guards Cash Out after opening a game between hands with credits: on, as after any finished hand.
+TEST_F(GameFilesTest, GameBetweenHandsOpensWithCashOutOn) {
+    std::vector<std::string> between = sampleLines();
+    // Line 10 the hand state, 11 and 12 the Deal button, 13 the coins, 14 and 16 the bet buttons, 21 holds.
+    for (const auto& [line, text] : {std::pair<int, const char*>{10, "2"},
+                                     {11, "False"},
+                                     {12, "Deal"},
+                                     {13, "0"},
+                                     {14, "True"},
+                                     {16, "True"},
+                                     {21, "False"}})
+        between[static_cast<std::size_t>(line - 1)] = text;
+    f.files.put("/g/between.tn2", fileOf(between));
+    ASSERT_TRUE(files.OpenOrSaveFile("/g/between.tn2", FileModes::Read));
+    EXPECT_TRUE(f.view.isEnabled({Control::CashOut}));
+    EXPECT_EQ(f.view.picture({Control::CashOut}), 6003);
 }
 
 // Guards the sound option on a machine without a device: the player's option stays, nothing plays.

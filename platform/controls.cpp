@@ -51,6 +51,10 @@ std::string_view menuItemName(MenuItem item) {
     case MenuItem::mnuAddCredits_AddDefault: return "mnuAddCredits_AddDefault";
     case MenuItem::mnuAddCredits_AddFromBank: return "mnuAddCredits_AddFromBank";
     case MenuItem::mnuAddCredits_ChangeDefault: return "mnuAddCredits_ChangeDefault";
+    case MenuItem::StrategyMenu: return "StrategyMenu";
+    case MenuItem::StrategyMenu_ShowBestHold: return "StrategyMenu_ShowBestHold";
+    case MenuItem::StrategyMenu_Trainer: return "StrategyMenu_Trainer";
+    case MenuItem::StrategyMenu_HoldAnalysis: return "StrategyMenu_HoldAnalysis";
     case MenuItem::HelpMenu: return "HelpMenu";
     case MenuItem::HelpMenu_Contents: return "HelpMenu_Contents";
     case MenuItem::HelpMenu_KeyShortcuts: return "HelpMenu_KeyShortcuts";

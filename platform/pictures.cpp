@@ -47,7 +47,8 @@ std::map<int, PictureSize> buildSizes() {
     }
     sizes[CashInPicture] = {29, 33};
     sizes[CashInPressedPicture] = {29, 33};
-    for (const int hold : {HoldDealerPicture, HoldEmptyPicture, HoldHeldPicture, HoldPickPicture})
+    for (const int hold :
+         {HoldDealerPicture, HoldEmptyPicture, HoldHeldPicture, HoldPickPicture, HoldHintPicture})
         sizes[hold] = {55, 20};
     return sizes;
 }

@@ -60,6 +60,8 @@ inline constexpr int HoldDealerPicture = 6101;
 inline constexpr int HoldEmptyPicture = 6102;
 inline constexpr int HoldHeldPicture = 6103;
 inline constexpr int HoldPickPicture = 6104;
+// Marks a card of the best hold that the player has not held yet.
+inline constexpr int HoldHintPicture = 6105;
 
 // The size of every picture the game has; nothing for a number it does not have.
 std::optional<PictureSize> pictureSize(int number);

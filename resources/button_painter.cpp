@@ -100,6 +100,17 @@ QImage ButtonPainter::holdLabel(Hold kind) {
         face = QColor(40, 190, 80);
         ink = Qt::white;
         break;
+    case Hold::Hint: {
+        // The unlit recess with a yellow rim and a question: a suggestion, plainly not yet a hold.
+        p.setPen(QPen(PaintKit::TableYellow, 1.5, Qt::DashLine));
+        p.setBrush(PaintKit::ScreenBlueDark);
+        p.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        const QString hint = QStringLiteral("HOLD?");
+        p.setFont(PaintKit::fittedFont(PaintKit::Face::SansBold, 13, hint, 48));
+        PaintKit::drawShadowText(p, rect.adjusted(0, 0, 0, -1), Qt::AlignCenter, hint, PaintKit::TableYellow,
+                                 QColor(0, 0, 0, 160));
+        return image;
+    }
     }
     if (text.isEmpty()) {
         // Unlit: a dark recess, so the place of the label is visible but says nothing.

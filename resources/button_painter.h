@@ -12,7 +12,7 @@ namespace tandora {
 class ButtonPainter {
 public:
     enum class Look { Enabled, Pressed, Disabled };
-    enum class Hold { Dealer, Empty, Held, Pick };
+    enum class Hold { Dealer, Empty, Held, Pick, Hint };
 
     static constexpr int Width = ButtonPictureWidth;
     static constexpr int Height = ButtonPictureHeight;

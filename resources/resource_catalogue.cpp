@@ -88,6 +88,7 @@ ResourceCatalogue::ResourceCatalogue() {
     add(HoldEmptyPicture, [] { return ButtonPainter::holdLabel(ButtonPainter::Hold::Empty); });
     add(HoldHeldPicture, [] { return ButtonPainter::holdLabel(ButtonPainter::Hold::Held); });
     add(HoldPickPicture, [] { return ButtonPainter::holdLabel(ButtonPainter::Hold::Pick); });
+    add(HoldHintPicture, [] { return ButtonPainter::holdLabel(ButtonPainter::Hold::Hint); });
 
     add(TableBackgroundPicture, [] { return TablePainter::background(); });
     add(GameOverPicture, [] { return TablePainter::gameOver(); });

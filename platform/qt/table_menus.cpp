@@ -61,6 +61,13 @@ TableMenus::TableMenus(QMenuBar* bar, std::function<void(MenuRef)> onChosen)
     credits->addSeparator();
     addItem(credits, {M::mnuAddCredits_ChangeDefault}, "&Change Default");
 
+    // Our own menu, beside the designed ones: advice on holding, all of it off until the player asks.
+    QMenu* strategy = addMenu(bar, M::StrategyMenu, "&Strategy");
+    addItem(strategy, {M::StrategyMenu_ShowBestHold}, "Show &Best Hold", Checkable);
+    addItem(strategy, {M::StrategyMenu_Trainer}, "&Trainer", Checkable);
+    strategy->addSeparator();
+    addItem(strategy, {M::StrategyMenu_HoldAnalysis}, "Hold &Analysis...", !Checkable, ctrl(Qt::Key_H));
+
     QMenu* help = addMenu(bar, M::HelpMenu, "&Help");
     addItem(help, {M::HelpMenu_Contents}, "Help &Topics", !Checkable, QKeySequence(Qt::Key_F1));
     addItem(help, {M::HelpMenu_KeyShortcuts}, "&Keyboard Shortcuts", !Checkable, ctrl(Qt::Key_K));

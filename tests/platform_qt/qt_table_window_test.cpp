@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <string>
@@ -204,6 +205,29 @@ TEST_F(QtTableWindowTest, MenuClicksReportWithoutTouchingCheckMarks) {
     window.menuAction(recent)->trigger();
     EXPECT_EQ(events.log, (std::vector<std::string>{"menu OptionsMenu_DoubleUp 0",
                                                     "menu OptionsMenu_DoubleUp 0", "menu mnuFileList 2"}));
+}
+
+// Guards the menu bar's order: the designed menus keep their places and captions, the Strategy menu comes
+// between Add Credits and Help, and its items, marks and Ctrl+H are as the help describes them.
+TEST_F(QtTableWindowTest, StrategyMenuSitsBeforeHelp) {
+    QStringList bar;
+    for (const QAction* menu : window.menuBar()->actions())
+        bar << menu->text();
+    EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "Add &Credits", "&Strategy", "&Help"}));
+    EXPECT_EQ(window.menuAction({MenuItem::StrategyMenu})->text(), "&Strategy");
+
+    QStringList items;
+    for (const QAction* item : window.menuAction({MenuItem::StrategyMenu})->menu()->actions())
+        items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_EQ(items, (QStringList{"Show &Best Hold", "&Trainer", "-", "Hold &Analysis..."}));
+    EXPECT_TRUE(window.menuAction({MenuItem::StrategyMenu_ShowBestHold})->isCheckable());
+    EXPECT_TRUE(window.menuAction({MenuItem::StrategyMenu_Trainer})->isCheckable());
+    EXPECT_FALSE(window.menuAction({MenuItem::StrategyMenu_HoldAnalysis})->isCheckable());
+    EXPECT_EQ(window.menuAction({MenuItem::StrategyMenu_HoldAnalysis})->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_H));
+
+    window.menuAction({MenuItem::StrategyMenu_HoldAnalysis})->trigger();
+    EXPECT_EQ(events.log, (std::vector<std::string>{"menu StrategyMenu_HoldAnalysis 0"}));
 }
 
 // Guards against the close box closing a game the player chose to keep, and against asking twice when the

@@ -42,7 +42,7 @@ TEST(ResourcesTool, ListsEveryResourceSortedWithinKind) {
             ADD_FAILURE() << "unexpected line: " << line.toStdString();
         }
     }
-    EXPECT_EQ(bitmaps, 196);
+    EXPECT_EQ(bitmaps, 197);
 }
 
 TEST(ResourcesTool, WritesAContactSheet) {

@@ -270,6 +270,8 @@ void GameFiles::apply(const GameFileRecord& r) {
     s.Held = r.Held;
     if (r.HandCounts)
         s.HandCounts = *r.HandCounts;
+    // Game files do not keep what the holds cost, so an opened game counts it afresh.
+    s.holdCosts = {};
     s.vPoints = r.vPoints;
     s.Hand =
         r.Hand.value_or(tandora::Hand{CardBackCode, CardBackCode, CardBackCode, CardBackCode, CardBackCode});

@@ -189,6 +189,7 @@ void MainWindow::resetGame() {
     s.vAmtWon = 0;
     ctx_.setButton(Control::CashOut, CashOutPictures, false);
     s.HandCounts = {};
+    s.holdCosts = {};
     s.bChange = false;
 }
 

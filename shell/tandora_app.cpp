@@ -19,8 +19,9 @@ private:
 TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks)
     : platform_(platform), ctx_{platform, state_}, counters_(ctx_), sound_(platform.sound, platform.view),
       games_(ctx_, counters_), finishUp_(ctx_, counters_, sound_), doubleUp_(ctx_, finishUp_, sound_),
-      hands_(ctx_, counters_, sound_, finishUp_, doubleUp_), betting_(ctx_, counters_, hands_),
-      bank_(platform.settings), addCredits_(ctx_, counters_, sound_, bank_), cashOut_(ctx_, counters_, bank_),
+      hands_(ctx_, counters_, sound_, finishUp_, doubleUp_), advisor_(ctx_),
+      betting_(ctx_, counters_, hands_), bank_(platform.settings),
+      addCredits_(ctx_, counters_, sound_, bank_), cashOut_(ctx_, counters_, bank_),
       keyboard_(ctx_, hands_, betting_, doubleUp_,
                 {[this] { cashOut_.CashOut_Click(); }, [this] { addCredits_.CashIn_Click(); }}),
       settings_(ctx_), files_(ctx_, counters_, games_), uninstallLog_(ctx_),
@@ -29,12 +30,17 @@ TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks
       splash_(ctx_, splash, mainWindow_) {
     games_.setFatalHandler([this] { mainWindow_.unload(); });
     files_.setRestartHandler([this] { mainWindow_.Form_Load(); });
+    hands_.setAdvisor(advisor_);
 }
 
 bool TandoraApp::start(std::optional<std::string> startupFile) {
     BusyScope scope(*this);
     files_.setStartupFile(std::move(startupFile));
-    return splash_.Form_Load();
+    if (!splash_.Form_Load())
+        return false;
+    // The options are loaded and a game file may have put a hand on the table.
+    advisor_.tableReplaced();
+    return true;
 }
 
 void TandoraApp::click(ControlRef control) {
@@ -148,6 +154,22 @@ void TandoraApp::menuClick(MenuRef item) {
     case MenuItem::GameMenu_LoadLastFile: files_.GameMenu_LoadLastFile_Click(); break;
     case MenuItem::mnuFileList: files_.mnuFileList_Click(item.index); break;
     case MenuItem::GameMenu_Exit: mainWindow_.GameMenu_Exit_Click(); break;
+    case MenuItem::StrategyMenu_ShowBestHold: advisor_.StrategyMenu_ShowBestHold_Click(); break;
+    case MenuItem::StrategyMenu_Trainer: advisor_.StrategyMenu_Trainer_Click(); break;
+    case MenuItem::StrategyMenu_HoldAnalysis: advisor_.StrategyMenu_HoldAnalysis_Click(); break;
+    default: break;
+    }
+    switch (item.item) {
+    // Commands that may put another game's table, or another hand, in front of the player.
+    case MenuItem::GameMenu_NewGame:
+    case MenuItem::GameMenu_OpenGame:
+    case MenuItem::mnuFileList:
+    case MenuItem::OptionsMenu_SelectDeck_BlueDeck:
+    case MenuItem::OptionsMenu_SelectDeck_RedDeck: advisor_.tableReplaced(); break;
+    case MenuItem::OptionsMenu_JacksOrBetter:
+    case MenuItem::OptionsMenu_JacksOrBetter96:
+    case MenuItem::OptionsMenu_DeucesWild:
+    case MenuItem::OptionsMenu_JokerPoker: advisor_.prepare(); break;
     default: break;
     }
 }

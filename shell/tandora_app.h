@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "advisor/strategy_advisor.h"
 #include "credits/add_credits.h"
 #include "credits/cash_out.h"
 #include "credits/credit_bank.h"
@@ -58,6 +59,7 @@ private:
     FinishUp finishUp_;
     DoubleUp doubleUp_;
     HandCycle hands_;
+    StrategyAdvisor advisor_;
     Betting betting_;
     CreditBank bank_;
     AddCredits addCredits_;

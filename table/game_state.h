@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/card.h"
 #include "engine/evaluation.h"
@@ -44,7 +46,27 @@ struct GameOptions {
     bool SoundEffects = true;
     Deck deck = Deck::Red;
     std::int16_t iDefaultPoints = 80;
+    // The Strategy menu's options, beside the classic ones; game files do not keep them.
+    bool ShowBestHold = false;
+    bool Trainer = false;
     friend bool operator==(const GameOptions&, const GameOptions&) = default;
+};
+
+// One draw as the player made it: the dealt cards, the positions held and the bet.
+struct PlayedHold {
+    GameType game = GameType::JacksOrBetter85;
+    tandora::Hand dealt{};
+    std::uint8_t heldMask = 0; // bit i set: position i + 1 was held
+    std::int16_t coins = 0;
+};
+
+// What the player's holds have cost against best play in this game, in credits. Game files do not keep it.
+struct HoldCosts {
+    double credits = 0;
+    // Draws not priced yet, because their game's strategy tables were not built when they were made.
+    std::vector<PlayedHold> unpriced;
+    // The last draw, for the hold analysis between hands.
+    std::optional<PlayedHold> last;
 };
 
 // The one record of the game: the game in play, the options, the table and the statistics. The window
@@ -79,6 +101,7 @@ struct GameState {
     std::int64_t vAmtWon = 0;
     std::int64_t CreditsIn = 0;
     tandora::HandCounts HandCounts{};
+    HoldCosts holdCosts;
 
     // The sound the player hears: the option, when the system has an output device.
     bool SoundOn = true;

@@ -17,12 +17,16 @@ constexpr int BetweenPositionsMilliseconds = 50;
 void HandCycle::Deal_Click() {
     GameState& s = ctx_.state;
     TableView& view = ctx_.view();
+    if (s.HandState == HandStates::Dealt && !advisor_->mayDraw())
+        return;
     view.setBusyPointer(true);
     s.bChange = true;
     s.DoubleUpPending = false;
     view.setVisible({Control::WinHighlight}, false);
     s.eval.WildCount = 0;
     const bool dealing = s.HandState == HandStates::BetweenHands;
+    if (!dealing)
+        advisor_->drawing();
     if (dealing) {
         for (int i = 1; i <= HandSize; ++i) {
             view.setPicture({Control::Hold, i}, HoldEmptyPicture);
@@ -41,6 +45,7 @@ void HandCycle::Deal_Click() {
 
     if (dealing) {
         endDeal(payout.isWin, payout.rowLabelPicture, payout.rowTop);
+        advisor_->dealt();
     } else {
         ++s.vHandsPlayed;
         if (s.PaidAmount > 0) {
@@ -136,7 +141,7 @@ void HandCycle::Hold_Click(int Index) {
     }
     bool& held = s.Held[static_cast<std::size_t>(Index - 1)];
     held = !held;
-    ctx_.view().setPicture({Control::Hold, Index}, held ? HoldHeldPicture : HoldEmptyPicture);
+    ctx_.view().setPicture({Control::Hold, Index}, held ? HoldHeldPicture : advisor_->unheldPicture(Index));
     ctx_.view().repaint();
 }
 

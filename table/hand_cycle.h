@@ -3,6 +3,7 @@
 #include "table/counters.h"
 #include "table/double_up.h"
 #include "table/finish_up.h"
+#include "table/hand_advisor.h"
 #include "table/sound_effects.h"
 #include "table/table_context.h"
 
@@ -14,6 +15,9 @@ public:
     HandCycle(TableContext context, Counters& counters, SoundEffects& sound, FinishUp& finishUp,
               DoubleUp& doubleUp)
         : ctx_(context), counters_(counters), sound_(sound), finishUp_(finishUp), doubleUp_(doubleUp) {}
+
+    // The advisor told of every deal and draw; none by default.
+    void setAdvisor(HandAdvisor& advisor) { advisor_ = &advisor; }
 
     // Deals between hands, draws after the deal.
     void Deal_Click();
@@ -36,6 +40,8 @@ private:
     SoundEffects& sound_;
     FinishUp& finishUp_;
     DoubleUp& doubleUp_;
+    HandAdvisor none_;
+    HandAdvisor* advisor_ = &none_;
 };
 
 } // namespace tandora

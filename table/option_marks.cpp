@@ -21,6 +21,8 @@ void showOptionMarks(TableView& view, const GameState& state) {
     view.setMenuChecked({MenuItem::OptionsMenu_SelectDeck_RedDeck}, o.deck == Deck::Red);
     view.setMenuChecked({MenuItem::OptionsMenu_SoundEffects}, o.SoundEffects);
     view.setMenuChecked({MenuItem::GameMenu_LoadLastFile}, o.LoadLastGame);
+    view.setMenuChecked({MenuItem::StrategyMenu_ShowBestHold}, o.ShowBestHold);
+    view.setMenuChecked({MenuItem::StrategyMenu_Trainer}, o.Trainer);
 }
 
 } // namespace tandora

@@ -108,6 +108,8 @@ TEST_F(GameFilesTest, OpeningRestoresTheTableInOrder) {
                                            "menu OptionsMenu_SelectDeck_RedDeck checked=off",
                                            "menu OptionsMenu_SoundEffects checked=on",
                                            "menu GameMenu_LoadLastFile checked=off",
+                                           "menu StrategyMenu_ShowBestHold checked=off",
+                                           "menu StrategyMenu_Trainer checked=off",
                                            "Deal picture=6015",
                                            "Deal enabled",
                                            "Coins picture=1005",

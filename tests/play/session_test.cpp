@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <functional>
 #include <random>
 
 #include "play_fixture.h"
@@ -8,7 +9,8 @@ namespace tandora::testing_support {
 namespace {
 
 // A long random session of everything a player can do, checking after every action that no credit is
-// made or lost anywhere and that no control is on that the table keeps off in that state.
+// made or lost anywhere, that no control is on that the table keeps off in that state, and that no hold
+// hint shows but on an unheld card of a hand waiting for the draw.
 class SessionTest : public PlayTest {
 protected:
     SessionTest() { f.settings.set("Bank", "Credits", std::to_string(BankStart)); }
@@ -21,17 +23,30 @@ protected:
             app.click(c);
     }
 
+    // An action that may draw: when the Trainer questions the hold (Change Hold, unscripted), the player
+    // mostly thinks better of it and draws anyway.
+    void mayDraw(const std::function<void()>& action) {
+        const std::size_t asked = f.dialogs.shown().size();
+        action();
+        if (f.dialogs.shown().size() > asked && f.dialogs.shown().back().caption == "Trainer" &&
+            dice() % 4 != 0) {
+            f.dialogs.script({press("btnDrawAnyway")});
+            action();
+        }
+    }
+
     void randomAction(bool anyBet) {
         const int pick = static_cast<int>(dice() % 100);
         if (pick < 25) {
             static const std::string keys = "12345cCbBmMpPdDyYnN$x";
-            key(keys[dice() % keys.size()]);
+            const char typed = keys[dice() % keys.size()];
+            mayDraw([&] { key(typed); });
         } else if (pick < 35) {
             clickIfLive({Control::Hold, static_cast<int>(dice() % 5) + 1});
         } else if (pick < 40) {
             clickIfLive({Control::HandPos, static_cast<int>(dice() % 5) + 1});
         } else if (pick < 55) {
-            clickIfLive({Control::Deal});
+            mayDraw([&] { clickIfLive({Control::Deal}); });
         } else if (pick < 65) {
             clickIfLive({anyBet && dice() % 2 == 0 ? Control::Bet1 : Control::MaxBet});
         } else if (pick < 70) {
@@ -56,8 +71,12 @@ protected:
                                       MenuItem::OptionsMenu_JacksOrBetter96, MenuItem::OptionsMenu_DeucesWild,
                                       MenuItem::OptionsMenu_JokerPoker};
             app.menuClick({games[dice() % 4]});
-        } else {
+        } else if (pick < 98) {
             app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+        } else {
+            // The advisor's options: an unscripted Trainer question is answered Change Hold.
+            app.menuClick(
+                {pick == 98 ? MenuItem::StrategyMenu_ShowBestHold : MenuItem::StrategyMenu_Trainer});
         }
     }
 
@@ -94,6 +113,11 @@ protected:
     void checkControls(int action) {
         const auto on = [this](Control c, int i = 0) { return f.view.isEnabled({c, i}); };
         SCOPED_TRACE(action);
+        for (int i = 1; i <= 5; ++i) {
+            const bool hinted = f.view.picture({Control::Hold, i}) == HoldHintPicture;
+            ASSERT_TRUE(!hinted || (s.options.ShowBestHold && s.HandState == HandStates::Dealt &&
+                                    !s.DoubleUpPending && !s.Held[static_cast<std::size_t>(i - 1)]));
+        }
         if (s.HandState == HandStates::BetweenHands) {
             ASSERT_FALSE(s.DoubleUpPending);
             for (int i = 1; i <= 5; ++i)

@@ -184,6 +184,8 @@ public:
         for (const auto& row : layout.rows) {
             for (const DialogControl& c : row) {
                 shown_.texts[c.name] = c.text;
+                if (c.kind == DialogControlKind::Picture)
+                    shown_.pictures[c.name] = c.picture;
                 if (c.isCancel)
                     cancel_ = c.name;
             }

@@ -154,6 +154,7 @@ public:
         std::string caption;
         std::map<std::string, std::string> texts;
         std::vector<std::string> selections; // controls whose text was selected, in order
+        std::map<std::string, int> pictures; // picture controls and the picture each shows
     };
     const std::vector<Shown>& shown() const { return shown_; }
 

@@ -1,0 +1,206 @@
+#include "advisor/strategy_advisor.h"
+
+#include <exception>
+
+#include "advisor/trainer_dialog.h"
+
+namespace tandora {
+
+namespace {
+
+// Draws wait for their game's tables at most this many at a time; then the tables are built anyway.
+constexpr std::size_t MostUnpricedDraws = 512;
+
+} // namespace
+
+void StrategyAdvisor::StrategyMenu_ShowBestHold_Click() {
+    bool& on = ctx_.state.options.ShowBestHold;
+    on = !on;
+    ctx_.view().setMenuChecked({MenuItem::StrategyMenu_ShowBestHold}, on);
+    if (on) {
+        prepare();
+        showHints();
+    } else {
+        hideHints();
+    }
+}
+
+void StrategyAdvisor::StrategyMenu_Trainer_Click() {
+    bool& on = ctx_.state.options.Trainer;
+    on = !on;
+    ctx_.view().setMenuChecked({MenuItem::StrategyMenu_Trainer}, on);
+    prepare();
+}
+
+void StrategyAdvisor::StrategyMenu_HoldAnalysis_Click() {
+    const GameState& s = ctx_.state;
+    std::optional<PlayedHold> hand = handInPlay();
+    if (awaitingDraw() && !hand) {
+        const auto problem = dealtHandProblem(s.Hand, s.game());
+        HoldAnalysisDialog dialog(problem.value_or("the bet is " + std::to_string(s.CoinsBet) + " coins"));
+        ctx_.platform.dialogs.showModal(dialog);
+        return;
+    }
+    const bool finished = !hand;
+    if (finished)
+        hand = s.holdCosts.last;
+    std::optional<HandAnalysis> analysis = hand ? analysed(*hand) : std::nullopt;
+    if (!analysis) {
+        HoldAnalysisDialog dialog;
+        ctx_.platform.dialogs.showModal(dialog);
+        return;
+    }
+    HoldAnalysisDialog dialog(finished ? HoldAnalysisDialog::Moment::Finished
+                                       : HoldAnalysisDialog::Moment::Dealt,
+                              std::move(*analysis));
+    ctx_.platform.dialogs.showModal(dialog);
+}
+
+void StrategyAdvisor::prepare() {
+    const GameOptions& o = ctx_.state.options;
+    if (o.ShowBestHold || o.Trainer)
+        builds_.start(ctx_.state.game());
+}
+
+void StrategyAdvisor::tableReplaced() {
+    hintMask_ = 0;
+    prepare();
+    showHints();
+}
+
+void StrategyAdvisor::dealt() {
+    hintMask_ = 0;
+    showHints();
+}
+
+bool StrategyAdvisor::mayDraw() {
+    if (!ctx_.state.options.Trainer)
+        return true;
+    const auto hand = handInPlay();
+    if (!hand)
+        return true;
+    const auto analysis = analysed(*hand);
+    if (!analysis || !analysis->chosenIsWorse())
+        return true;
+    std::array<int, HandSize> pictures{};
+    for (std::size_t i = 0; i < HandSize; ++i)
+        pictures[i] = ctx_.state.cardPictureOf(hand->dealt[i]);
+    TrainerDialog dialog(*analysis, pictures);
+    ctx_.platform.dialogs.showModal(dialog);
+    return dialog.drawAnyway();
+}
+
+void StrategyAdvisor::drawing() {
+    hideHints();
+    const std::optional<PlayedHold> inPlay = handInPlay();
+    if (!inPlay)
+        return;
+    const PlayedHold hand = *inPlay;
+    HoldCosts& costs = ctx_.state.holdCosts;
+    costs.last = hand;
+    costs.unpriced.push_back(hand);
+    lastCoins_ = hand.coins;
+    if (costs.unpriced.size() >= MostUnpricedDraws)
+        builds_.start(hand.game);
+    price(false);
+}
+
+int StrategyAdvisor::unheldPicture(int position) const {
+    const bool hinted = position >= 1 && position <= HandSize && (hintMask_ >> (position - 1) & 1) != 0;
+    return hinted && ctx_.state.options.ShowBestHold && awaitingDraw() ? HoldHintPicture : HoldEmptyPicture;
+}
+
+std::optional<double> StrategyAdvisor::payTableReturn(GameType game, int coins) {
+    const auto key = std::make_pair(game, coins);
+    if (const auto found = returns_.find(key); found != returns_.end())
+        return found->second;
+    try {
+        const double percent = builds_.get(game).payTableReturn(coins).returnPercent;
+        returns_[key] = percent;
+        return percent;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+double StrategyAdvisor::costOfHolds() {
+    price(true);
+    return ctx_.state.holdCosts.credits;
+}
+
+int StrategyAdvisor::coinsInUse() const {
+    const int coins = ctx_.state.CoinsBet;
+    return coins >= 1 && coins <= MaxCoins ? coins : lastCoins_;
+}
+
+bool StrategyAdvisor::awaitingDraw() const {
+    const GameState& s = ctx_.state;
+    return s.HandState == HandStates::Dealt && !s.DoubleUpOffered && !s.DoubleUpPending;
+}
+
+std::optional<PlayedHold> StrategyAdvisor::handInPlay() const {
+    const GameState& s = ctx_.state;
+    if (!awaitingDraw() || s.CoinsBet < 1 || s.CoinsBet > MaxCoins || dealtHandProblem(s.Hand, s.game()))
+        return std::nullopt;
+    PlayedHold hand{s.game(), s.Hand, 0, s.CoinsBet};
+    for (std::size_t i = 0; i < HandSize; ++i) {
+        if (s.Held[i])
+            hand.heldMask = static_cast<std::uint8_t>(hand.heldMask | 1u << i);
+    }
+    return hand;
+}
+
+std::optional<HandAnalysis> StrategyAdvisor::analysed(const PlayedHold& hand) {
+    try {
+        return analyse(builds_.get(hand.game), hand);
+    } catch (const std::exception& e) {
+        ctx_.messageBox(std::string("The strategy advice is not available: ") + e.what(),
+                        MsgStyle::Exclamation, AppTitle);
+        return std::nullopt;
+    }
+}
+
+void StrategyAdvisor::showHints() {
+    const GameState& s = ctx_.state;
+    if (!s.options.ShowBestHold)
+        return;
+    const auto hand = handInPlay();
+    if (!hand)
+        return;
+    const auto analysis = analysed(*hand);
+    if (!analysis)
+        return;
+    hintMask_ = analysis->best().mask;
+    for (std::size_t i = 0; i < HandSize; ++i) {
+        if ((hintMask_ >> i & 1) != 0 && !s.Held[i])
+            ctx_.view().setPicture({Control::Hold, static_cast<int>(i) + 1}, HoldHintPicture);
+    }
+}
+
+void StrategyAdvisor::hideHints() {
+    const GameState& s = ctx_.state;
+    for (std::size_t i = 0; i < HandSize; ++i) {
+        if ((hintMask_ >> i & 1) != 0 && !s.Held[i])
+            ctx_.view().setPicture({Control::Hold, static_cast<int>(i) + 1}, HoldEmptyPicture);
+    }
+    hintMask_ = 0;
+}
+
+void StrategyAdvisor::price(bool wait) {
+    HoldCosts& costs = ctx_.state.holdCosts;
+    std::vector<PlayedHold> waiting;
+    for (const PlayedHold& hand : costs.unpriced) {
+        try {
+            if (const StrategyTables* tables = wait ? &builds_.get(hand.game) : builds_.ifReady(hand.game)) {
+                costs.credits += analyse(*tables, hand).cost();
+                continue;
+            }
+        } catch (const std::exception&) {
+            // Tables that could not be built leave the draw waiting for another try.
+        }
+        waiting.push_back(hand);
+    }
+    costs.unpriced = std::move(waiting);
+}
+
+} // namespace tandora

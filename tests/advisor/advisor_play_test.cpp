@@ -1,0 +1,222 @@
+#include "table/option_marks.h"
+#include "tests/play/play_fixture.h"
+
+namespace tandora::testing_support {
+namespace {
+
+// Three kings dealt with a jack and a five: every published strategy holds the three kings (positions 1, 2
+// and 4). Holding the four cards K K J K is worth (125 + 3 x 40 + 43 x 15) / 47 = 18.94 credits for five
+// coins in 8/5: the last king, one of three jacks for the full house, or three of a kind.
+constexpr const char* ThreeKings = "Kh Kd Jh Ks 5c";
+
+class AdvisorTest : public PlayTest {
+protected:
+    void deal(const std::string& cards) {
+        addDefault();
+        nextCards(cards);
+        app.click({Control::MaxBet});
+    }
+    void hold(std::initializer_list<int> positions) {
+        for (const int i : positions)
+            app.click({Control::Hold, i});
+    }
+    const FakeDialogs::Shown& lastDialog() const { return f.dialogs.shown().back(); }
+};
+
+// Guards the hints: after the deal exactly the best hold's labels ask "HOLD?", a hold shows HELD as ever
+// and releasing it brings the hint back, a card outside the best hold stays unmarked, and the draw clears
+// the hints before any card turns.
+TEST_F(AdvisorTest, BestHoldIsMarkedAfterTheDealUntilTheDraw) {
+    app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
+    addDefault();
+    nextCards(ThreeKings);
+    auto at = mark();
+    app.click({Control::MaxBet});
+    const std::string deal = since(at);
+    EXPECT_NE(deal.find("MaxBet disabled\nHold(1) picture=6105\nHold(2) picture=6105\nHold(4) picture=6105\n"
+                        "pointer default\n"),
+              std::string::npos)
+        << deal;
+    at = mark();
+    hold({1, 1, 3, 3});
+    EXPECT_EQ(since(at), lines({"Hold(1) picture=6103", "Hold(1) picture=6105", "Hold(3) picture=6103",
+                                "Hold(3) picture=6102"}));
+    hold({1});
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    nextCards("2c 9d");
+    at = mark();
+    app.click({Control::Deal});
+    const std::string drawStart = lines({"pointer busy", "WinHighlight hidden", "Hold(2) picture=6102",
+                                         "Hold(4) picture=6102", "HandPos(2) picture=100"});
+    EXPECT_EQ(since(at).substr(0, drawStart.size()), drawStart);
+    EXPECT_EQ(f.log.textFrom(at).find("6105"), std::string::npos);
+}
+
+// Guards the option being off: a session that switched it on and off again deals and draws with exactly
+// the transcript of one that never touched it.
+TEST_F(AdvisorTest, WithTheOptionsOffPlayIsUnchanged) {
+    Play untouched;
+    for (Play* play : {static_cast<Play*>(this), &untouched}) {
+        play->addDefault();
+        play->nextCards(std::string(ThreeKings) + " 2c 9d");
+    }
+    for (const MenuItem item : {MenuItem::StrategyMenu_ShowBestHold, MenuItem::StrategyMenu_Trainer})
+        for (int i = 0; i < 2; ++i)
+            app.menuClick({item});
+    const auto here = mark();
+    const auto there = untouched.mark();
+    for (Play* play : {static_cast<Play*>(this), &untouched}) {
+        play->app.click({Control::MaxBet});
+        play->app.click({Control::Hold, 3}); // a poor hold that the trainer would question
+        play->app.click({Control::Deal});
+    }
+    EXPECT_EQ(since(here), untouched.since(there));
+    EXPECT_EQ(f.log.textFrom(0).find("6105"), std::string::npos);
+}
+
+// Guards switching mid-hand: on shows the hints at once (not on a card already held), off takes them away.
+TEST_F(AdvisorTest, SwitchingTheOptionMidHandShowsAndHidesTheHints) {
+    deal(ThreeKings);
+    hold({2});
+    auto at = mark();
+    app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
+    EXPECT_EQ(since(at), lines({"menu StrategyMenu_ShowBestHold checked=on", "Hold(1) picture=6105",
+                                "Hold(4) picture=6105"}));
+    at = mark();
+    app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
+    EXPECT_EQ(since(at), lines({"menu StrategyMenu_ShowBestHold checked=off", "Hold(1) picture=6102",
+                                "Hold(4) picture=6102"}));
+}
+
+// Guards "Draw Anyway": after the question the draw is exactly the draw without the Trainer.
+TEST_F(AdvisorTest, DrawAnywayDrawsAsWithoutTheTrainer) {
+    Play untouched;
+    app.menuClick({MenuItem::StrategyMenu_Trainer});
+    for (Play* play : {static_cast<Play*>(this), &untouched}) {
+        play->addDefault();
+        play->nextCards(std::string(ThreeKings) + " 2c 9d 4h 7s");
+        play->app.click({Control::MaxBet});
+        play->app.click({Control::Hold, 3});
+    }
+    ASSERT_TRUE(f.dialogs.shown().empty()) << "no question on the deal";
+    f.dialogs.script({press("btnDrawAnyway")});
+    const auto here = mark();
+    const auto there = untouched.mark();
+    app.click({Control::Deal});
+    untouched.app.click({Control::Deal});
+    EXPECT_EQ(since(here),
+              lines({"dialog Trainer shown", "dialog press btnDrawAnyway", "dialog Trainer closed"}) +
+                  untouched.since(there));
+    EXPECT_EQ(s.Hand, untouched.s.Hand);
+    const auto& shown = lastDialog();
+    EXPECT_EQ(shown.texts.at("lblBest"), "The best hold is K\u2665 K\u2666 K\u2660.");
+    EXPECT_EQ(shown.pictures,
+              (std::map<std::string, int>{{"picCard1", 113}, {"picCard2", 126}, {"picCard3", 152}}));
+    EXPECT_EQ(shown.texts.at("btnDrawAnyway"), "Draw Anyway");
+    EXPECT_EQ(shown.texts.at("lblCost").rfind("Your hold, J\u2665, is worth ", 0), 0u);
+}
+
+// Guards "Change Hold" (and Escape, which the fake presses for an unscripted dialog): the dealt hand, its
+// holds, the credits and the state stay as they were, and the best hold then draws without a question.
+TEST_F(AdvisorTest, ChangeHoldReturnsToTheDealtHandUntouched) {
+    app.menuClick({MenuItem::StrategyMenu_Trainer});
+    deal(ThreeKings);
+    hold({3});
+    s.bChange = false;
+    const GameState before = s;
+    auto at = mark();
+    key('d');
+    EXPECT_EQ(since(at),
+              lines({"dialog Trainer shown", "dialog press btnChangeHold", "dialog Trainer closed"}));
+    EXPECT_EQ(s.Hand, before.Hand);
+    EXPECT_EQ(s.Held, before.Held);
+    EXPECT_EQ(s.vPoints, before.vPoints);
+    EXPECT_EQ(s.CoinsBet, before.CoinsBet);
+    EXPECT_EQ(s.HandState, HandStates::Dealt);
+    EXPECT_EQ(s.vHandsPlayed, 0);
+    EXPECT_FALSE(s.bChange);
+    EXPECT_TRUE(enabled(Control::Deal));
+
+    hold({3, 1, 2, 4});
+    nextCards("2c 9d");
+    app.click({Control::Deal});
+    EXPECT_EQ(f.dialogs.shown().size(), 1u);
+    EXPECT_EQ(s.vHandsPlayed, 1);
+}
+
+struct UnquestionedHold {
+    std::string name;
+    GameType game;
+    std::string cards;
+    std::vector<int> held;
+};
+
+void PrintTo(const UnquestionedHold& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class TrainerKeepsQuiet : public ::testing::TestWithParam<UnquestionedHold>, public Play {};
+
+// Guards the Trainer against questioning a hold that loses nothing: the best hold, and holds exactly as
+// good (four of a kind pays the same whatever the fifth card, so the kicker may go).
+TEST_P(TrainerKeepsQuiet, ForHoldsWorthTheBest) {
+    app.menuClick({menuItemFor(GetParam().game)});
+    app.menuClick({MenuItem::StrategyMenu_Trainer});
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    addDefault();
+    nextCards(GetParam().cards);
+    app.click({Control::MaxBet});
+    for (const int i : GetParam().held)
+        app.click({Control::Hold, i});
+    app.click({Control::Deal});
+    EXPECT_TRUE(f.dialogs.shown().empty());
+    EXPECT_EQ(s.HandState, HandStates::BetweenHands);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holds, TrainerKeepsQuiet,
+    ::testing::Values(
+        UnquestionedHold{"ThreeKings", GameType::JacksOrBetter85, ThreeKings, {1, 2, 4}},
+        UnquestionedHold{"FourAcesWithoutKicker", GameType::JacksOrBetter96, "Ah Ad Ac As 7h", {1, 2, 3, 4}},
+        UnquestionedHold{"FourDeucesWithoutKicker", GameType::DeucesWild, "2h 2d 2c 2s 7h", {1, 2, 3, 4}},
+        UnquestionedHold{"JokerPokerPat", GameType::JokerPoker, "Jkr Ah Kh Qh Jh", {1, 2, 3, 4, 5}}),
+    RowName{});
+
+// Guards the analysis window in its three moments: no hand yet, the hand waiting for the draw (its holds
+// best first, the player's marked), and the last hand once drawn, with what the player's hold cost.
+TEST_F(AdvisorTest, HoldAnalysisShowsEveryHoldOfTheHand) {
+    app.menuClick({MenuItem::StrategyMenu_HoldAnalysis});
+    EXPECT_EQ(lastDialog().texts.at("lblHand"), "No hand has been dealt yet.");
+
+    deal(ThreeKings);
+    hold({1, 2, 3, 4});
+    app.menuClick({MenuItem::StrategyMenu_HoldAnalysis});
+    const auto& dealt = lastDialog();
+    EXPECT_EQ(dealt.caption, "Hold Analysis");
+    EXPECT_EQ(dealt.texts.at("lblHand"),
+              "8/5 Jacks or Better, 5 coins bet. Dealt: K\u2665 K\u2666 J\u2665 K\u2660 5\u2663");
+    const std::string& table = dealt.texts.at("lblHolds");
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 32);
+    EXPECT_EQ(table.substr(0, table.find("\r\n   4")),
+              "      Hold                    Credits  Per coin\r\n"
+              "   1  K\u2665 K\u2666 K\u2660                  21.21    4.2414\r\n"
+              ">  2  K\u2665 K\u2666 J\u2665 K\u2660               18.94    3.7872\r\n"
+              "   3  K\u2665 K\u2666 K\u2660 5\u2663               18.94    3.7872");
+    EXPECT_NE(table.find("Draw five new cards"), std::string::npos);
+    EXPECT_EQ(dealt.texts.at("lblSummary"), "Your hold is worth 18.94 credits on average; the best hold, "
+                                            "K\u2665 K\u2666 K\u2660, is worth 21.21. "
+                                            "Holding yours costs 2.27 credits.");
+
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    nextCards("2c");
+    app.click({Control::Deal});
+    app.menuClick({MenuItem::StrategyMenu_HoldAnalysis});
+    EXPECT_EQ(lastDialog().texts.at("lblHand").substr(0, 15), "The last hand: ");
+    EXPECT_EQ(lastDialog().texts.at("lblSummary"),
+              "With the best hold, K\u2665 K\u2666 K\u2660, the hand was worth 21.21 credits on average; "
+              "your hold, "
+              "K\u2665 K\u2666 J\u2665 K\u2660, was worth 18.94. It cost 2.27 credits.");
+}
+
+} // namespace
+} // namespace tandora::testing_support

@@ -26,7 +26,7 @@ TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks
                 {[this] { cashOut_.CashOut_Click(); }, [this] { addCredits_.CashIn_Click(); }}),
       settings_(ctx_), files_(ctx_, counters_, games_), uninstallLog_(ctx_),
       mainWindow_(ctx_, counters_, games_, sound_, settings_, files_, uninstallLog_, hooks),
-      options_(ctx_, [this] { files_.GameMenu_NewGame_Click(); }), statistics_(ctx_), help_(ctx_),
+      options_(ctx_, [this] { files_.GameMenu_NewGame_Click(); }), statistics_(ctx_, advisor_), help_(ctx_),
       splash_(ctx_, splash, mainWindow_) {
     games_.setFatalHandler([this] { mainWindow_.unload(); });
     files_.setRestartHandler([this] { mainWindow_.Form_Load(); });

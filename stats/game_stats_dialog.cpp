@@ -29,6 +29,8 @@ DialogLayout GameStatsDialog::layout() const {
     return {"Game Statistics",
             {{label("Label6", "", TextAlign::Center)},
              {column("Label1", TextAlign::Left, 130), column("Label2", TextAlign::Right, 110)},
+             {column("lblStrategyNames", TextAlign::Left, 130),
+              column("lblStrategyValues", TextAlign::Right, 110)},
              {rule},
              {column("Label3", TextAlign::Left, 130), column("Label4", TextAlign::Right, 50),
               column("Label5", TextAlign::Right, 60)},
@@ -36,7 +38,7 @@ DialogLayout GameStatsDialog::layout() const {
 }
 
 void GameStatsDialog::load(DialogWindow& window) {
-    sheet_ = statisticsOf(ctx_.state, ctx_.view().caption());
+    sheet_ = statisticsOf(ctx_.state, ctx_.view().caption(), figures_);
     window.setCaption(sheet_.caption());
     window.setText("Label6", sheet_.gameName);
     std::vector<std::string> names, values;
@@ -46,6 +48,14 @@ void GameStatsDialog::load(DialogWindow& window) {
     }
     window.setText("Label1", joinLines(names));
     window.setText("Label2", joinLines(values));
+    names.clear();
+    values.clear();
+    for (const auto& line : sheet_.strategy) {
+        names.push_back(line.name);
+        values.push_back(line.value);
+    }
+    window.setText("lblStrategyNames", joinLines(names));
+    window.setText("lblStrategyValues", joinLines(values));
     std::vector<std::string> categories, counts, percents;
     for (const auto& c : sheet_.categories) {
         categories.push_back(c.name);
@@ -90,7 +100,11 @@ void GameStatsDialog::save() {
 }
 
 void GameStatistics::GameMenu_Stats_Click() {
-    GameStatsDialog dialog(ctx_);
+    // The first time for a game and bet this takes a few tenths of a second: the strategy tables are built
+    // and every deal is played by its best hold.
+    const StrategyFigures figures{advisor_.payTableReturn(ctx_.state.game(), advisor_.coinsInUse()),
+                                  advisor_.costOfHolds()};
+    GameStatsDialog dialog(ctx_, figures);
     ctx_.platform.dialogs.showModal(dialog);
 }
 

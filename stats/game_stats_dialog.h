@@ -1,5 +1,6 @@
 #pragma once
 
+#include "advisor/strategy_advisor.h"
 #include "platform/dialogs.h"
 #include "stats/statistics_sheet.h"
 #include "table/table_context.h"
@@ -9,7 +10,8 @@ namespace tandora {
 // frmGameStats: the statistics of the game in play, with Print and Save of the same report.
 class GameStatsDialog : public DialogLogic {
 public:
-    explicit GameStatsDialog(TableContext context) : ctx_(context) {}
+    explicit GameStatsDialog(TableContext context, StrategyFigures figures = {})
+        : ctx_(context), figures_(figures) {}
 
     DialogLayout layout() const override;
     void load(DialogWindow& window) override;
@@ -20,19 +22,21 @@ private:
     void save();
 
     TableContext ctx_;
+    StrategyFigures figures_;
     StatisticsSheet sheet_;
 };
 
 // The Game menu's statistics command.
 class GameStatistics {
 public:
-    explicit GameStatistics(TableContext context) : ctx_(context) {}
+    GameStatistics(TableContext context, StrategyAdvisor& advisor) : ctx_(context), advisor_(advisor) {}
 
     // Ctrl+G; shows the dialog modally whatever the state of the hand.
     void GameMenu_Stats_Click();
 
 private:
     TableContext ctx_;
+    StrategyAdvisor& advisor_;
 };
 
 } // namespace tandora

@@ -1,7 +1,9 @@
 #include "stats/statistics_sheet.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "advisor/hold_text.h"
 #include "stats/number_format.h"
 
 namespace tandora {
@@ -56,7 +58,8 @@ std::span<const StatisticsRow> statisticsRowsFor(GameType game) {
     return {};
 }
 
-StatisticsSheet statisticsOf(const GameState& state, const std::string& windowCaption) {
+StatisticsSheet statisticsOf(const GameState& state, const std::string& windowCaption,
+                             const StrategyFigures& figures) {
     StatisticsSheet sheet;
     const auto dash = windowCaption.find('-');
     sheet.titleTail = dash == std::string::npos ? std::string() : windowCaption.substr(dash);
@@ -77,6 +80,14 @@ StatisticsSheet statisticsOf(const GameState& state, const std::string& windowCa
         {"Credits Won", groupedText(state.vAmtWon)},
         {"Return %", returned},
     };
+    std::string payTableReturn = "-";
+    if (figures.payTableReturn) {
+        char percent[32];
+        std::snprintf(percent, sizeof percent, "%.2f%%", *figures.payTableReturn);
+        payTableReturn = percent;
+    }
+    sheet.strategy = {{"Pay Table Return", payTableReturn},
+                      {"Cost of Holds", creditsText(figures.costOfHolds)}};
     for (const StatisticsRow& row : statisticsRowsFor(state.game())) {
         const std::int64_t count = state.HandCounts[static_cast<std::size_t>(row.slot)];
         sheet.categories.push_back({row.name, std::to_string(count), percentText(count, won)});
@@ -113,6 +124,11 @@ std::string statisticsReport(const StatisticsSheet& sheet) {
     // Both tables share their first column and their right edge, so that the report reads as one page.
     nameWidth = std::max(nameWidth, categoryWidth) + 3;
     valueWidth = std::max(valueWidth, countWidth + 2 + percentWidth);
+    // The figures of best play fit the columns of the designed rows, which keep their places.
+    for (const auto& line : sheet.strategy) {
+        nameWidth = std::max(nameWidth, line.name.size() + 2);
+        valueWidth = std::max(valueWidth, line.value.size());
+    }
 
     std::string text = statisticsReportTitle(sheet) + Crlf + sheet.gameName + Crlf + Crlf;
     for (const auto& line : sheet.summary) {
@@ -120,6 +136,11 @@ std::string statisticsReport(const StatisticsSheet& sheet) {
                               ? std::string()
                               : padRight(line.name, nameWidth) + padLeft(line.value, valueWidth);
         text += row + Crlf;
+    }
+    if (!sheet.strategy.empty()) {
+        text += Crlf;
+        for (const auto& line : sheet.strategy)
+            text += padRight(line.name, nameWidth) + padLeft(line.value, valueWidth) + Crlf;
     }
     text += Crlf;
     text +=

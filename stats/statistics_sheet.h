@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ struct StatisticsSheet {
     };
     // The paying hands of the game in play, best first.
     std::vector<Category> categories;
+    // Beside the summary: Pay Table Return and Cost of Holds.
+    std::vector<Line> strategy;
 
     std::string caption() const { return "Game Statistics for " + titleTail; }
 };
@@ -40,7 +43,15 @@ struct StatisticsRow {
 };
 std::span<const StatisticsRow> statisticsRowsFor(GameType game);
 
-StatisticsSheet statisticsOf(const GameState& state, const std::string& windowCaption);
+// Best play's figures for the game in play: the pay table's exact return for the bet in use (nothing when
+// it could not be worked out) and what the player's holds have cost against best play, in credits.
+struct StrategyFigures {
+    std::optional<double> payTableReturn;
+    double costOfHolds = 0;
+};
+
+StatisticsSheet statisticsOf(const GameState& state, const std::string& windowCaption,
+                             const StrategyFigures& figures = {});
 
 // The plain-text report that Print and Save produce: the sheet in aligned columns, lines ending in CR LF.
 std::string statisticsReport(const StatisticsSheet& sheet);

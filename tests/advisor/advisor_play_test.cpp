@@ -218,5 +218,40 @@ TEST_F(AdvisorTest, HoldAnalysisShowsEveryHoldOfTheHand) {
               "K\u2665 K\u2666 J\u2665 K\u2660, was worth 18.94. It cost 2.27 credits.");
 }
 
+// Guards Cost of Holds: a best hold costs nothing; a dealt royal flush broken up for four cards to it costs
+// 4000 - 320 / 47 credits (the ten is gone, so of the 47 draws eight make flushes, three straights and
+// twelve high pairs), at any time the statistics are shown; and a new game starts from zero.
+TEST_F(AdvisorTest, CostOfHoldsAddsUpAndANewGameClearsIt) {
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    const auto cost = [&] {
+        app.menuClick({MenuItem::GameMenu_Stats});
+        return lastDialog().texts.at("lblStrategyValues");
+    };
+    EXPECT_EQ(cost(), "97.30%\r\n0.00");
+    deal(ThreeKings);
+    hold({1, 2, 4});
+    nextCards("2c 9d");
+    app.click({Control::Deal});
+    EXPECT_EQ(cost(), "97.30%\r\n0.00");
+    deal("As Ks Qs Js Ts");
+    hold({1, 2, 3, 4});
+    nextCards("2c");
+    app.click({Control::Deal});
+    EXPECT_EQ(s.Hand, handOf("As Ks Qs Js 2c"));
+    EXPECT_EQ(cost(), "97.30%\r\n3,993.19");
+    f.messages.answer({MsgAnswer::No});
+    app.menuClick({MenuItem::GameMenu_NewGame});
+    EXPECT_EQ(cost(), "97.30%\r\n0.00");
+}
+
+// Guards the bet in use: one coin forgoes the royal flush bonus, so its return is below the five-coin one.
+TEST_F(AdvisorTest, PayTableReturnFollowsTheBet) {
+    addDefault();
+    app.click({Control::Bet1});
+    app.menuClick({MenuItem::GameMenu_Stats});
+    const std::string values = lastDialog().texts.at("lblStrategyValues");
+    EXPECT_LT(std::stod(values), 97.30) << values;
+}
+
 } // namespace
 } // namespace tandora::testing_support

@@ -17,13 +17,14 @@ protected:
     // Opens the statistics as the Game menu does, plays the script and returns the dialog as it closed.
     testing_support::FakeDialogs::Shown show(std::vector<testing_support::DialogAction> script = {}) {
         f.dialogs.script(std::move(script));
-        GameStatistics(ctx).GameMenu_Stats_Click();
+        GameStatistics(ctx, advisor).GameMenu_Stats_Click();
         return f.dialogs.shown().back();
     }
 
     FakePlatform f;
     GameState state;
     TableContext ctx{f.platform, state};
+    StrategyAdvisor advisor{ctx};
 };
 
 // Guards a new game's sheet: every value zero, odds "0 in 0.00", and no division by the zero hands won,
@@ -92,7 +93,8 @@ TEST_P(StatsRowsPerGame, ShowTheGamesOwnCategories) {
     state.vHandsWon = 100;
     for (std::size_t i = 0; i < state.HandCounts.size(); ++i)
         state.HandCounts[i] = static_cast<std::int32_t>(i + 1);
-    GameStatistics({f.platform, state}).GameMenu_Stats_Click();
+    StrategyAdvisor advisor({f.platform, state});
+    GameStatistics({f.platform, state}, advisor).GameMenu_Stats_Click();
     const auto& texts = f.dialogs.shown().back().texts;
     EXPECT_EQ(texts.at("Label6"), GetParam().title);
     std::string rows;
@@ -122,6 +124,41 @@ INSTANTIATE_TEST_SUITE_P(
             "Full House (7)|Flush (8)|Straight (9)|Three of a Kind (10)|Two Pair (11)|"
             "Kings Or Better (12)|"}),
     testing_support::RowName{});
+
+struct ReturnRow {
+    std::string name;
+    GameType game;
+    std::string percent;
+};
+
+void PrintTo(const ReturnRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class PayTableReturnRow : public ::testing::TestWithParam<ReturnRow> {};
+
+// Guards the Pay Table Return row against the returns published for these pay tables under best play with
+// five coins, and the designed rows beside it against any change.
+TEST_P(PayTableReturnRow, IsThePublishedReturn) {
+    FakePlatform f;
+    f.view.setCaption("Tandora - [untitled]");
+    GameState state;
+    state.setGame(GetParam().game);
+    StrategyAdvisor advisor({f.platform, state});
+    GameStatistics({f.platform, state}, advisor).GameMenu_Stats_Click();
+    const auto& texts = f.dialogs.shown().back().texts;
+    EXPECT_EQ(texts.at("lblStrategyNames"), "Pay Table Return\r\nCost of Holds");
+    EXPECT_EQ(texts.at("lblStrategyValues"), GetParam().percent + "\r\n0.00");
+    EXPECT_EQ(texts.at("Label1"),
+              "Hands Played\r\nHands Won\r\nOdds\r\n\r\nCredits Played\r\nCredits Won\r\nReturn %");
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, PayTableReturnRow,
+                         ::testing::Values(ReturnRow{"Jb85", GameType::JacksOrBetter85, "97.30%"},
+                                           ReturnRow{"Jb96", GameType::JacksOrBetter96, "99.54%"},
+                                           ReturnRow{"Dw", GameType::DeucesWild, "100.76%"},
+                                           ReturnRow{"Jp", GameType::JokerPoker, "100.65%"}),
+                         testing_support::RowName{});
 
 // Guards that the numbers belong to the game, not to the kind of game: switching away and back keeps them.
 TEST_F(GameStatsTest, SwitchingGamesKeepsTheNumbers) {
@@ -163,6 +200,9 @@ TEST_F(GameStatsTest, PrintAndSaveProduceTheSameReport) {
                                   "Credits Played             6,170\r\n"
                                   "Credits Won                5,923\r\n"
                                   "Return %                   96.00\r\n"
+                                  "\r\n"
+                                  "Pay Table Return         100.76%\r\n"
+                                  "Cost of Holds               0.00\r\n"
                                   "\r\n"
                                   "Hand              Count  Percent\r\n"
                                   "Royal Flush           1    0.25%\r\n"

@@ -49,6 +49,18 @@ StoredOptions storedOptionsOf(const GameState& state);
 // Joker Poker; false when none is marked (the game then stays as it was).
 bool applyStoredOptions(const StoredOptions& stored, GameState& state);
 
+// The Strategy menu's options, in their own section; both start off.
+inline constexpr const char* Strategy = "Strategy";
+struct StrategyKey {
+    const char* key;
+    bool GameOptions::*option;
+    const char* caption; // how the player knows the option
+};
+inline constexpr StrategyKey StrategyKeys[] = {
+    {"ShowBestHold", &GameOptions::ShowBestHold, "Show Best Hold"},
+    {"Trainer", &GameOptions::Trainer, "Trainer"},
+};
+
 inline constexpr const char* DefPoints = "DefPoints";
 inline constexpr int DefPointsDefault = 80;
 inline constexpr int DefPointsMinimum = 5;

@@ -87,10 +87,27 @@ void SettingsRegistry::load() {
         points = *loaded;
     if (points < Settings::DefPointsMinimum)
         points = Settings::DefPointsDefault;
+    loadStrategyOptions();
     for (int n = 1; n <= RecentFileEntries; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         s.RecentTitles[i] = get(Settings::RecentFiles, titleKey(n), Settings::EmptyRecentEntry);
         s.RecentPaths[i] = get(Settings::RecentFiles, fileKey(n), Settings::EmptyRecentEntry);
+    }
+}
+
+// Unlike the designed options, a value that is not a Boolean is named to the player, and the option
+// stays off.
+void SettingsRegistry::loadStrategyOptions() {
+    GameOptions& o = ctx_.state.options;
+    for (const auto& option : Settings::StrategyKeys) {
+        const std::string text = get(Settings::Strategy, option.key, booleanText(false));
+        const auto value = parseBoolean(text);
+        o.*option.option = value.value_or(false);
+        if (!value)
+            ctx_.messageBox(std::string("The saved setting ") + Settings::Strategy + "/" + option.key +
+                                " is \"" + text + "\", which is neither True nor False. " + option.caption +
+                                " stays off.",
+                            MsgStyle::Exclamation, AppTitle);
     }
 }
 
@@ -102,6 +119,8 @@ void SettingsRegistry::saveAll() {
     for (const auto& option : Settings::OptionKeys)
         (void)save(Settings::Options, option.key, booleanText(stored.*option.mark));
     (void)save(Settings::Options, Settings::DefPoints, std::to_string(s.options.iDefaultPoints));
+    for (const auto& option : Settings::StrategyKeys)
+        (void)save(Settings::Strategy, option.key, booleanText(s.options.*option.option));
     for (int n = 1; n <= RecentFileEntries; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         (void)save(Settings::RecentFiles, fileKey(n), s.RecentPaths[i]);

@@ -26,6 +26,7 @@ public:
 
 private:
     void load();
+    void loadStrategyOptions();
     void saveAll();
 
     TableContext ctx_;

@@ -33,6 +33,8 @@ std::vector<std::string> UninstallLog::lines() {
         {Settings::RecentFiles,
          {"File 1", "File 2", "File 3", "File 4", "Title 1", "Title 2", "Title 3", "Title 4"}},
         {Settings::Bank, {Settings::Credits}},
+        // Our own section, after the designed lines, so that an uninstall removes it too.
+        {Settings::Strategy, {Settings::StrategyKeys[0].key, Settings::StrategyKeys[1].key}},
     };
     std::vector<std::string> result;
     for (const Section& section : sections) {

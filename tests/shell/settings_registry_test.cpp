@@ -130,11 +130,35 @@ TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
     EXPECT_EQ(f.settings.value("MainWindow", "WindowState"), "0");
 }
 
+// Guards the Strategy options in their own section: off for a new player, loaded and saved as "True" and
+// "False", and a hand-edited value that is no Boolean named to the player and leaving its option off.
+TEST_F(SettingsRegistryTest, StrategyOptionsHaveTheirOwnSection) {
+    registry.SaveGetRegEntries(2);
+    EXPECT_FALSE(state.options.ShowBestHold);
+    EXPECT_FALSE(state.options.Trainer);
+    f.settings.set("Strategy", "ShowBestHold", "true");
+    f.settings.set("Strategy", "Trainer", "sometimes");
+    state.options.Trainer = true;
+    registry.SaveGetRegEntries(2);
+    EXPECT_TRUE(state.options.ShowBestHold);
+    EXPECT_FALSE(state.options.Trainer);
+    EXPECT_EQ(
+        f.messages.shown(),
+        (std::vector<std::string>{"Tandora|48|The saved setting Strategy/Trainer is \"sometimes\", which is "
+                                  "neither True nor False. Trainer stays off."}));
+    state.options.ShowBestHold = false;
+    state.options.Trainer = true;
+    registry.SaveGetRegEntries(1);
+    EXPECT_EQ(f.settings.value("Strategy", "ShowBestHold"), "False");
+    EXPECT_EQ(f.settings.value("Strategy", "Trainer"), "True");
+    EXPECT_FALSE(f.settings.has("Options", "Trainer"));
+}
+
 // Guards a read-only store: every refused write is skipped without a message and the rest still run.
 TEST_F(SettingsRegistryTest, SavingToARefusingStoreGoesOnQuietly) {
     f.settings.refuseWrites(true);
     registry.SaveGetRegEntries(1);
-    EXPECT_EQ(f.log.matching("setting").size(), 9u + 1u + 8u + 3u);
+    EXPECT_EQ(f.log.matching("setting").size(), 9u + 1u + 2u + 8u + 3u);
     EXPECT_TRUE(f.messages.shown().empty());
     EXPECT_FALSE(registry.save("Bank", "Credits", "5"));
 }

@@ -24,7 +24,7 @@ std::string value(const std::string& section, const std::string& name) {
            R"(", ")" + name + "\"\r\n";
 }
 
-// The 27 lines as the uninstaller expects them, section by section.
+// The 27 designed lines as the uninstaller expects them, section by section, then the Strategy section's.
 std::string expectedLines() {
     std::string text = key("MainWindow");
     for (const char* k : {"FirstTime", "Left", "Top", "WindowState"})
@@ -36,7 +36,8 @@ std::string expectedLines() {
     text += key("RecentFiles");
     for (const char* k : {"File 1", "File 2", "File 3", "File 4", "Title 1", "Title 2", "Title 3", "Title 4"})
         text += value("RecentFiles", k);
-    return text + key("Bank") + value("Bank", "Credits");
+    text += key("Bank") + value("Bank", "Credits");
+    return text + key("Strategy") + value("Strategy", "ShowBestHold") + value("Strategy", "Trainer");
 }
 
 // One start of the program on the platform f, as a player's session would begin.
@@ -46,7 +47,7 @@ void run(FakePlatform& f) {
     ASSERT_TRUE(app.start());
 }
 
-// Guards the first run on an install with a log: the 27 lines go after what the setup wrote, once; the
+// Guards the first run on an install with a log: the 30 lines go after what the setup wrote, once; the
 // second run leaves the log alone.
 TEST(UninstallLog, FirstRunAppendsTheSettingsOnce) {
     FakePlatform f;

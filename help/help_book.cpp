@@ -67,7 +67,8 @@ std::string keyboardPage() {
             html += "<td>" + std::string(column[static_cast<std::size_t>(line)]) + "</td>";
         html += "</tr>";
     }
-    html += "<tr><td>Help Topics</td><td>F1</td><td></td><td></td></tr></table>";
+    html += "<tr><td>Help Topics</td><td>F1</td><td></td><td></td></tr>"
+            "<tr><td>Hold Analysis</td><td>Ctrl+H</td><td></td><td></td></tr></table>";
     return html + keyboardNotes();
 }
 
@@ -120,6 +121,7 @@ HelpBook helpBook() {
         {"jp", "Joker Poker",
          gamePage(GameType::JokerPoker, "Joker Poker", jokerPokerIntroduction(), royalBonusNote())},
         {"strategy", "Holding Strategy", strategyPage()},
+        {"strategy-menu", "The Strategy Menu", strategyMenuPage()},
         {"double-up", "The Double Up", doubleUpPage()},
         {"credits", "Credits and the Bank", creditsPage()},
         {"game-files", "Game Files", gameFilesPage()},

@@ -125,6 +125,8 @@ std::string strategyPage() {
 <p>Luck decides single hands, but what you hold decides how well you do over many of them. The advice
 below is the well-known basic strategy for each game, shortened for the table. Follow it and you will
 avoid the costly mistakes; no strategy can promise a win.</p>
+<p>The <a href="help:strategy-menu">Strategy menu</a> shows the exact best hold of every hand you are
+dealt, and can warn you before a costly draw.</p>
 <p>Two habits pay off in every game: bet five coins so that a royal flush earns its bonus, and never hold
 an extra high card (a "kicker") next to a pair. It only takes away a chance to improve.</p>
 
@@ -178,6 +180,49 @@ flush or a straight, and with nothing at all draw five new cards.</li>
 unrelated cards.</li>
 <li>With the joker and nothing that goes with it, hold the joker alone and draw four.</li>
 </ul>)";
+}
+
+std::string strategyMenuPage() {
+    return R"(<h1>The Strategy Menu</h1>
+<p>Tandora can tell you, for every hand you are dealt, exactly what each way of holding it is worth. All
+of it is off until you ask for it; the game plays the same either way.</p>
+<h2>What the numbers mean</h2>
+<p>Five cards can be held in 32 ways, from all five to none. For each way Tandora counts every possible
+draw from the cards still in the deck: 47 cards, or 48 in Joker Poker, where the joker makes a 53-card
+deck. It prices each final hand by the pay table for your bet and averages them. The result is the
+<b>expected value</b> of the hold: what it pays back on average if the same hand were played again and
+again. Nothing is guessed or sampled; every draw is counted. Values are shown in credits for your whole
+bet and per coin bet. The best hold is the one worth the most; when two holds are worth exactly the same,
+the one keeping more cards counts as the best.</p>
+<p>The bet matters: only five coins win 4,000 credits for a royal flush, so with fewer coins the best
+hold is sometimes a different one.</p>
+<h2>Show Best Hold</h2>
+<p>After every deal the label under each card of the best hold reads <b>HOLD?</b>. You still decide:
+click the cards you want as usual and their labels read HELD. Release one and its hint comes back. The
+hints go as soon as you draw. When no label lights up, the best play is to draw five new cards. Switching
+the option on in the middle of a hand shows the hints at once.</p>
+<h2>Trainer</h2>
+<p>When you press <b>Draw</b> (or D) with a hold that is worth less than the best one, the Trainer asks
+first. It names the best hold, shows its cards and says how many credits your hold gives away on average.
+<b>Draw Anyway</b> draws with your hold; <b>Change Hold</b> (also Enter or Escape) takes you back to the
+dealt hand, untouched, to think again. A hold worth exactly as much as the best one is never questioned,
+and the Trainer never asks on the deal or during a Double Up.</p>
+<h2>Hold Analysis</h2>
+<p><b>Strategy, Hold Analysis</b> (Ctrl+H) lists the 32 holds of the hand waiting for the draw, best
+first, with their values; the sign &gt; marks the hold you have chosen so far. Between hands it shows
+the last hand: what it was worth with the best hold, what your hold was worth, and what your choice cost.</p>
+<h2>In the statistics</h2>
+<p><b>Game, Current Game's Statistics</b> adds two lines to the statistics:</p>
+<ul>
+<li><b>Pay Table Return</b>: what the pay table of the game in play gives back over the long run, in
+percent of every credit bet, when every hand is held the best way, for the bet in use (the coins of the
+hand under way, otherwise of your last hand, or five before the first). Above 100% the game favours a
+perfect player.</li>
+<li><b>Cost of Holds</b>: the credits your holds have given away against the best holds in this game so
+far, on average. It adds up at every draw, whether the Strategy options are on or not. It is not saved
+in game files: a new game, and a game opened from a file, start it from zero.</li>
+</ul>
+<p>The Strategy options are remembered between sessions with your other options.</p>)";
 }
 
 std::string doubleUpPage() {
@@ -258,6 +303,8 @@ std::string statisticsPage() {
 <tr><td>Credits Won</td><td>All credits won, after any Double Up.</td></tr>
 <tr><td>Return %</td><td>Credits won for every 100 credits bet. Above 100 you are ahead.</td></tr>
 </table>
+<p>Pay Table Return and Cost of Holds compare your play with the best play; see
+<a href="help:strategy-menu">The Strategy Menu</a>.</p>
 <p>Below them, each paying hand of the game in play is listed with how often you made it and its share of
 all your wins.</p>
 <p>The statistics belong to the game: they are saved in its game file, they stay when you switch between
@@ -277,6 +324,8 @@ first, and offers to save the game in play.</li>
 <li><b>Sound Effects</b>: switches the game's sounds on and off. Without a sound device Tandora tells
 you so and stays silent.</li>
 </ul>
+<p>The <b>Strategy</b> menu holds two more options, <b>Show Best Hold</b> and <b>Trainer</b>; see
+<a href="help:strategy-menu">The Strategy Menu</a>.</p>
 <p>Tandora remembers its options, the window's place, the recent game files and the credit bank between
 sessions. On Linux they are kept in <b>~/.config/Tandora/Tandora.ini</b>; on Windows in the registry
 under <b>HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Tandora</b>. Deleting them starts Tandora

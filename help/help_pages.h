@@ -15,6 +15,7 @@ std::string deucesWildIntroduction();
 std::string jokerPokerIntroduction();
 std::string royalBonusNote();
 std::string strategyPage();
+std::string strategyMenuPage();
 std::string doubleUpPage();
 std::string creditsPage();
 std::string gameFilesPage();

@@ -5,6 +5,7 @@
 
 #include "help/help_book.h"
 #include "help/help_menu.h"
+#include "help/help_texts.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/printers.h"
 
@@ -26,9 +27,29 @@ TEST(HelpBook, HelpTopicsOpensTheWholeHelp) {
         EXPECT_FALSE(page.title.empty());
         EXPECT_NE(page.html.find("<h1>"), std::string::npos) << page.id;
     }
-    for (const char* topic : {"how-to-play", "jb85", "jb96", "dw", "jp", "strategy", "double-up", "credits",
-                              "game-files", "keyboard"})
+    for (const char* topic : {"how-to-play", "jb85", "jb96", "dw", "jp", "strategy", "strategy-menu",
+                              "double-up", "credits", "game-files", "keyboard"})
         EXPECT_TRUE(ids.count(topic)) << topic;
+}
+
+// Guards the Strategy menu's documentation: Ctrl+H on the help's keyboard page but not in the designed
+// shortcuts window, whose text is fixed, and the cards every value counts over.
+TEST(HelpBook, StrategyMenuIsDocumented) {
+    const HelpBook book = helpBook();
+    const auto page = [&](const std::string& id) {
+        for (const HelpPage& p : book.pages)
+            if (p.id == id)
+                return p.html;
+        return std::string();
+    };
+    EXPECT_NE(page("keyboard").find("<td>Hold Analysis</td><td>Ctrl+H</td>"), std::string::npos);
+    for (const ShortcutColumn& column : keyShortcutColumns())
+        for (const char* line : column)
+            EXPECT_EQ(std::string(line).find("Ctrl+H"), std::string::npos);
+    const std::string strategy = page("strategy-menu");
+    for (const char* words : {"47 cards, or 48 in Joker Poker", "Show Best Hold", "Trainer", "Hold Analysis",
+                              "Pay Table Return", "Cost of Holds", "not saved"})
+        EXPECT_NE(strategy.find(words), std::string::npos) << words;
 }
 
 // Guards the links between pages: every "help:" link leads to a page that exists.

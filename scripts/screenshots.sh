@@ -1,43 +1,54 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots into docs/screenshots/: the table of each game, and a hand played with the
-# keyboard (cards replayed from a fixed seed). Needs a built tree (scripts/tandora.sh test) and xvfb,
-# xdotool and imagemagick.
+# Takes the README's screenshots into docs/screenshots/: the table of each game, hands played with the
+# keyboard (cards replayed from a fixed seed), the information windows and the strategy advisor. Needs a
+# built tree (scripts/tandora.sh test) and xvfb, xdotool and imagemagick. With file names as arguments
+# (hold-analysis.png ...), only the runs that take those screenshots are made.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=docs/screenshots
 mkdir -p "$out"
+wanted=("$@")
 
-# session NAME-OF-RUN OPTIONS-INI STEPS...
-# A step is a key name for xdotool (dollar, p, 1, d, y, ctrl+g...), "shot:FILE" for a screenshot of the table
-# with whatever lies over it, "window:TITLE:FILE" for a screenshot of the window of that title, or
-# "wait:SECONDS".
+# session OPTIONS-INI STEPS...
+# A step is a key name for xdotool (dollar, p, 1, d, y, ctrl+g...), "shot:FILE" for a screenshot of the
+# table with whatever lies over it, "window:TITLE:FILE" for one of the window with that title, "focus" to
+# give the table the keyboard again after a dialog, "type:TEXT" to type into a dialog, or "wait:SECONDS".
+# SCREEN sets the virtual screen's size, for windows larger than the table.
 session() {
     local options=$1
     shift
+    if ((${#wanted[@]})); then
+        local step name hit=
+        for step in "$@"; do
+            for name in "${wanted[@]}"; do
+                [[ $step == *:"$name" ]] && hit=1
+            done
+        done
+        [[ -n $hit ]] || return 0
+    fi
     local config
     config=$(mktemp -d)
-    mkdir -p "$config/Tandora"
+    mkdir -p "$config/Tandora" "$config/home/Documents" "$config/runtime"
+    chmod 700 "$config/runtime"
     printf '[Options]\nSoundEffects=False\n%b' "$options" >"$config/Tandora/Tandora.ini"
-    mkdir -p "$config/home/Documents"
-    HOME=$config/home XDG_CONFIG_HOME=$config TANDORA_SEED=77 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    # Private folders: the settings, the saved games, and the single-instance lock of this copy alone.
+    HOME=$config/home XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$config/runtime TMPDIR=$config TANDORA_SEED=77 \
+        xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768x24}" bash -c '
+        crop() {
+            eval "$(xdotool getwindowgeometry --shell "$1")"
+            import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "'"$out"'/$2"
+            echo "'"$out"'/$2"
+        }
         build/bin/tandora & pid=$!
         sleep 4
         wid=$(xdotool search --name "Tandora - " | head -1)
         xdotool windowfocus "$wid"
         for step in "$@"; do
             case $step in
-            shot:*)
-                # The table window and whatever dialog lies over it.
-                eval "$(xdotool getwindowgeometry --shell "$wid")"
-                import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "'"$out"'/${step#shot:}"
-                echo "'"$out"'/${step#shot:}" ;;
+            shot:*) crop "$wid" "${step#shot:}" ;;
             window:*)
-                spec=${step#window:}
-                title=${spec%%:*}
-                other=$(xdotool search --name "$title" | tail -1)
-                eval "$(xdotool getwindowgeometry --shell "$other")"
-                import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "'"$out"'/${spec#*:}"
-                echo "'"$out"'/${spec#*:}" ;;
+                target=${step#window:}
+                crop "$(xdotool search --name "^${target%%:*}\$" | head -1)" "${target#*:}" ;;
             wait:*) sleep "${step#wait:}" ;;
             focus) xdotool windowfocus "$wid"; sleep 0.5 ;;
             type:*) xdotool type --delay 40 "${step#type:}" ;;
@@ -61,10 +72,14 @@ session 'DoubleUp=False\n' dollar p 1 2 4 d wait:2 shot:win.png
 
 # A few hands, then the information windows.
 session 'DoubleUp=True\n' dollar p 1 2 4 d wait:2 n p d p d p 3 d wait:1 \
-    ctrl+g wait:1 "window:Game Statistics:statistics.png" Escape focus ctrl+k wait:1 \
+    ctrl+g wait:1 "window:Game Statistics.*:statistics.png" Escape focus ctrl+k wait:1 \
     "window:Keyboard Shortcuts:keyboard-shortcuts.png" Escape focus alt+h a wait:1 "window:About Tandora:about.png" \
     Escape focus F1 wait:2 "window:Tandora Help:help.png"
 
 # Two games saved, then the Game menu with its recent files.
 session 'DoubleUp=False\n' dollar p d ctrl+s wait:1 type:friday-night Return wait:1 focus p d alt+g a wait:1 \
     type:saturday-afternoon Return wait:1 focus alt+g wait:1 shot:game-menu-recent-files.png Escape
+
+# The advisor: the same dealt hand with the best hold marked, and the value of each of its 32 holds.
+session 'DoubleUp=False\n[Strategy]\nShowBestHold=True\n' dollar p wait:1 shot:best-hold-hints.png ctrl+h wait:1 \
+    "window:Hold Analysis:hold-analysis.png"

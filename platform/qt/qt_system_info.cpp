@@ -11,22 +11,27 @@ namespace tandora {
 
 namespace {
 
-QString defaultLockPath() {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty()) {
-        user = qEnvironmentVariable("USERNAME");
-    }
-    // The temporary folder may be shared between users; each has a lock of their own.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-        .filePath(QStringLiteral("tandora-%1.lock").arg(user));
-}
-
 QSize screenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() : QSize(640, 480);
 }
 
 } // namespace
+
+QString QtSystemInfo::defaultLockPath() {
+    // The runtime folder is the user's own (owner only, checked by Qt), so no other user can hold or
+    // block this lock, whatever the environment says the user is called.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) {
+        // No usable runtime folder: the user's cache folder is under their home and theirs alone.
+        folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        if (!folder.isEmpty())
+            QDir().mkpath(folder);
+    }
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("tandora.lock"));
+}
 
 QtSystemInfo::QtSystemInfo(const QString& lockPath)
     : lock_(lockPath.isEmpty() ? defaultLockPath() : lockPath) {
@@ -48,6 +53,10 @@ int QtSystemInfo::screenWidth() const {
 
 int QtSystemInfo::screenHeight() const {
     return screenSize().height();
+}
+
+QString QtSystemInfo::lockPath() const {
+    return lock_.fileName();
 }
 
 bool QtSystemInfo::previousInstance() {

@@ -10,8 +10,12 @@ namespace tandora {
 // Screen facts of the primary screen, and a per-user lock file that tells a second copy of the program.
 class QtSystemInfo : public SystemInfo {
 public:
-    // lockPath: the lock file; empty for one per user in the temporary folder.
+    // lockPath: the lock file; empty for defaultLockPath().
     explicit QtSystemInfo(const QString& lockPath = {});
+
+    // The user's own lock file, in their private runtime folder.
+    static QString defaultLockPath();
+    QString lockPath() const;
 
     int twipsPerPixelX() const override;
     int twipsPerPixelY() const override;

@@ -12,6 +12,11 @@ QImage CardBackPainter::back(bool blueDeck) {
     QImage image = PaintKit::blankImage(CardPainter::Width, CardPainter::Height);
     QPainter p;
     PaintKit::begin(p, image);
+    paintBack(p, blueDeck);
+    return image;
+}
+
+void CardBackPainter::paintBack(QPainter& p, bool blueDeck) {
     CardPainter::paintBlank(p);
 
     const QColor base = blueDeck ? QColor(22, 58, 160) : QColor(176, 18, 34);
@@ -59,7 +64,6 @@ QImage CardBackPainter::back(bool blueDeck) {
     p.setFont(PaintKit::font(PaintKit::Face::SerifBold, 22));
     PaintKit::drawShadowText(p, QRectF(c.x() - 15, c.y() - 15, 30, 30), Qt::AlignCenter, QStringLiteral("T"),
                              PaintKit::Gold);
-    return image;
 }
 
 void CardBackPainter::paintLattice(QPainter& p, const QRectF& field) {

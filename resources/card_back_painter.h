@@ -10,6 +10,8 @@ namespace tandora {
 class CardBackPainter {
 public:
     static QImage back(bool blueDeck);
+    // The back drawn in card coordinates on any painter, so it can be drawn at any scale.
+    static void paintBack(QPainter& p, bool blueDeck);
 
 private:
     static void paintLattice(QPainter& p, const QRectF& field);

@@ -56,10 +56,17 @@ QImage CardPainter::face(Card code, bool wild) {
     QImage image = PaintKit::blankImage(Width, Height);
     if (!isRegularCard(code))
         return image;
-    const int rank = rankOf(code);
-    const int suit = suitOf(code);
     QPainter p;
     PaintKit::begin(p, image);
+    paintFace(p, code, wild);
+    return image;
+}
+
+void CardPainter::paintFace(QPainter& p, Card code, bool wild) {
+    if (!isRegularCard(code))
+        return;
+    const int rank = rankOf(code);
+    const int suit = suitOf(code);
     paintBlank(p);
     if (rank >= 11)
         CourtFigurePainter::paintCourt(p, QRectF(18, 12, 47, 92), rank, suit);
@@ -68,7 +75,6 @@ QImage CardPainter::face(Card code, bool wild) {
     paintIndex(p, rank, suit);
     if (wild)
         paintWildBanner(p);
-    return image;
 }
 
 void CardPainter::paintIndex(QPainter& p, int rank, int suit) {

@@ -18,6 +18,8 @@ public:
     // A regular code 1..52; wild marks a deuce for Deuces Wild.
     static QImage face(Card code, bool wild = false);
     static QImage joker(bool blueDeck);
+    // The face drawn in card coordinates (Width x Height) on any painter, so it can be drawn at any scale.
+    static void paintFace(QPainter& p, Card code, bool wild = false);
 
     // The white card with its rounded edge, shared with the backs.
     static void paintBlank(QPainter& p);

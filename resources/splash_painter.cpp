@@ -21,6 +21,18 @@ void drawCard(QPainter& p, const QImage& card, QPointF pivot, qreal angle, qreal
     p.restore();
 }
 
+// A card painted in place rather than copied from its bitmap, so it stays sharp at any scale.
+template <typename Paint>
+void paintCard(QPainter& p, QPointF pivot, qreal angle, qreal scale, qreal reach, Paint paint) {
+    p.save();
+    p.translate(pivot);
+    p.rotate(angle);
+    p.scale(scale, scale);
+    p.translate(-CardPainter::Width / 2.0, -reach);
+    paint(p);
+    p.restore();
+}
+
 } // namespace
 
 QImage SplashPainter::splash() {
@@ -61,11 +73,19 @@ QImage SplashPainter::splash() {
 }
 
 QImage SplashPainter::windowIcon() {
-    QImage image = PaintKit::blankPicture(WindowIconPicture);
+    const auto size = pictureSize(WindowIconPicture);
+    return windowIcon(size ? size->width : 64);
+}
+
+QImage SplashPainter::windowIcon(int size) {
+    QImage image = PaintKit::blankImage(size, size);
     QPainter p;
     PaintKit::begin(p, image);
-    drawCard(p, CardBackPainter::back(false), QPointF(30, 62), -16, 0.5, 112);
-    drawCard(p, CardPainter::face(cardCode(1, 3)), QPointF(34, 62), 12, 0.5, 112);
+    // Drawn on a 64-pixel grid, scaled as a whole.
+    p.scale(size / 64.0, size / 64.0);
+    paintCard(p, QPointF(30, 62), -16, 0.5, 112, [](QPainter& q) { CardBackPainter::paintBack(q, false); });
+    paintCard(p, QPointF(34, 62), 12, 0.5, 112,
+              [](QPainter& q) { CardPainter::paintFace(q, cardCode(1, 3)); });
     return image;
 }
 

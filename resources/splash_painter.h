@@ -9,6 +9,8 @@ class SplashPainter {
 public:
     static QImage splash();
     static QImage windowIcon();
+    // The window icon drawn afresh at size x size pixels, for the desktop's icon theme.
+    static QImage windowIcon(int size);
 };
 
 } // namespace tandora

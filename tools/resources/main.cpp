@@ -1,4 +1,5 @@
-// Lists the game's numbered pictures and sounds, and draws every picture on one contact sheet for a look.
+// Lists the game's numbered pictures and sounds, draws every picture on one contact sheet for a look, and
+// renders the program's icon at any size for the desktop's icon theme.
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,12 +16,16 @@
 #include "engine/pay_table.h"
 #include "platform/pictures.h"
 #include "resources/resource_catalogue.h"
+#include "resources/splash_painter.h"
 
 using namespace tandora;
 
 namespace {
 
-constexpr const char* Usage = "usage: tandora-resources --list | --sheet FILE.png | --time";
+constexpr const char* Usage =
+    "usage: tandora-resources --list | --sheet FILE.png | --icon SIZE FILE.png | --time";
+// Icon sizes the tool draws; the desktop's themes use 16 to 512.
+constexpr int MinIconSize = 8, MaxIconSize = 1024;
 
 int usageError() {
     std::fprintf(stderr, "%s\n", Usage);
@@ -80,6 +85,11 @@ int sheet(const QString& file) {
     return image.save(file) ? 0 : 1;
 }
 
+// The window icon painted at size x size, not scaled from the 64-pixel picture.
+int icon(int size, const QString& file) {
+    return SplashPainter::windowIcon(size).save(file, "PNG") ? 0 : 1;
+}
+
 // Paints every picture afresh and reports how long that takes.
 int timeAll() {
     QElapsedTimer timer;
@@ -102,7 +112,10 @@ int main(int argc, char** argv) {
     const auto is = [&](const char* option, int minCount, int maxCount) {
         return args.size() >= minCount && args.size() <= maxCount && args[0] == QLatin1String(option);
     };
-    const bool valid = is("--list", 1, 1) || is("--time", 1, 1) || is("--sheet", 2, 2);
+    bool sizeOk = false;
+    const int iconSize = args.size() == 3 ? args[1].toInt(&sizeOk) : 0;
+    const bool iconValid = is("--icon", 3, 3) && sizeOk && iconSize >= MinIconSize && iconSize <= MaxIconSize;
+    const bool valid = is("--list", 1, 1) || is("--time", 1, 1) || is("--sheet", 2, 2) || iconValid;
     if (!valid)
         return usageError();
 
@@ -113,5 +126,7 @@ int main(int argc, char** argv) {
         return list();
     if (args[0] == QLatin1String("--time"))
         return timeAll();
+    if (args[0] == QLatin1String("--icon"))
+        return icon(iconSize, args[2]);
     return sheet(args[1]);
 }

@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Tandora");
     QApplication::setOrganizationName("Tandora");
     QApplication::setApplicationVersion(QStringLiteral(TANDORA_VERSION));
+    // Lets the desktop match the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TANDORA_APP_ID));
     // Developers measure start-up with TANDORA_STARTUP_TIMING=1; players never see it.
     const bool reportTiming = qEnvironmentVariableIsSet("TANDORA_STARTUP_TIMING");
 

@@ -24,7 +24,8 @@ public:
     virtual int openWebAddress(const std::string& address) = 0;
     // False when the program could not be started.
     virtual bool startProgram(const std::string& path, const std::vector<std::string>& arguments) = 0;
-    // The folder of the program's executable, where the files shipped with it lie; no trailing separator.
+    // Where the files shipped with the program lie: the executable's folder, or the installed data folder
+    // when the program runs installed; no trailing separator.
     virtual std::string programFolder() const = 0;
     // The user's documents folder, where game files go by default.
     virtual std::string documentsFolder() const = 0;

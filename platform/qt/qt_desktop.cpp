@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "platform/qt/shipped_files.h"
+
 namespace tandora {
 
 int QtDesktop::openDocument(const std::string& path) {
@@ -38,7 +40,7 @@ bool QtDesktop::startProgram(const std::string& path, const std::vector<std::str
 }
 
 std::string QtDesktop::programFolder() const {
-    return QCoreApplication::applicationDirPath().toStdString();
+    return shippedFilesFolder(QCoreApplication::applicationDirPath()).toStdString();
 }
 
 std::string QtDesktop::documentsFolder() const {

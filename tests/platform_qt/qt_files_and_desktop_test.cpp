@@ -6,6 +6,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_file_system.h"
 #include "platform/qt/qt_settings_store.h"
+#include "platform/qt/shipped_files.h"
 #include "qt_test_app.h"
 
 namespace tandora {
@@ -86,6 +87,27 @@ TEST(QtDesktop, MissingDocumentsAreNotFoundAndFoldersAreKnown) {
     EXPECT_FALSE(desktop.documentsFolder().empty());
     EXPECT_FALSE(desktop.startProgram("/no/such/program", {}));
     EXPECT_FALSE(desktop.installerKeepsUninstallLog()) << "Linux installs have no uninstall log";
+}
+
+// Guards against an installed program not finding its readme and pages: from a build folder they lie beside
+// the program, from an installed tree (bin/ beside share/tandora/) in the data folder.
+TEST(ShippedFiles, BesideTheProgramOrInTheInstalledDataFolder) {
+    QTemporaryDir tree;
+    const QString bin = tree.filePath("bin");
+    ASSERT_TRUE(QDir().mkpath(bin));
+    EXPECT_EQ(shippedFilesFolder(bin), bin) << "a build folder keeps its own copies";
+    EXPECT_EQ(shippedFilesFolder(bin + "/"), bin) << "no trailing separator";
+
+    QFile notAFolder(tree.filePath("share/tandora"));
+    ASSERT_TRUE(QDir().mkpath(tree.filePath("share")));
+    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+    notAFolder.close();
+    EXPECT_EQ(shippedFilesFolder(bin), bin) << "a file of that name is not the data folder";
+
+    ASSERT_TRUE(notAFolder.remove());
+    ASSERT_TRUE(QDir().mkpath(tree.filePath("share/tandora")));
+    EXPECT_EQ(shippedFilesFolder(bin), tree.filePath("share/tandora"));
+    EXPECT_EQ(shippedFilesFolder(bin, {}), bin) << "without an installed layout only the program's folder";
 }
 
 // Guards the About box's System Info: a known tool is found where the system keeps programs, and a system

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what Tandora needs on Debian 12, builds it into build/, then starts the game or runs every test.
+# Installs what Tandora needs on Debian 12, builds it into build/, then starts the game, runs every test or
+# makes the Debian package.
 #   scripts/tandora.sh run [game-file]   install, build, start the game
 #   scripts/tandora.sh test              install, build, run every test (headless)
+#   scripts/tandora.sh package           install, build, make build/tandora_VERSION_ARCH.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,10 +15,12 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-pulseaudio
     desktop-file-utils appstream groff-base
 )
+# What cpack needs for the package's library dependencies.
+package_tools=(dpkg-dev file)
 
 install_packages() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -31,7 +35,7 @@ install_packages() {
 }
 
 build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
     cmake --build build -j"$(nproc)"
 }
 
@@ -48,8 +52,15 @@ test)
     cd build
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
     ;;
+package)
+    install_packages "${package_tools[@]}"
+    # The package installs under /usr, where Debian keeps packaged programs.
+    build -DCMAKE_INSTALL_PREFIX=/usr
+    cd build
+    cpack -G DEB
+    ;;
 *)
-    echo "usage: $0 run [game-file] | test" >&2
+    echo "usage: $0 run [game-file] | test | package" >&2
     exit 2
     ;;
 esac

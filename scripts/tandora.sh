@@ -4,6 +4,7 @@
 #   scripts/tandora.sh run [game-file]   install, build, start the game
 #   scripts/tandora.sh test              install, build, run every test (headless)
 #   scripts/tandora.sh package           install, build, make build/tandora_VERSION_ARCH.deb
+# TANDORA_WERROR=ON makes compiler warnings errors (CI sets it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,7 +36,7 @@ install_packages() {
 }
 
 build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTANDORA_WERROR="${TANDORA_WERROR:-OFF}" "$@"
     cmake --build build -j"$(nproc)"
 }
 

@@ -214,15 +214,12 @@ TEST_F(QtTableWindowTest, StrategyMenuSitsBeforeHelp) {
     for (const QAction* menu : window.menuBar()->actions())
         bar << menu->text();
     EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "Add &Credits", "&Strategy", "&Help"}));
-    EXPECT_EQ(window.menuAction({MenuItem::StrategyMenu})->text(), "&Strategy");
 
     QStringList items;
     for (const QAction* item : window.menuAction({MenuItem::StrategyMenu})->menu()->actions())
         items << (item->isSeparator() ? QStringLiteral("-") : item->text());
     EXPECT_EQ(items, (QStringList{"Show &Best Hold", "&Trainer", "-", "Hold &Analysis..."}));
-    EXPECT_TRUE(window.menuAction({MenuItem::StrategyMenu_ShowBestHold})->isCheckable());
     EXPECT_TRUE(window.menuAction({MenuItem::StrategyMenu_Trainer})->isCheckable());
-    EXPECT_FALSE(window.menuAction({MenuItem::StrategyMenu_HoldAnalysis})->isCheckable());
     EXPECT_EQ(window.menuAction({MenuItem::StrategyMenu_HoldAnalysis})->shortcut(),
               QKeySequence(Qt::CTRL | Qt::Key_H));
 

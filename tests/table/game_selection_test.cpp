@@ -68,40 +68,16 @@ TEST_P(SetGameLayout, PlacesThePayTableAndSideLabels) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, SetGameLayout,
-                         ::testing::Values(SetGameRow{"JacksOrBetter85",
-                                                      "jb85",
-                                                      GameType::JacksOrBetter85,
-                                                      8500,
-                                                      2000,
-                                                      {161, 170, 220, 19},
-                                                      0,
-                                                      {1, 1, 1, 1}},
-                                           SetGameRow{"JacksOrBetter96InCapitals",
-                                                      "JB96",
-                                                      GameType::JacksOrBetter96,
-                                                      9600,
-                                                      2000,
-                                                      {161, 170, 220, 19},
-                                                      0,
-                                                      {1, 1, 1, 1}},
-                                           SetGameRow{"DeucesWildInMixedCase",
-                                                      "Dw",
-                                                      GameType::DeucesWild,
-                                                      4000,
-                                                      4006,
-                                                      {30, 115, 16, 120},
-                                                      4007,
-                                                      {488, 135, 24, 84}},
-                                           SetGameRow{"JokerPokerInMixedCase",
-                                                      "jP",
-                                                      GameType::JokerPoker,
-                                                      5000,
-                                                      5006,
-                                                      {28, 115, 18, 103},
-                                                      5007,
-                                                      {492, 115, 18, 103}}),
-                         testing_support::RowName());
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Games, SetGameLayout,
+    ::testing::Values(
+        SetGameRow{"JacksOrBetter85", "jb85", GameType::JacksOrBetter85, 8500, 2000, {161, 170, 220, 19}, 0, {1, 1, 1, 1}},
+        SetGameRow{"JacksOrBetter96InCapitals", "JB96", GameType::JacksOrBetter96, 9600, 2000, {161, 170, 220, 19}, 0, {1, 1, 1, 1}},
+        SetGameRow{"DeucesWildInMixedCase", "Dw", GameType::DeucesWild, 4000, 4006, {30, 115, 16, 120}, 4007, {488, 135, 24, 84}},
+        SetGameRow{"JokerPokerInMixedCase", "jP", GameType::JokerPoker, 5000, 5006, {28, 115, 18, 103}, 5007, {492, 115, 18, 103}}),
+    testing_support::RowName());
+// clang-format on
 
 // Guards the order of SetGame's steps as a whole: labels placed, highlights hidden, pictures, Cash Out,
 // then the five card places each with the two counters.

@@ -4,49 +4,20 @@
 
 namespace tandora::testing_support {
 
+std::vector<std::string> splitAt(char bar, std::string_view text) {
+    std::vector<std::string> parts;
+    for (std::size_t at; (at = text.find(bar)) != std::string_view::npos; text.remove_prefix(at + 1))
+        parts.emplace_back(text.substr(0, at));
+    parts.emplace_back(text);
+    return parts;
+}
+
 std::vector<std::string> sampleLines() {
-    return {"GamePlay=DeucesWild",
-            "DoubleUp=False",
-            "WhatDeck=Blue",
-            "SoundEff=True",
-            "DefPoint=40",
-            "CurrHand=2,15,30,44,52",
-            "CurScore=1234",
-            "567",
-            "800",
-            "1",
-            "True",
-            "Draw",
-            "5",
-            "False",
-            "Won 0",
-            "False",
-            "True",
-            "Hold All",
-            "",
-            "",
-            "True",
-            "321",
-            "123",
-            "890",
-            "True",
-            "True",
-            "False",
-            "False",
-            "False",
-            " 1 ",
-            " 2 ",
-            " 3 ",
-            " 4 ",
-            " 5 ",
-            " 6 ",
-            " 7 ",
-            " 8 ",
-            " 9 ",
-            " 10 ",
-            " 11 ",
-            " 12 ",
-            " 2147483647 "};
+    return splitAt('|', "GamePlay=DeucesWild|DoubleUp=False|WhatDeck=Blue|SoundEff=True|DefPoint=40|" // 1-5
+                        "CurrHand=2,15,30,44,52|CurScore=1234|567|800|1|True|Draw|5|False|Won 0|"     // 6-15
+                        "False|True|Hold All|||True|321|123|890|"                                     // 16-24
+                        "True|True|False|False|False|"                                                // 25-29
+                        " 1 | 2 | 3 | 4 | 5 | 6 | 7 | 8 | 9 | 10 | 11 | 12 | 2147483647 ");           // 30-42
 }
 
 GameState sampleState() {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "table/game_state.h"
 
 namespace tandora::testing_support {
 
+// The parts of text between the bars.
+std::vector<std::string> splitAt(char bar, std::string_view text);
 // A Deuces Wild game after the deal with two cards held, as the file format's table describes it:
 // 42 lines, typed by hand rather than produced by the writer.
 std::vector<std::string> sampleLines();

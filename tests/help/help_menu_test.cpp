@@ -9,85 +9,64 @@ namespace {
 
 using testing_support::FakePlatform;
 
-struct ShellRow {
+struct OpenRow {
     std::string name;
-    int result;
-    std::string message; // empty: none
+    void (HelpMenu::*command)();
+    std::string file; // shipped beside the program; empty: missing
+    int result;       // the shell's answer
+    std::string message;
 };
 
-void PrintTo(const ShellRow& row, std::ostream* os) {
-    *os << "shell result " << row.result;
+void PrintTo(const OpenRow& row, std::ostream* os) {
+    *os << row.name;
 }
 
-constexpr const char* Denied = "Access was denied. The file may be in use by another application.";
-constexpr const char* Memory = "Not enough memory available.";
+class ShippedFile : public ::testing::TestWithParam<OpenRow> {};
 
-class ReadmeFile : public ::testing::TestWithParam<ShellRow> {};
-
-// Guards the readme's shell answers: 5, 8, 27 and 31 have their designed messages, success and any other
-// code none.
-TEST_P(ReadmeFile, TranslatesTheShellsAnswer) {
+// Guards the readme, support and store items: each opens its own file (the readme as a document, the pages
+// as file:// addresses), translates the shell's answer (5, 8, 27 and 31 have messages, success and other
+// codes none) and names a missing file without calling the shell.
+TEST_P(ShippedFile, OpensAndTranslatesTheShellsAnswer) {
+    const OpenRow& r = GetParam();
     FakePlatform f;
     GameState state;
-    f.files.put("/opt/tandora/readme.txt", "Tandora");
-    f.desktop.result(GetParam().result);
-    HelpMenu({f.platform, state}).HelpMenu_Readme_Click();
-    EXPECT_EQ(f.log.matching("open document"),
-              (std::vector<std::string>{"open document /opt/tandora/readme.txt"}));
-    const std::vector<std::string> expected = GetParam().message.empty()
-                                                  ? std::vector<std::string>{}
-                                                  : std::vector{"Tandora|48|" + GetParam().message};
-    EXPECT_EQ(f.messages.shown(), expected);
-}
-
-constexpr const char* NoTextProgram = "A program association for text files could not be found.";
-constexpr const char* NoWebProgram = "A program association for Web pages could not be found.";
-
-INSTANTIATE_TEST_SUITE_P(Results, ReadmeFile,
-                         ::testing::Values(ShellRow{"AccessDenied", 5, Denied},
-                                           ShellRow{"OutOfMemory", 8, Memory},
-                                           ShellRow{"AssociationIncomplete", 27, NoTextProgram},
-                                           ShellRow{"NoAssociation", 31, NoTextProgram},
-                                           ShellRow{"Success", 42, ""}, ShellRow{"OtherFailure", 2, ""}),
-                         testing_support::RowName{});
-
-// Guards the missing readme: its own message, and the shell is never asked.
-TEST(ReadmeFileMissing, SaysSoWithoutCallingTheShell) {
-    FakePlatform f;
-    GameState state;
-    HelpMenu({f.platform, state}).HelpMenu_Readme_Click();
+    if (!r.file.empty())
+        f.files.put("/opt/tandora/" + r.file, "Tandora");
+    f.desktop.result(r.result);
+    HelpMenu menu({f.platform, state});
+    (menu.*r.command)();
+    const std::string opened = r.command == &HelpMenu::HelpMenu_Readme_Click
+                                   ? "open document /opt/tandora/"
+                                   : "open address file:///opt/tandora/";
+    EXPECT_EQ(f.log.matching("open"),
+              r.file.empty() ? std::vector<std::string>{} : std::vector{opened + r.file});
     EXPECT_EQ(f.messages.shown(),
-              (std::vector<std::string>{"Tandora|48|The Readme.txt file could not be found."}));
-    EXPECT_TRUE(f.log.matching("open").empty());
+              r.message.empty() ? std::vector<std::string>{} : std::vector{"Tandora|48|" + r.message});
 }
 
-// Guards the support and store items: each opens its own page beside the program as a file:// address,
-// translates the shell's answers for web pages, and names a page that is missing without calling the shell.
-TEST(ShippedPages, OpenThePageAndTranslateTheShellsAnswer) {
-    const std::tuple<void (HelpMenu::*)(), std::string, int, std::string> cases[] = {
-        {&HelpMenu::HelpMenu_Support_Click, "support.html", 5, Denied},
-        {&HelpMenu::HelpMenu_Support_Click, "support.html", 27, NoWebProgram},
-        {&HelpMenu::HelpMenu_OrrinSoft_Click, "store.html", 31, NoWebProgram},
-        {&HelpMenu::HelpMenu_OrrinSoft_Click, "store.html", 42, ""},
-        {&HelpMenu::HelpMenu_Support_Click, "", 0, "The Technical Support page could not be found."},
-        {&HelpMenu::HelpMenu_OrrinSoft_Click, "", 0, "The store page could not be found."},
-    };
-    for (const auto& [command, file, result, message] : cases) {
-        SCOPED_TRACE(file + " " + std::to_string(result));
-        FakePlatform f;
-        GameState state;
-        if (!file.empty())
-            f.files.put("/opt/tandora/" + file, "<html></html>");
-        f.desktop.result(result);
-        HelpMenu menu({f.platform, state});
-        (menu.*command)();
-        EXPECT_EQ(f.log.matching("open address"),
-                  file.empty() ? std::vector<std::string>{}
-                               : std::vector{"open address file:///opt/tandora/" + file});
-        EXPECT_EQ(f.messages.shown(),
-                  message.empty() ? std::vector<std::string>{} : std::vector{"Tandora|48|" + message});
-    }
-}
+constexpr auto Readme = &HelpMenu::HelpMenu_Readme_Click;
+constexpr auto Support = &HelpMenu::HelpMenu_Support_Click;
+constexpr auto Store = &HelpMenu::HelpMenu_OrrinSoft_Click;
+const std::string Denied = "Access was denied. The file may be in use by another application.";
+const std::string NoTextProgram = "A program association for text files could not be found.";
+const std::string NoWebProgram = "A program association for Web pages could not be found.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, ShippedFile,
+    ::testing::Values(OpenRow{"ReadmeAccessDenied", Readme, "readme.txt", 5, Denied},
+                      OpenRow{"ReadmeOutOfMemory", Readme, "readme.txt", 8, "Not enough memory available."},
+                      OpenRow{"ReadmeAssociationIncomplete", Readme, "readme.txt", 27, NoTextProgram},
+                      OpenRow{"ReadmeNoAssociation", Readme, "readme.txt", 31, NoTextProgram},
+                      OpenRow{"ReadmeOpened", Readme, "readme.txt", 42, ""},
+                      OpenRow{"ReadmeOtherFailure", Readme, "readme.txt", 2, ""},
+                      OpenRow{"ReadmeMissing", Readme, "", 0, "The Readme.txt file could not be found."},
+                      OpenRow{"SupportAssociationIncomplete", Support, "support.html", 27, NoWebProgram},
+                      OpenRow{"SupportMissing", Support, "", 0,
+                              "The Technical Support page could not be found."},
+                      OpenRow{"StoreNoAssociation", Store, "store.html", 31, NoWebProgram},
+                      OpenRow{"StoreOpened", Store, "store.html", 42, ""},
+                      OpenRow{"StoreMissing", Store, "", 0, "The store page could not be found."}),
+    testing_support::RowName{});
 
 // Guards addresses of folders a browser must be able to open: blanks and non-ASCII bytes escaped, Windows
 // paths with their drive and forward slashes.

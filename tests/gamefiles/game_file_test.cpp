@@ -84,6 +84,44 @@ TEST(GameFileReader, HeldLines) {
     EXPECT_EQ(read->Held, (std::array<bool, 5>{true, true, false, false, false}));
 }
 
+// Guards the check of every line: overlong, beyond ASCII, empty where a value is needed, or with a number
+// beyond its field, any line makes the file no game file. (That a refused file leaves the game and the
+// table alone is the fuzz loop's.)
+TEST(GameFileReader, RefusesAnyBrokenLine) {
+    for (int line = 1; line <= 42; ++line) {
+        SCOPED_TRACE("line " + std::to_string(line));
+        const std::string text = sampleLines()[static_cast<std::size_t>(line - 1)];
+        EXPECT_FALSE(parsedWith(line, text + std::string(81, ' ')));
+        EXPECT_FALSE(parsedWith(line, text + "\xC3\xA9"));
+        // The fixed lines 18 to 20 are ignored and an empty hold line is a card not held.
+        if (line < 18 || (line > 20 && line < 25) || line > 29) {
+            EXPECT_FALSE(parsedWith(line, ""));
+        }
+        const std::size_t digits = text.find_first_of("0123456789");
+        if (digits != std::string::npos) {
+            EXPECT_FALSE(parsedWith(line, text.substr(0, digits) + "99999999999999999999"));
+        }
+    }
+}
+
+// Guards the line ends and the size: CR LF only, and a megabyte of text is not read for its first lines.
+TEST(GameFileReader, RefusesOtherLineEndsAndHugeFiles) {
+    for (const char* ending : {"\r", "\n", "\n\r"}) {
+        std::string text;
+        for (const std::string& line : sampleLines())
+            text.append(line).append(ending);
+        EXPECT_FALSE(parseGameFile(text));
+    }
+    auto lfInside = sampleLines();
+    lfInside[9] += "\n" + lfInside[10];
+    lfInside.erase(lfInside.begin() + 10);
+    EXPECT_FALSE(parseGameFile(fileOf(lfInside)));
+    std::string huge;
+    while (huge.size() < 1024 * 1024)
+        huge += fileOf(sampleLines());
+    EXPECT_FALSE(parseGameFile(huge));
+}
+
 // Guards the file's length: 29 lines leave the counts alone, 30 to 41 lines were cut short, lines after
 // the 42nd are ignored.
 TEST(GameFileReader, LineCounts) {

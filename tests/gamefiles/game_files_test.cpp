@@ -4,14 +4,43 @@
 #include <numeric>
 #include <random>
 
-#include "tests/gamefiles/game_files_fixture.h"
+#include "tests/gamefiles/fake_table.h"
+#include "tests/gamefiles/game_file_samples.h"
 #include "tests/support/printers.h"
 
 namespace tandora {
+
+void PrintTo(const GameFileRecord& record, std::ostream* os) {
+    *os << writeGameFile(record);
+}
+
 namespace {
 
+// A table of fakes whose New Game only counts how often it ran.
+class GameFilesTest : public ::testing::Test, protected testing_support::FakeTable {
+protected:
+    GameFilesTest() {
+        files.setRestartHandler([this] { ++restarts; });
+    }
+
+    // The lines about messages, answers, files and the caption from index from on: what the player is
+    // asked and told.
+    std::string talkFrom(std::size_t from) const {
+        std::string text;
+        for (std::size_t i = from; i < f.log.size(); ++i) {
+            const std::string& line = f.log.lines()[i];
+            for (const char* prefix : {"message", "answer", "file", "caption"}) {
+                if (line.rfind(prefix, 0) == 0)
+                    text.append(line).append("\n");
+            }
+        }
+        return text;
+    }
+
+    int restarts = 0;
+};
+
 using testing_support::fileOf;
-using testing_support::GameFilesTest;
 using testing_support::refName;
 using testing_support::sampleLines;
 using testing_support::stateText;

@@ -16,6 +16,7 @@
 
 namespace {
 
+using tandora::testing_support::fileOf;
 using tandora::testing_support::fuzzSeeds;
 using tandora::testing_support::ReaderFuzzCheck;
 using tandora::testing_support::splitAt;
@@ -60,13 +61,6 @@ private:
             lines.push_back(bytes.substr(start));
         return lines;
     }
-    static std::string join(const std::vector<std::string>& lines) {
-        std::string bytes;
-        for (const std::string& line : lines)
-            bytes.append(line).append("\r\n");
-        return bytes;
-    }
-
     void mutate(std::string& bytes) {
         std::vector<std::string> lines = split(bytes);
         const std::size_t at = below(bytes.size());
@@ -118,7 +112,7 @@ private:
             break;
         default: std::swap(lines[line], lines[below(lines.size())]); break;
         }
-        bytes = join(lines);
+        bytes = fileOf(lines);
     }
 
     std::mt19937_64 random_;

@@ -128,13 +128,10 @@ TEST_F(AdvisorTest, ChangeHoldReturnsToTheDealtHandUntouched) {
     key('d');
     EXPECT_EQ(since(at),
               lines({"dialog Trainer shown", "dialog press btnChangeHold", "dialog Trainer closed"}));
-    EXPECT_EQ(s.Hand, before.Hand);
-    EXPECT_EQ(s.Held, before.Held);
-    EXPECT_EQ(s.vPoints, before.vPoints);
-    EXPECT_EQ(s.CoinsBet, before.CoinsBet);
-    EXPECT_EQ(s.HandState, HandStates::Dealt);
-    EXPECT_EQ(s.vHandsPlayed, 0);
-    EXPECT_FALSE(s.bChange);
+    const auto table = [](const GameState& g) {
+        return std::tie(g.Hand, g.Held, g.vPoints, g.CoinsBet, g.HandState, g.vHandsPlayed, g.bChange);
+    };
+    EXPECT_EQ(table(s), table(before));
     EXPECT_TRUE(enabled(Control::Deal));
 
     hold({3, 1, 2, 4});

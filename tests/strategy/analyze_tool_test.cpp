@@ -116,20 +116,22 @@ TEST_P(AnalyzeToolRefuses, WithStatusTwoAndOneLineOnStandardError) {
     EXPECT_TRUE(std::regex_match(run.err, std::regex("tandora-analyze: [^\n]+\n"))) << run.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Calls, AnalyzeToolRefuses,
-    testing::Values(BadCall{"AnUnknownGame", "holds jb99 As Ks Qs Js 9s", ""},
-                    BadCall{"AnUnknownCard", "holds jb96 As Ks Qs Js 9x", ""},
-                    BadCall{"ZeroCoins", "return dw --coins 0", ""},
-                    BadCall{"SixCoins", "holds dw As Ks Qs Js 9s --coins 6", ""},
-                    BadCall{"ACardGivenTwice", "holds jb85 As Ks Qs Js As", ""},
-                    BadCall{"TheJokerOutsideJokerPoker", "holds dw Jkr Ks Qs Js 9s", ""},
-                    BadCall{"FourCards", "holds jp As Ks Qs Js", ""},
-                    BadCall{"ABadHandOnStandardInput", "holds jp", "As Ks Qs Js\n"},
-                    BadCall{"EvalWithFourCards", "eval jb85 As Ks Qs Js", ""},
-                    BadCall{"EvalWithTheJokerInDeucesWild", "eval dw Jkr Ks Qs Js 9s", ""},
-                    BadCall{"CountWithACard", "count jp As", ""}, BadCall{"NoCommandAtAll", "", ""},
-                    BadCall{"AnUnknownCommand", "deal jb85", ""}),
-    [](const testing::TestParamInfo<BadCall>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Calls, AnalyzeToolRefuses,
+                         testing::Values(BadCall{"AnUnknownGame", "holds jb99 As Ks Qs Js 9s", ""},
+                                         BadCall{"AnUnknownCard", "holds jb96 As Ks Qs Js 9x", ""},
+                                         BadCall{"ZeroCoins", "return dw --coins 0", ""},
+
+                                         BadCall{"ACardGivenTwice", "holds jb85 As Ks Qs Js As", ""},
+                                         BadCall{"TheJokerOutsideJokerPoker", "holds dw Jkr Ks Qs Js 9s", ""},
+                                         BadCall{"FourCards", "holds jp As Ks Qs Js", ""},
+                                         BadCall{"ABadHandOnStandardInput", "holds jp", "As Ks Qs Js\n"},
+                                         BadCall{"EvalWithFourCards", "eval jb85 As Ks Qs Js", ""},
+
+                                         BadCall{"CountWithACard", "count jp As", ""},
+                                         BadCall{"NoCommandAtAll", "", ""},
+                                         BadCall{"AnUnknownCommand", "deal jb85", ""}),
+                         [](const testing::TestParamInfo<BadCall>& row) {
+                             return std::string(row.param.name);
+                         });
 
 } // namespace

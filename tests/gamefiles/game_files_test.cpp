@@ -118,9 +118,11 @@ TEST_F(GameFilesTest, UnchangedGameGoesAheadUnasked) {
     EXPECT_TRUE(f.messages.shown().empty());
 }
 
-// Guards the restored table beyond the cards, holds and buttons the fuzz check compares: the option marks,
-// the counters, Cash Out kept off while the file's hand is open, the leftovers of the last hand hidden.
+// Guards the restored table beyond the cards, holds and buttons the fuzz check compares: the file's game
+// even while a hand of another is under way, the option marks, the counters, Cash Out kept off while the
+// file's hand is open, the leftovers of the last hand hidden, nothing to tell the player.
 TEST_F(GameFilesTest, OpeningRestoresTheTable) {
+    s.HandState = HandStates::Dealt;
     s.options.deck = Deck::Red;
     f.view.setVisible({Control::GameOver}, true);
     f.files.put("/g/dw.tn2", fileOf(sampleLines()));
@@ -132,35 +134,26 @@ TEST_F(GameFilesTest, OpeningRestoresTheTable) {
                                         {MenuItem::OptionsMenu_SelectDeck_BlueDeck, true},
                                         {MenuItem::OptionsMenu_SelectDeck_RedDeck, false}})
         EXPECT_EQ(f.view.isMenuChecked({item}), checked) << refName(MenuRef{item});
-    // 5 coins, nothing paid, 1234 credits: a digit picture each; Cash Out's off picture.
+    // 5 coins, nothing paid, 1234 credits, a digit picture each; Cash Out off; the game's pay table.
     for (const auto& [control, picture] : {std::pair{ControlRef{Control::Coins}, 1005},
                                            {{Control::Paid, 4}, 1000},
                                            {{Control::Credits, 1}, 1001},
                                            {{Control::Credits, 4}, 1004},
-                                           {{Control::CashOut}, 6002}})
+                                           {{Control::CashOut}, 6002},
+                                           {{Control::GridLabel}, 4000}})
         EXPECT_EQ(f.view.picture(control), picture) << refName(control);
     EXPECT_FALSE(f.view.isEnabled({Control::CashOut}));
     for (const Control hidden :
          {Control::GameOver, Control::WinHighlight, Control::CoinHighlight, Control::imgDoubleUp})
         EXPECT_FALSE(f.view.isVisible({hidden})) << refName({hidden});
     EXPECT_FALSE(f.view.busyPointer());
+    EXPECT_TRUE(f.messages.shown().empty());
     GameState expected = testing_support::sampleState();
     expected.RecentPaths[0] = "/g/dw.tn2";
     expected.RecentTitles[0] = "dw.tn2";
     expected.RecentCount = 1;
     expected.PendingAction = PendingActions::OpenGame;
     EXPECT_EQ(stateText(s), stateText(expected));
-}
-
-// Guards a file of another game saved after the deal: its game is chosen even while a hand is under way.
-TEST_F(GameFilesTest, FileOfAnotherGameOpensAsSaved) {
-    s.HandState = HandStates::Dealt;
-    f.files.put("/g/dw.tn2", fileOf(sampleLines()));
-    ASSERT_TRUE(files.OpenOrSaveFile("/g/dw.tn2", FileModes::Read));
-    EXPECT_EQ(s.game(), GameType::DeucesWild);
-    EXPECT_EQ(f.view.picture({Control::GridLabel}), 4000);
-    EXPECT_EQ(f.view.picture({Control::Hold, 1}), 6103) << "the holds survive the game change";
-    EXPECT_TRUE(f.messages.shown().empty());
 }
 
 // Guards Cash Out after opening a game between hands with credits: on, as after any finished hand.

@@ -152,32 +152,28 @@ TEST_P(KnownHands, AreHeldAsPublishedStrategyPlaysThem) {
     }
 }
 
+using K = KnownHand;
 INSTANTIATE_TEST_SUITE_P(
     Hands, KnownHands,
     testing::Values(
-        KnownHand{"DealtRoyalIsHeldAndPays4000", G::JacksOrBetter96, "Ts Js Qs Ks As", 5, "Ts Js Qs Ks As",
-                  800},
-        KnownHand{"DealtRoyalOnOneCoinPays250", G::JacksOrBetter96, "Ts Js Qs Ks As", 1, "Ts Js Qs Ks As",
-                  250},
-        KnownHand{"FourToARoyalBeatsAMadeFlush", G::JacksOrBetter96, "As Ks Qs Js 9s", 5, "As Ks Qs Js",
-                  866.0 / 47},
-        KnownHand{"PatFullHouseIsKept", G::JacksOrBetter85, "Kh Kd Kc 7s 7h", 5, "Kh Kd Kc 7s 7h", 8},
-        KnownHand{"HighPairBeatsFourToAnOpenStraight", G::JacksOrBetter96, "Jh Jd Qc Ts 9s", 5, "Jh Jd", -1},
-        KnownHand{"FourToAFlushBeatsALowPair", G::JacksOrBetter96, "5h 5d 9d Jd 3d", 5, "5d 9d Jd 3d",
-                  57.0 / 47},
-        KnownHand{"LoneKingIsKept", G::JacksOrBetter96, "Kh 8d 6c 4s 2h", 5, "Kh", -1},
-        KnownHand{"GarbageIsThrownAway", G::JacksOrBetter96, "2h 6d 8c Ts 3s", 5, "-", -1},
-        KnownHand{"ThreeToARoyalBeatsFourToAFlushOnFiveCoins", G::JacksOrBetter96, "Ah Kh Qh 7h 2c", 5,
-                  "Ah Kh Qh", -1},
-        KnownHand{"FourToAFlushBeatsThreeToARoyalOnOneCoin", G::JacksOrBetter96, "Ah Kh Qh 7h 2c", 1,
-                  "Ah Kh Qh 7h", -1},
-        KnownHand{"DeucesTwoPairKeepsOnePairTheFirstOfEqualPairs", G::DeucesWild, "Kh Kd 7c 7s 4h", 5,
-                  "Kh Kd", -1},
-        KnownHand{"DeucesTwoDeucesAreKeptAlone", G::DeucesWild, "2h 2d 5c 9s Kh", 5, "2h 2d", -1},
-        KnownHand{"DeucesFourDeucesStayPatOverAnEqualDraw", G::DeucesWild, "2h 2d 2c 2s 7h", 5,
-                  "2h 2d 2c 2s 7h", 200},
-        KnownHand{"JokerAndALowPairKeepTheTrips", G::JokerPoker, "Jkr 7h 7d Ks 2c", 5, "Jkr 7h 7d", -1},
-        KnownHand{"JokerWildRoyalIsKept", G::JokerPoker, "Jkr Ah Kh Qh Jh", 5, "Jkr Ah Kh Qh Jh", 100}),
+        K{"DealtRoyalIsHeldAndPays4000", G::JacksOrBetter96, "Ts Js Qs Ks As", 5, "Ts Js Qs Ks As", 800},
+        K{"DealtRoyalOnOneCoinPays250", G::JacksOrBetter96, "Ts Js Qs Ks As", 1, "Ts Js Qs Ks As", 250},
+        K{"FourToARoyalBeatsAMadeFlush", G::JacksOrBetter96, "As Ks Qs Js 9s", 5, "As Ks Qs Js", 866.0 / 47},
+        K{"PatFullHouseIsKept", G::JacksOrBetter85, "Kh Kd Kc 7s 7h", 5, "Kh Kd Kc 7s 7h", 8},
+        K{"HighPairBeatsFourToAnOpenStraight", G::JacksOrBetter96, "Jh Jd Qc Ts 9s", 5, "Jh Jd", -1},
+        K{"FourToAFlushBeatsALowPair", G::JacksOrBetter96, "5h 5d 9d Jd 3d", 5, "5d 9d Jd 3d", 57.0 / 47},
+        K{"LoneKingIsKept", G::JacksOrBetter96, "Kh 8d 6c 4s 2h", 5, "Kh", -1},
+        K{"GarbageIsThrownAway", G::JacksOrBetter96, "2h 6d 8c Ts 3s", 5, "-", -1},
+        K{"ThreeToARoyalBeatsFourToAFlushOnFiveCoins", G::JacksOrBetter96, "Ah Kh Qh 7h 2c", 5, "Ah Kh Qh",
+          -1},
+        K{"FourToAFlushBeatsThreeToARoyalOnOneCoin", G::JacksOrBetter96, "Ah Kh Qh 7h 2c", 1, "Ah Kh Qh 7h",
+          -1},
+        K{"DeucesTwoPairKeepsOnePairTheFirstOfEqualPairs", G::DeucesWild, "Kh Kd 7c 7s 4h", 5, "Kh Kd", -1},
+        K{"DeucesTwoDeucesAreKeptAlone", G::DeucesWild, "2h 2d 5c 9s Kh", 5, "2h 2d", -1},
+        K{"DeucesFourDeucesStayPatOverAnEqualDraw", G::DeucesWild, "2h 2d 2c 2s 7h", 5, "2h 2d 2c 2s 7h",
+          200},
+        K{"JokerAndALowPairKeepTheTrips", G::JokerPoker, "Jkr 7h 7d Ks 2c", 5, "Jkr 7h 7d", -1},
+        K{"JokerWildRoyalIsKept", G::JokerPoker, "Jkr Ah Kh Qh Jh", 5, "Jkr Ah Kh Qh Jh", 100}),
     [](const testing::TestParamInfo<KnownHand>& row) { return std::string(row.param.name); });
 
 struct BadRequest {
@@ -204,22 +200,19 @@ TEST_P(HoldValuesRefuse, WhatTheGameCannotDealOrTake) {
     }
 }
 
+using R = BadRequest;
 INSTANTIATE_TEST_SUITE_P(
     Requests, HoldValuesRefuse,
     testing::Values(
-        BadRequest{"TheJokerOutsideJokerPoker",
-                   G::DeucesWild,
-                   {0, 5, 6, 7, 8},
-                   5,
-                   "the joker is only in Joker Poker"},
-        BadRequest{"ACardDealtTwice", G::JokerPoker, {1, 5, 6, 5, 8}, 5, "card 5h is dealt twice"},
-        BadRequest{"TheCardBack",
-                   G::JacksOrBetter85,
-                   {1, 2, 3, 4, CardBackCode},
-                   5,
-                   "card code 99 is not a card of 8/5 Jacks or Better"},
-        BadRequest{"NoCoins", G::JacksOrBetter96, {1, 2, 3, 4, 5}, 0, "coins must be 1 to 5, not 0"},
-        BadRequest{"SixCoins", G::JacksOrBetter96, {1, 2, 3, 4, 5}, 6, "coins must be 1 to 5, not 6"}),
+        R{"TheJokerOutsideJokerPoker", G::DeucesWild, {0, 5, 6, 7, 8}, 5, "the joker is only in Joker Poker"},
+        R{"ACardDealtTwice", G::JokerPoker, {1, 5, 6, 5, 8}, 5, "card 5h is dealt twice"},
+        R{"TheCardBack",
+          G::JacksOrBetter85,
+          {1, 2, 3, 4, CardBackCode},
+          5,
+          "card code 99 is not a card of 8/5 Jacks or Better"},
+        R{"NoCoins", G::JacksOrBetter96, {1, 2, 3, 4, 5}, 0, "coins must be 1 to 5, not 0"},
+        R{"SixCoins", G::JacksOrBetter96, {1, 2, 3, 4, 5}, 6, "coins must be 1 to 5, not 6"}),
     [](const testing::TestParamInfo<BadRequest>& row) { return std::string(row.param.name); });
 
 } // namespace

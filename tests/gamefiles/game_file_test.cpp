@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineEdit{"PlayedAsText", 8, "lots", false}, LineEdit{"HandState0", 10, "0", false},
                       LineEdit{"SixCoins", 13, "6", false}, LineEdit{"DealInLowerCase", 12, "deal", false},
                       LineEdit{"WonNothing", 15, "Won ", true}, LineEdit{"WonText", 15, "Won lots", false},
-                      LineEdit{"HandsWonEmpty", 23, "", false}, LineEdit{"NegativeCount", 30, " -1 ", false},
+                      LineEdit{"NegativeCount", 30, " -1 ", false},
                       LineEdit{"CountBeyond32Bits", 42, " 2147483648 ", false}),
     testing_support::RowName{});
 

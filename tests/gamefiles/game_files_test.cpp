@@ -159,15 +159,10 @@ TEST_F(GameFilesTest, OpeningRestoresTheTable) {
 // Guards Cash Out after opening a game between hands with credits: on, as after any finished hand.
 TEST_F(GameFilesTest, GameBetweenHandsOpensWithCashOutOn) {
     std::vector<std::string> between = sampleLines();
-    // Line 10 the hand state, 11 and 12 the Deal button, 13 the coins, 14 and 16 the bet buttons, 21 holds.
-    for (const auto& [line, text] : {std::pair<int, const char*>{10, "2"},
-                                     {11, "False"},
-                                     {12, "Deal"},
-                                     {13, "0"},
-                                     {14, "True"},
-                                     {16, "True"},
-                                     {21, "False"}})
-        between[static_cast<std::size_t>(line - 1)] = text;
+    // Lines 10 to 16: the hand over, no coins so Deal off (showing Deal), the bet buttons on; 21: holds off.
+    const auto over = testing_support::splitAt('|', "2|False|Deal|0|True|Won 0|True");
+    std::copy(over.begin(), over.end(), between.begin() + 9);
+    between[20] = "False";
     f.files.put("/g/between.tn2", fileOf(between));
     ASSERT_TRUE(files.OpenOrSaveFile("/g/between.tn2", FileModes::Read));
     EXPECT_TRUE(f.view.isEnabled({Control::CashOut}));

@@ -41,6 +41,7 @@ protected:
 };
 
 using testing_support::fileOf;
+using testing_support::lines;
 using testing_support::refName;
 using testing_support::sampleLines;
 using testing_support::stateText;
@@ -118,10 +119,92 @@ TEST_F(GameFilesTest, UnchangedGameGoesAheadUnasked) {
     EXPECT_TRUE(f.messages.shown().empty());
 }
 
-// Guards the restored table beyond the cards, holds and buttons the fuzz check compares: the file's game
-// even while a hand of another is under way, the option marks, the counters, Cash Out kept off while the
-// file's hand is open, the leftovers of the last hand hidden, nothing to tell the player.
-TEST_F(GameFilesTest, OpeningRestoresTheTable) {
+// Guards the restored table: every button, hold, counter and card as the file has them, in order; Cash Out
+// stays off while the file's hand is open.
+TEST_F(GameFilesTest, OpeningRestoresTheTableInOrder) {
+    s.setGame(GameType::DeucesWild);
+    f.files.put("/g/dw.tn2", fileOf(sampleLines()));
+    f.fileDialogs.answer("/g/dw.tn2");
+    const std::size_t from = f.log.size();
+    files.GameMenu_OpenGame_Click();
+    EXPECT_EQ(f.log.textFrom(from), lines({"file dialog open Open Game -> /g/dw.tn2",
+                                           "pointer busy",
+                                           "menu OptionsMenu_JacksOrBetter checked=off",
+                                           "menu OptionsMenu_JacksOrBetter96 checked=off",
+                                           "menu OptionsMenu_DeucesWild checked=on",
+                                           "menu OptionsMenu_JokerPoker checked=off",
+                                           "menu OptionsMenu_DoubleUp checked=off",
+                                           "menu OptionsMenu_SelectDeck_BlueDeck checked=on",
+                                           "menu OptionsMenu_SelectDeck_RedDeck checked=off",
+                                           "menu OptionsMenu_SoundEffects checked=on",
+                                           "menu GameMenu_LoadLastFile checked=off",
+                                           "menu StrategyMenu_ShowBestHold checked=off",
+                                           "menu StrategyMenu_Trainer checked=off",
+                                           "Deal picture=6015",
+                                           "Deal enabled",
+                                           "Coins picture=1005",
+                                           "Bet1 picture=6005",
+                                           "Bet1 disabled",
+                                           "Paid(1) picture=1000",
+                                           "Paid(2) picture=1000",
+                                           "Paid(3) picture=1000",
+                                           "Paid(4) picture=1000",
+                                           "MaxBet picture=6008",
+                                           "MaxBet disabled",
+                                           "Hold(1) enabled",
+                                           "HandPos(1) enabled",
+                                           "Hold(2) enabled",
+                                           "HandPos(2) enabled",
+                                           "Hold(3) enabled",
+                                           "HandPos(3) enabled",
+                                           "Hold(4) enabled",
+                                           "HandPos(4) enabled",
+                                           "Hold(5) enabled",
+                                           "HandPos(5) enabled",
+                                           "Hold(1) picture=6103",
+                                           "Hold(2) picture=6103",
+                                           "Hold(3) picture=6102",
+                                           "Hold(4) picture=6102",
+                                           "Hold(5) picture=6102",
+                                           "Credits(1) picture=1001",
+                                           "Credits(2) picture=1002",
+                                           "Credits(3) picture=1003",
+                                           "Credits(4) picture=1004",
+                                           "CashOut picture=6003",
+                                           "CashOut enabled",
+                                           "CashOut picture=6002",
+                                           "CashOut disabled",
+                                           "HandPos(1) picture=402",
+                                           "HandPos(2) picture=415",
+                                           "HandPos(3) picture=230",
+                                           "HandPos(4) picture=244",
+                                           "HandPos(5) picture=252",
+                                           "GameOver hidden",
+                                           "WinHighlight hidden",
+                                           "CoinHighlight hidden",
+                                           "imgDoubleUp hidden",
+                                           "pointer default",
+                                           "caption Tandora - dw.tn2",
+                                           "menu mnuFileList(1) caption=&1 /g/dw.tn2",
+                                           "menu mnuFileList(1) visible=on",
+                                           "menu mnuFileList(2) caption=-",
+                                           "menu mnuFileList(2) visible=off",
+                                           "menu mnuFileList(3) caption=-",
+                                           "menu mnuFileList(3) visible=off",
+                                           "menu mnuFileList(4) caption=-",
+                                           "menu mnuFileList(4) visible=off",
+                                           "menu mnuFileList(0) visible=on"}));
+    GameState expected = testing_support::sampleState();
+    expected.RecentPaths[0] = "/g/dw.tn2";
+    expected.RecentTitles[0] = "dw.tn2";
+    expected.RecentCount = 1;
+    expected.PendingAction = PendingActions::OpenGame;
+    EXPECT_EQ(stateText(s), stateText(expected));
+}
+
+// Guards a file of another game saved after the deal: its game is chosen even while a hand is under way,
+// and the marks, counters, hidden leftovers and the whole state are as saved, without a message.
+TEST_F(GameFilesTest, FileOfAnotherGameOpensAsSavedMidHand) {
     s.HandState = HandStates::Dealt;
     s.options.deck = Deck::Red;
     f.view.setVisible({Control::GameOver}, true);

@@ -24,7 +24,8 @@ void PrintTo(const EdgeCase& c, std::ostream* os) {
 
 class EvaluationEdgeCases : public testing::TestWithParam<EdgeCase> {};
 
-// Each row is a hand whose score a plausible slip in the rules would change.
+// Each row is a hand whose score a plausible slip in the rules would change; the exhaustive counts cover
+// every other hand, these name the slip.
 TEST_P(EvaluationEdgeCases, ScoresAsTheRulesSay) {
     const EdgeCase& c = GetParam();
     EXPECT_EQ(evaluateHand(handOf(c.cards), c.game), c.expected) << c.cards;
@@ -37,42 +38,21 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         EdgeCase{"JbPairOfTensPaysNothing", G::JacksOrBetter85, "Th Td 2c 5s 8h", H::NoWin},
         EdgeCase{"JbPairOfJacks", G::JacksOrBetter85, "Jh Jd 2c 5s 8h", H::HighPair},
-        EdgeCase{"JbPairOfAces", G::JacksOrBetter96, "Ah Ad 2c 5s 8h", H::HighPair},
         EdgeCase{"JbWheelStraight", G::JacksOrBetter85, "Ah 2d 3c 4s 5h", H::Straight},
         EdgeCase{"JbBroadwayMixed", G::JacksOrBetter85, "Th Jd Qc Ks Ah", H::AceHighStraight},
-        EdgeCase{"JbRoyal", G::JacksOrBetter85, "Ts Js Qs Ks As", H::NaturalRoyalFlush},
         EdgeCase{"JbNoWraparound", G::JacksOrBetter85, "Kh Ad 2c 3s 4h", H::NoWin},
-        EdgeCase{"JbSteelWheel", G::JacksOrBetter85, "Ad 2d 3d 4d 5d", H::StraightFlush},
-        EdgeCase{"JbFullHouse", G::JacksOrBetter85, "3h 3d 3c Ks Kh", H::FullHouse},
-        EdgeCase{"JbFourOfAKind", G::JacksOrBetter85, "9h 9d 9c 9s Kh", H::FourOfAKind},
-        EdgeCase{"JbTwoPairLow", G::JacksOrBetter85, "3h 3d 4c 4s Kh", H::TwoPair},
         EdgeCase{"JbFlushAcrossSuitBoundary", G::JacksOrBetter85, "Kh Ad 2d 5d 9d", H::NoWin},
         EdgeCase{"JpJokerWithKing", G::JokerPoker, "Jkr Kh 2d 5c 9s", H::HighPair},
-        EdgeCase{"JpJokerWithAce", G::JokerPoker, "Jkr Ah 3d 6c 9s", H::HighPair},
         EdgeCase{"JpJokerNoKingOrAce", G::JokerPoker, "Jkr Qh 3d 6c 9s", H::NoWin},
-        EdgeCase{"JpJokerWithPairOfThrees", G::JokerPoker, "Jkr 3h 3d 6c 9s", H::ThreeOfAKind},
         EdgeCase{"JpJokerRoyal", G::JokerPoker, "Jkr Th Jh Qh Kh", H::WildRoyalFlush},
-        EdgeCase{"JpPairOfQueensPaysNothing", G::JokerPoker, "Qh Qd 3c 6s 9h", H::NoWin},
-        EdgeCase{"JpNaturalRoyal", G::JokerPoker, "Tc Jc Qc Kc Ac", H::NaturalRoyalFlush},
-        EdgeCase{"JpFiveOfAKind", G::JokerPoker, "Jkr 7h 7d 7c 7s", H::FiveOfAKind},
-        EdgeCase{"JpJokerTwoPairIsFullHouse", G::JokerPoker, "Jkr 7h 7d 8c 8s", H::FullHouse},
         EdgeCase{"JpJokerLowAceStraight", G::JokerPoker, "Jkr Ah 3d 4c 5s", H::Straight},
-        EdgeCase{"JpJokerHighAceStraight", G::JokerPoker, "Jkr Ah Jd Qc Ks", H::AceHighStraight},
         EdgeCase{"JpJokerWithNaturalPairNeverStraight", G::JokerPoker, "Jkr 5h 5d 6c 7s", H::ThreeOfAKind},
         EdgeCase{"DwFourDeucesWithAce", G::DeucesWild, "2h 2d 2c 2s Ah", H::FourDeuces},
-        EdgeCase{"DwFourDeucesWithKing", G::DeucesWild, "2h 2d 2c 2s Kh", H::FourDeuces},
         EdgeCase{"DwThreeDeucesSuitedKingQueen", G::DeucesWild, "2h 2d 2c Ks Qs", H::WildRoyalFlush},
-        EdgeCase{"DwThreeDeucesSuitedSevenEight", G::DeucesWild, "2h 2d 2c 7s 8s", H::StraightFlush},
-        EdgeCase{"DwTwoDeucesWithTrips", G::DeucesWild, "2h 2d 9c 9s 9h", H::FiveOfAKind},
-        EdgeCase{"DwOneDeuceTwoPair", G::DeucesWild, "2h 9d 9c Ks Kh", H::FullHouse},
         EdgeCase{"DwSingleDeuceNothing", G::DeucesWild, "2h 4d 7c 9s Kh", H::NoWin},
         EdgeCase{"DwNaturalPairOfKings", G::DeucesWild, "Kd Kc 4s 7h 9h", H::HighPair},
         EdgeCase{"DwWildHandWithPairNeverStraight", G::DeucesWild, "2h 5d 5c 6s 7h", H::ThreeOfAKind},
-        EdgeCase{"DwAceLowWithWild", G::DeucesWild, "2h Ad 3c 4s 5h", H::Straight},
-        EdgeCase{"DwAceHighWithWild", G::DeucesWild, "2h Ad Jc Qs Kh", H::AceHighStraight},
-        EdgeCase{"DwNaturalRoyal", G::DeucesWild, "Th Jh Qh Kh Ah", H::NaturalRoyalFlush},
-        EdgeCase{"DwTwoDeucesTwoOddCards", G::DeucesWild, "2h 2d 5c 9s Kh", H::ThreeOfAKind},
-        EdgeCase{"DwThreeDeucesAndPair", G::DeucesWild, "2h 2d 2c 9s 9h", H::FiveOfAKind}),
+        EdgeCase{"DwAceHighWithWild", G::DeucesWild, "2h Ad Jc Qs Kh", H::AceHighStraight}),
     [](const testing::TestParamInfo<EdgeCase>& row) { return std::string(row.param.name); });
 
 // Guards the side effects callers rely on: EvalHand left as ranks with wild cards leading, WildCount counted.

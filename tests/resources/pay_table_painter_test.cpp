@@ -74,11 +74,4 @@ TEST_P(PrintedTable, ColumnHighlightsLightTheirColumn) {
 
 INSTANTIATE_TEST_SUITE_P(AllGames, PrintedTable, testing::ValuesIn(AllGames), testing_support::gameName);
 
-// Joker Poker prints what the game pays for a natural royal: 250 a coin, 4000 on five coins.
-TEST(PrintedTableJoker, NaturalRoyalRow) {
-    const auto rows = PayTablePainter::printedAmounts(GameType::JokerPoker);
-    ASSERT_FALSE(rows.empty());
-    EXPECT_EQ(rows.front().amounts, (std::array<int, MaxCoins>{250, 500, 750, 1000, 4000}));
-}
-
 } // namespace

@@ -11,76 +11,24 @@ using namespace tandora;
 
 namespace {
 
-struct PictureRange {
-    const char* name;
-    int first, last, width, height;
-};
-
-void PrintTo(const PictureRange& r, std::ostream* os) {
-    *os << r.first << ".." << r.last;
-}
-
-// Every picture the game asks for by number, with the size its place on the table has.
-const PictureRange Ranges[] = {
-    {"RedDeck", 100, 153, 83, 116},
-    {"BlueDeck", 200, 253, 83, 116},
-    {"RedWildDeuceOfHearts", 302, 302, 83, 116},
-    {"RedWildDeuceOfDiamonds", 315, 315, 83, 116},
-    {"RedWildDeuceOfClubs", 328, 328, 83, 116},
-    {"RedWildDeuceOfSpades", 341, 341, 83, 116},
-    {"BlueWildDeuceOfHearts", 402, 402, 83, 116},
-    {"BlueWildDeuceOfDiamonds", 415, 415, 83, 116},
-    {"BlueWildDeuceOfClubs", 428, 428, 83, 116},
-    {"BlueWildDeuceOfSpades", 441, 441, 83, 116},
-    {"TableBackground", 500, 500, 541, 421},
-    {"GameOver", 501, 501, 161, 40},
-    {"Splash", 502, 502, 390, 191},
-    {"WindowIcon", 503, 503, 64, 64},
-    {"Digits", 1000, 1009, 14, 15},
-    {"JacksOrBetterLabel", 2000, 2000, 220, 19},
-    {"DoubleUpQuestion", 2001, 2001, 304, 129},
-    {"DoubleUpPickBanner", 2002, 2002, 240, 38},
-    {"RowLabels", 3000, 3013, 136, 13},
-    {"PayTable85", 8500, 8500, 431, 128},
-    {"Columns85", 8501, 8505, 57, 124},
-    {"PayTable96", 9600, 9600, 431, 128},
-    {"Columns96", 9601, 9605, 57, 124},
-    {"PayTableDeucesWild", 4000, 4000, 431, 142},
-    {"ColumnsDeucesWild", 4001, 4005, 57, 138},
-    {"DeucesWildLeftLabel", 4006, 4006, 16, 120},
-    {"DeucesWildRightLabel", 4007, 4007, 24, 84},
-    {"PayTableJokerPoker", 5000, 5000, 431, 156},
-    {"ColumnsJokerPoker", 5001, 5005, 57, 152},
-    {"JokerPokerSideLabels", 5006, 5007, 18, 103},
-    {"Buttons", 6001, 6015, 68, 30},
-    {"CashIn", 6016, 6017, 29, 33},
-    {"HoldLabels", 6101, 6105, 55, 20},
-};
-
-class PictureSizes : public testing::TestWithParam<PictureRange> {
-protected:
-    void SetUp() override { ensureGuiApp(); }
-};
-
-// Guards against a missing picture or one painted at a size that would not fit its control.
-TEST_P(PictureSizes, ExistAtTheirExactSize) {
-    const auto& catalogue = ResourceCatalogue::instance();
-    const PictureRange r = GetParam();
-    for (int n = r.first; n <= r.last; ++n) {
-        SCOPED_TRACE(n);
-        ASSERT_TRUE(catalogue.hasPicture(n));
-        EXPECT_EQ(catalogue.pictureSize(n), QSize(r.width, r.height));
-        EXPECT_EQ(catalogue.picture(n).size(), QSize(r.width, r.height));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(AllNumbers, PictureSizes, testing::ValuesIn(Ranges), testing_support::RowName());
-
 class Catalogue : public testing::Test {
 protected:
     void SetUp() override { ensureGuiApp(); }
     const ResourceCatalogue& catalogue = ResourceCatalogue::instance();
 };
+
+// Guards against a missing picture or one painted at another size than its control has.
+TEST_F(Catalogue, EveryPictureExistsAtItsSize) {
+    const std::vector<int> numbers = catalogue.pictureNumbers();
+    EXPECT_EQ(numbers.size(), 197u);
+    for (const int n : numbers) {
+        ASSERT_TRUE(catalogue.hasPicture(n)) << n;
+        EXPECT_EQ(catalogue.picture(n).size(), catalogue.pictureSize(n)) << n;
+    }
+    EXPECT_EQ(catalogue.pictureSize(500), QSize(541, 421)) << "the table";
+    EXPECT_EQ(catalogue.pictureSize(120), QSize(83, 116)) << "a card";
+    EXPECT_EQ(catalogue.pictureSize(503), QSize(64, 64)) << "the window icon";
+}
 
 // A number next to a real one must not crash the game or show a stray picture.
 TEST_F(Catalogue, UnknownNumbersGiveNothing) {

@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include <sstream>
+
 #include "platform/table_layout.h"
 
 namespace tandora::testing_support {
@@ -59,55 +61,25 @@ const FakeTableView::MenuState& FakeTableView::menu(MenuRef m) const {
     return it == menus_.end() ? fresh : it->second;
 }
 
-void FakeTableView::setPicture(ControlRef c, int picture) {
-    controls_[{static_cast<int>(c.control), c.index}].picture = picture;
-    log_.add(refName(c) + " picture=" + std::to_string(picture));
+FakeTableView::ControlState& FakeTableView::note(ControlRef c, const std::string& change) {
+    log_.add(refName(c) + change);
+    return controls_[{static_cast<int>(c.control), c.index}];
+}
+
+FakeTableView::MenuState& FakeTableView::note(MenuRef m, const char* what, bool on) {
+    log_.add("menu " + refName(m) + what + onOff(on));
+    return menus_[{static_cast<int>(m.item), m.index}];
 }
 
 void FakeTableView::setGeometry(ControlRef c, Rect r) {
-    controls_[{static_cast<int>(c.control), c.index}].rect = r;
-    log_.add(refName(c) + " at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
-             std::to_string(r.width) + "x" + std::to_string(r.height));
-}
-
-void FakeTableView::setVisible(ControlRef c, bool v) {
-    controls_[{static_cast<int>(c.control), c.index}].visible = v;
-    log_.add(refName(c) + (v ? " shown" : " hidden"));
-}
-
-void FakeTableView::setEnabled(ControlRef c, bool e) {
-    controls_[{static_cast<int>(c.control), c.index}].enabled = e;
-    log_.add(refName(c) + (e ? " enabled" : " disabled"));
-}
-
-void FakeTableView::setMenuChecked(MenuRef m, bool v) {
-    menus_[{static_cast<int>(m.item), m.index}].checked = v;
-    log_.add("menu " + refName(m) + " checked=" + onOff(v));
-}
-
-void FakeTableView::setMenuEnabled(MenuRef m, bool v) {
-    menus_[{static_cast<int>(m.item), m.index}].enabled = v;
-    log_.add("menu " + refName(m) + " enabled=" + onOff(v));
-}
-
-void FakeTableView::setMenuVisible(MenuRef m, bool v) {
-    menus_[{static_cast<int>(m.item), m.index}].visible = v;
-    log_.add("menu " + refName(m) + " visible=" + onOff(v));
+    note(c, " at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
+                "x" + std::to_string(r.height))
+        .rect = r;
 }
 
 void FakeTableView::setMenuCaption(MenuRef m, const std::string& caption) {
     menus_[{static_cast<int>(m.item), m.index}].caption = caption;
     log_.add("menu " + refName(m) + " caption=" + caption);
-}
-
-void FakeTableView::setCaption(const std::string& caption) {
-    caption_ = caption;
-    log_.add("caption " + caption);
-}
-
-void FakeTableView::setBusyPointer(bool busy) {
-    busy_ = busy;
-    log_.add(std::string("pointer ") + (busy ? "busy" : "default"));
 }
 
 void FakeTableView::setTableSize(int width, int height) {
@@ -142,16 +114,6 @@ void FakeTableView::repaint() {
         pending_.pop_front();
         event();
     }
-}
-
-void FakeTableView::showWindow() {
-    shown_ = true;
-    log_.add("window show");
-}
-
-void FakeTableView::closeWindow() {
-    closed_ = true;
-    log_.add("window close");
 }
 
 int FakeMessageBoxes::messageBox(const std::string& text, int style, const std::string& title) {
@@ -262,14 +224,6 @@ std::optional<std::string> FakeFileDialogs::next(const char* kind, const FileDia
     return path;
 }
 
-std::optional<std::string> FakeFileDialogs::openFileName(const FileDialogRequest& request) {
-    return next("open", request);
-}
-
-std::optional<std::string> FakeFileDialogs::saveFileName(const FileDialogRequest& request) {
-    return next("save", request);
-}
-
 ReadResult FakeFileSystem::readAll(const std::string& path, std::size_t maxBytes) const {
     const auto found = files_.find(path);
     if (found == files_.end())
@@ -299,27 +253,13 @@ FileResult FakeFileSystem::appendText(const std::string& path, const std::string
     return {};
 }
 
-std::string FakeFileSystem::contents(const std::string& path) const {
-    const auto found = files_.find(path);
-    return found == files_.end() ? std::string() : found->second;
-}
-
-int FakeDesktop::next() {
+int FakeDesktop::next(const std::string& line) {
+    log_.add(line);
     if (results_.empty())
         return ShellResult::Success;
     const int code = results_.front();
     results_.pop_front();
     return code;
-}
-
-int FakeDesktop::openDocument(const std::string& path) {
-    log_.add("open document " + path);
-    return next();
-}
-
-int FakeDesktop::openWebAddress(const std::string& address) {
-    log_.add("open address " + address);
-    return next();
 }
 
 bool FakeDesktop::startProgram(const std::string& path, const std::vector<std::string>& arguments) {
@@ -365,19 +305,6 @@ double FakeRandom::nextUniform() {
     return u;
 }
 
-void FakeRandom::cards(std::initializer_list<int> codes, DeckParams deck) {
-    for (const int code : codes)
-        queued_.push_back((code - deck.first + 0.5) / deck.count);
-}
-
-void FakeSoundDevice::play(int wave, bool inBackground) {
-    log_.add("sound " + std::to_string(wave) + (inBackground ? " background" : " wait"));
-}
-
-void FakeSoundDevice::stop() {
-    log_.add("sound stop");
-}
-
 PrintResult FakePrinter::printText(const std::string& title, const std::string& text) {
     jobs.push_back({title, text});
     const char* outcome = answer == PrintResult::Printed     ? "printed"
@@ -385,27 +312,6 @@ PrintResult FakePrinter::printText(const std::string& title, const std::string& 
                                                              : "failed";
     log_.add("print " + title + " -> " + outcome);
     return answer;
-}
-
-void FakeHelpViewer::showHelp(const HelpBook& shown, const std::string& pageId) {
-    book = shown;
-    log_.add("help " + pageId);
-}
-
-void FakeSplashView::closeSplash() {
-    log_.add("splash close");
-    if (onUnload_)
-        onUnload_();
-}
-
-void FakeSplashView::startTimer(int ms, std::function<void()> onTick) {
-    onTick_ = std::move(onTick);
-    log_.add("splash timer " + std::to_string(ms));
-}
-
-void FakeSplashView::fireTimer() {
-    if (onTick_)
-        onTick_();
 }
 
 } // namespace tandora::testing_support

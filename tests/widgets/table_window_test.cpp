@@ -137,19 +137,10 @@ TEST_F(TableWindowTest, HandPlaysWithTheKeyboardAndTheMouse) {
     EXPECT_TRUE(window.controlWidget({Control::Hold, 3})->isEnabled());
 }
 
-// Guards the menu bar of the real window: no item of the Help menu, the statistics or the deck choice is
-// greyed, and F1 opens the help as Help Topics does.
-TEST_F(TableWindowTest, HelpMenuIsCompleteAndF1OpensTheHelp) {
+// Guards F1 on the real window: it opens the help as Help Topics does.
+TEST_F(TableWindowTest, F1OpensTheHelp) {
     ASSERT_TRUE(app->start());
     fakes.splash.fireTimer();
-    for (const MenuItem item :
-         {MenuItem::HelpMenu_Contents, MenuItem::HelpMenu_KeyShortcuts, MenuItem::HelpMenu_Readme,
-          MenuItem::HelpMenu_GettingStarted, MenuItem::HelpMenu_Hands, MenuItem::HelpMenu_Support,
-          MenuItem::HelpMenu_OrrinSoft, MenuItem::HelpMenu_AboutTND, MenuItem::GameMenu_Stats,
-          MenuItem::OptionsMenu_SelectDeck, MenuItem::OptionsMenu_SelectDeck_BlueDeck})
-        EXPECT_TRUE(window.menuAction({item})->isEnabled()) << menuItemName(item);
-    EXPECT_EQ(window.menuAction({MenuItem::HelpMenu_Contents})->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(window.menuAction({MenuItem::GameMenu_Stats})->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F1);
     EXPECT_EQ(fakes.log.matching("help "), (std::vector<std::string>{"help welcome"}));

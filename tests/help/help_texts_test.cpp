@@ -21,19 +21,15 @@ TEST(HelpTexts, GettingStartedIsExact) {
     HelpMenu({f.platform, state}).HelpMenu_GettingStarted_Click();
     const std::string expected =
         "Step 1\r\nGo to the Options menu and click on the game type you want to play.\r\n\r\n"
-        "Step 2\r\nPress the Dollar Sign button (on the lower right portion of the window) to add "
-        "credits.\r\n\r\n"
-        "Step 3\r\nPress the Play Max button to bet five credits and deal the initial hand. Or press the Bet "
-        "1 "
-        "button once for each credit you want to play and then press the Deal button.\r\n\r\n"
+        "Step 2\r\nPress the Dollar Sign button (on the lower right portion of the window) to add credits."
+        "\r\n\r\nStep 3\r\nPress the Play Max button to bet five credits and deal the initial hand. Or press "
+        "the Bet 1 button once for each credit you want to play and then press the Deal button.\r\n\r\n"
         "Step 4\r\nDecide which cards you would like to hold and click on them. The Held indicators will "
-        "come on "
-        "for each card you click. To unhold a card simply click it again.\r\n\r\n"
+        "come "
+        "on for each card you click. To unhold a card simply click it again.\r\n\r\n"
         "Step 5\r\nOnce you have the desired cards held, press the Draw button (it is the same as the Deal "
-        "button).\r\n\r\n"
-        "Step 6\r\nFor information on the other game features go to the Help menu and click on the Help "
-        "Topics "
-        "item.";
+        "button).\r\n\r\nStep 6\r\nFor information on the other game features go to the Help menu and "
+        "click on the Help Topics item.";
     EXPECT_EQ(f.messages.shown(), (std::vector<std::string>{"Getting Started|64|" + expected}));
 }
 
@@ -54,15 +50,18 @@ const std::string Note =
     "\r\n\r\nNote:\r\nSeveral hands will fit into two or more of the above categories.\r\n"
     "Tandora will pay on the hand with the highest winnings.";
 
-const std::string JacksHands = "Royal Flush\tTen through Ace of the same suit.\r\n"
-                               "Straight Flush\tFive cards of the same suit in sequence.\r\n"
-                               "Four of a Kind\tFour cards with the same face value.\r\n"
-                               "Full House\tA Pair and Three of a Kind in the same hand.\r\n"
-                               "Flush\t\tFive cards of the same suit not in sequence.\r\n"
-                               "Straight\t\tFive cards in sequence but not of the same suit.\r\n"
-                               "Three of a Kind\tThree cards with the same face value.\r\n"
-                               "Two Pair\t\tTwo sets of two cards with the same face value.\r\n"
-                               "Jacks or Better\tTwo Jacks, Queens, Kings, or Aces.";
+// The lines the games share, with their TABs.
+const std::string Royal = "Royal Flush\tTen through Ace of the same suit.\r\n";
+const std::string FiveOfAKind = "Five of a Kind\tFive cards with the same face value.\r\n";
+const std::string StraightFlushToThrees = "Straight Flush\tFive cards of the same suit in sequence.\r\n"
+                                          "Four of a Kind\tFour cards with the same face value.\r\n"
+                                          "Full House\tA Pair and Three of a Kind in the same hand.\r\n"
+                                          "Flush\t\tFive cards of the same suit not in sequence.\r\n"
+                                          "Straight\t\tFive cards in sequence but not of the same suit.\r\n"
+                                          "Three of a Kind\tThree cards with the same face value.";
+const std::string TwoPair = "\r\nTwo Pair\t\tTwo sets of two cards with the same face value.\r\n";
+const std::string JacksHands =
+    Royal + StraightFlushToThrees + TwoPair + "Jacks or Better\tTwo Jacks, Queens, Kings, or Aces.";
 
 // Guards every Hands Defined text with its TABs and line breaks, read from the game in play; both Jacks or
 // Better pay tables share one text.
@@ -81,30 +80,14 @@ INSTANTIATE_TEST_SUITE_P(
         HandsRow{"Jb85", GameType::JacksOrBetter85, "Hands Defined - Jacks Or Better", JacksHands},
         HandsRow{"Jb96", GameType::JacksOrBetter96, "Hands Defined - Jacks Or Better", JacksHands},
         HandsRow{"Dw", GameType::DeucesWild, "Hands Defined - Deuces Wild",
-                 "Royal Flush\tTen through Ace of the same suit.\r\n"
-                 "Four Deuces\tAll four wild cards.\r\n"
-                 "Royal w/Deuce\tRoyal Flush with at least one wild card.\r\n"
-                 "Five of a Kind\tFive cards with the same face value.\r\n"
-                 "\t\t(Requires at least one wild card.)\r\n"
-                 "Straight Flush\tFive cards of the same suit in sequence.\r\n"
-                 "Four of a Kind\tFour cards with the same face value.\r\n"
-                 "Full House\tA Pair and Three of a Kind in the same hand.\r\n"
-                 "Flush\t\tFive cards of the same suit not in sequence.\r\n"
-                 "Straight\t\tFive cards in sequence but not of the same suit.\r\n"
-                 "Three of a Kind\tThree cards with the same face value."},
+                 Royal +
+                     "Four Deuces\tAll four wild cards.\r\nRoyal w/Deuce\tRoyal Flush with at least one wild "
+                     "card.\r\n" +
+                     FiveOfAKind + "\t\t(Requires at least one wild card.)\r\n" + StraightFlushToThrees},
         HandsRow{"Jp", GameType::JokerPoker, "Hands Defined - Joker Poker",
-                 "Royal Flush\tTen through Ace of the same suit.\r\n"
-                 "Five of a Kind\tFive cards with the same face value.\r\n"
-                 "\t\t(The fifth card is the Joker.)\r\n"
-                 "Royal w/Joker\tRoyal Flush with the Joker.\r\n"
-                 "Straight Flush\tFive cards of the same suit in sequence.\r\n"
-                 "Four of a Kind\tFour cards with the same face value.\r\n"
-                 "Full House\tA Pair and Three of a Kind in the same hand.\r\n"
-                 "Flush\t\tFive cards of the same suit not in sequence.\r\n"
-                 "Straight\t\tFive cards in sequence but not of the same suit.\r\n"
-                 "Three of a Kind\tThree cards with the same face value.\r\n"
-                 "Two Pair\t\tTwo sets of two cards with the same face value.\r\n"
-                 "Kings or Better\tTwo Kings, or Two Aces."}),
+                 Royal + FiveOfAKind +
+                     "\t\t(The fifth card is the Joker.)\r\nRoyal w/Joker\tRoyal Flush with the Joker.\r\n" +
+                     StraightFlushToThrees + TwoPair + "Kings or Better\tTwo Kings, or Two Aces."}),
     testing_support::RowName{});
 
 // Guards the Keyboard Shortcuts window: its caption, four columns of eight lines exactly, closed by OK.

@@ -16,8 +16,14 @@ inline constexpr int NaturalRoyalMaxBetPayout = 4000;
 
 // Credits paid per coin, slots 0 (natural royal) to 12 (high pair).
 using PayTable = std::array<std::int16_t, PayTableSlots>;
-// Paying final hands counted per slot; 32-bit so that a long game never wraps.
-using HandCounts = std::array<std::int32_t, PayTableSlots>;
+// Paying final hands counted per slot.
+using HandCounts = std::array<std::int64_t, PayTableSlots>;
+// Counts and statistics stop here rather than overflow: far beyond any game, and what a game file holds.
+inline constexpr std::int64_t MaxStatistic = 999'999'999'999'999;
+// Adds to a count or statistic without passing MaxStatistic.
+constexpr std::int64_t addStatistic(std::int64_t total, std::int64_t amount) {
+    return amount >= MaxStatistic - total ? MaxStatistic : total + amount;
+}
 
 PayTable payTableFor(GameType game);
 

@@ -18,8 +18,6 @@ constexpr std::size_t MaxLineLength = 80;
 constexpr std::int64_t Max32 = std::numeric_limits<std::int32_t>::max();
 // The largest number of at most 18 digits, all a game file's numbers are read into.
 constexpr std::int64_t MaxDigits = 999'999'999'999'999'999;
-// Far beyond any game's statistics, and far enough from overflow that the play can keep adding to them.
-constexpr std::int64_t MaxStatistic = 999'999'999'999'999;
 constexpr std::int16_t DefPointChoices[] = {5, 10, 20, 40, 50, 80, 100, 200, 400};
 constexpr std::string_view CardBacksText = "0,0,0,0,0";
 
@@ -270,7 +268,7 @@ std::string writeGameFile(const GameFileRecord& r) {
     for (const bool held : r.Held)
         text += booleanText(held) + "\r\n";
     if (r.HandCounts) {
-        for (const std::int32_t count : *r.HandCounts)
+        for (const std::int64_t count : *r.HandCounts)
             text += printNumber(count) + "\r\n";
     }
     return text;

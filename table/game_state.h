@@ -13,9 +13,11 @@
 namespace tandora {
 
 inline constexpr const char* AppTitle = "Tandora";
-// Adding credits stops at 9,999; wins may take the game beyond it, up to what the counter can show.
+// Adding credits stops at 9,999; wins may take the game beyond it, up to what the CREDITS counter shows.
 inline constexpr int MaxGameCredits = 9999;
-inline constexpr std::int64_t MaxShownCredits = 99'999'999;
+inline constexpr std::int64_t MaxShownCredits = 99'999;
+// The most one hand can pay: a five-coin royal flush, doubled.
+inline constexpr std::int64_t MaxHandWin = 2 * NaturalRoyalMaxBetPayout;
 inline constexpr int MaxBankCredits = 999999;
 inline constexpr int RecentFileEntries = 4;
 

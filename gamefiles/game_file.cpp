@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/ascii_text.h"
+#include "table/value_text.h"
 
 namespace tandora {
 
@@ -29,10 +30,6 @@ constexpr GameName GameNames[] = {{GameType::DeucesWild, "DeucesWild"},
                                   {GameType::JacksOrBetter85, "JacksOrBetter"},
                                   {GameType::JacksOrBetter96, "JacksOrBetter96"},
                                   {GameType::JokerPoker, "JokerPoker"}};
-
-std::string booleanText(bool value) {
-    return value ? "True" : "False";
-}
 
 // Lines 30 to 42: a blank (or the minus sign) before the digits and a blank after them.
 std::string printNumber(std::int64_t value) {

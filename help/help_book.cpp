@@ -5,8 +5,8 @@
 #include "engine/pay_table.h"
 #include "help/help_pages.h"
 #include "help/help_texts.h"
-#include "stats/number_format.h"
 #include "table/game_state.h"
+#include "table/value_text.h"
 
 namespace tandora {
 
@@ -42,7 +42,7 @@ std::string payTableHtml(GameType game) {
     for (const PayTableLine& line : payTableLines(game)) {
         html += "<tr><td>" + line.hand + "</td>";
         for (const int pays : line.pays)
-            html += "<td class=\"pays\" align=\"right\">" + groupedText(pays) + "</td>";
+            html += "<td class=\"pays\" align=\"right\">" + groupedNumber(pays) + "</td>";
         html += "</tr>";
     }
     return html + "</table>";

@@ -12,17 +12,6 @@ std::uint64_t magnitude(std::int64_t value) {
 
 } // namespace
 
-std::string groupedText(std::int64_t value) {
-    const std::string digits = std::to_string(magnitude(value));
-    std::string text;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i != 0 && (digits.size() - i) % 3 == 0)
-            text += ',';
-        text += digits[i];
-    }
-    return value < 0 ? "-" + text : text;
-}
-
 std::string decimalText(std::int64_t numerator, std::int64_t denominator, int decimals) {
     if (denominator <= 0)
         return "0";

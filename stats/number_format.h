@@ -8,9 +8,6 @@ namespace tandora {
 // Numbers as the statistics show them: comma thousands and a dot before the decimals, whatever the
 // system's locale, so that a report reads the same everywhere.
 
-// "#,##0": 1234567 gives "1,234,567".
-std::string groupedText(std::int64_t value);
-
 // numerator / denominator with exactly `decimals` decimals, rounded half away from zero: (10, 4, 2)
 // gives "2.50". Exact, so that 96.005 never turns into 96.00 through binary fractions. denominator > 0.
 std::string decimalText(std::int64_t numerator, std::int64_t denominator, int decimals);

@@ -5,6 +5,7 @@
 
 #include "advisor/hold_text.h"
 #include "stats/number_format.h"
+#include "table/value_text.h"
 
 namespace tandora {
 
@@ -72,12 +73,12 @@ StatisticsSheet statisticsOf(const GameState& state, const std::string& windowCa
     const std::string returned =
         state.vAmtPlayed != 0 ? decimalText(state.vAmtWon * 100, state.vAmtPlayed, 2) : "0.00";
     sheet.summary = {
-        {"Hands Played", groupedText(played)},
-        {"Hands Won", groupedText(won)},
+        {"Hands Played", groupedNumber(played)},
+        {"Hands Won", groupedNumber(won)},
         {"Odds", odds},
         {"", ""},
-        {"Credits Played", groupedText(state.vAmtPlayed)},
-        {"Credits Won", groupedText(state.vAmtWon)},
+        {"Credits Played", groupedNumber(state.vAmtPlayed)},
+        {"Credits Won", groupedNumber(state.vAmtWon)},
         {"Return %", returned},
     };
     std::string payTableReturn = "-";

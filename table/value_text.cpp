@@ -99,11 +99,13 @@ double leadingNumber(std::string_view text) {
 }
 
 std::string groupedNumber(std::int64_t value) {
-    const bool negative = value < 0;
-    std::string digits = std::to_string(negative ? -value : value);
+    // Negating the smallest int64 overflows; its magnitude still fits unsigned.
+    const auto magnitude =
+        value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    std::string digits = std::to_string(magnitude);
     for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
         digits.insert(static_cast<std::size_t>(at), 1, ',');
-    return negative ? "-" + digits : digits;
+    return value < 0 ? "-" + digits : digits;
 }
 
 std::string groupedOrEmpty(std::int64_t value) {

@@ -20,7 +20,8 @@ std::string numberText(double value);
 // The value of the number a typed text starts with (blanks, a sign, digits and one decimal point), 0 when
 // it starts with none: "2.5 credits" is 2.5, "abc" is 0.
 double leadingNumber(std::string_view text);
-// Digits in groups of three: "1,234". The "###,###" form shows nothing for zero, "#,##0" shows "0".
+// Digits in groups of three with a comma, whatever the system's locale: "1,234". The "###,###" form shows
+// nothing for zero, "#,##0" shows "0".
 std::string groupedNumber(std::int64_t value);
 std::string groupedOrEmpty(std::int64_t value);
 

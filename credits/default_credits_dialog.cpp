@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/settings_keys.h"
 #include "table/value_text.h"
 
 namespace tandora {
@@ -11,7 +12,7 @@ DialogLayout DefaultCreditsDialog::layout() const {
     DialogControl amounts;
     amounts.kind = DialogControlKind::ComboBox;
     amounts.name = "Combo1";
-    for (const int choice : DefaultCreditChoices)
+    for (const int choice : Settings::DefPointsChoices)
         amounts.items.push_back(std::to_string(choice));
     return {"Add Credits Default", {{wrappedLabel("Label1")}, {amounts}, okCancelButtons()}};
 }
@@ -31,9 +32,10 @@ void DefaultCreditsDialog::buttonClicked(DialogWindow& window, const std::string
     }
     // A typed amount must be one of the list's: a game file keeps no other.
     const auto typed = parseNumber(window.text("Combo1"));
-    const auto* choice = std::find_if(std::begin(DefaultCreditChoices), std::end(DefaultCreditChoices),
-                                      [&](int c) { return typed && *typed == c; });
-    if (choice == std::end(DefaultCreditChoices)) {
+    const auto* choice =
+        std::find_if(std::begin(Settings::DefPointsChoices), std::end(Settings::DefPointsChoices),
+                     [&](int c) { return typed && *typed == c; });
+    if (choice == std::end(Settings::DefPointsChoices)) {
         ctx_.messageBox(
             "Please choose one of the amounts in the list: 5, 10, 20, 40, 50, 80, 100, 200 or 400.",
             MsgStyle::Exclamation, "Add Credits Default");

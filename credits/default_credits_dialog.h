@@ -18,7 +18,4 @@ private:
     TableContext ctx_;
 };
 
-// The amounts offered; game files accept these and no others.
-inline constexpr int DefaultCreditChoices[] = {5, 10, 20, 40, 50, 80, 100, 200, 400};
-
 } // namespace tandora

@@ -4,17 +4,6 @@
 
 namespace tandora {
 
-namespace {
-
-std::string fileKey(int n) {
-    return "File " + std::to_string(n);
-}
-std::string titleKey(int n) {
-    return "Title " + std::to_string(n);
-}
-
-} // namespace
-
 namespace Settings {
 
 StoredOptions storedOptionsOf(const GameState& state) {
@@ -81,17 +70,17 @@ void SettingsRegistry::load() {
             stored.*option.mark = *value;
     }
     loadChoseAGame_ = Settings::applyStoredOptions(stored, s);
-    std::int16_t& points = s.options.iDefaultPoints;
-    if (const auto loaded = parseInt16(
-            get(Settings::Options, Settings::DefPoints, std::to_string(Settings::DefPointsDefault))))
-        points = *loaded;
-    if (points < Settings::DefPointsMinimum)
-        points = Settings::DefPointsDefault;
+    // Any other amount would make every later save a game file that does not open.
+    const std::int16_t defaultPoints = GameOptions{}.iDefaultPoints;
+    const auto points =
+        parseInt16(get(Settings::Options, Settings::DefPoints, std::to_string(defaultPoints)));
+    s.options.iDefaultPoints = points && Settings::isDefPointsChoice(*points) ? *points : defaultPoints;
     loadStrategyOptions();
     for (int n = 1; n <= RecentFileEntries; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
-        s.RecentTitles[i] = get(Settings::RecentFiles, titleKey(n), Settings::EmptyRecentEntry);
-        s.RecentPaths[i] = get(Settings::RecentFiles, fileKey(n), Settings::EmptyRecentEntry);
+        s.RecentTitles[i] =
+            get(Settings::RecentFiles, Settings::recentTitleKey(n), Settings::EmptyRecentEntry);
+        s.RecentPaths[i] = get(Settings::RecentFiles, Settings::recentFileKey(n), Settings::EmptyRecentEntry);
     }
 }
 
@@ -123,8 +112,8 @@ void SettingsRegistry::saveAll() {
         (void)save(Settings::Strategy, option.key, booleanText(s.options.*option.option));
     for (int n = 1; n <= RecentFileEntries; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
-        (void)save(Settings::RecentFiles, fileKey(n), s.RecentPaths[i]);
-        (void)save(Settings::RecentFiles, titleKey(n), s.RecentTitles[i]);
+        (void)save(Settings::RecentFiles, Settings::recentFileKey(n), s.RecentPaths[i]);
+        (void)save(Settings::RecentFiles, Settings::recentTitleKey(n), s.RecentTitles[i]);
     }
     // A minimised window keeps the placement stored before it.
     if (view.windowState() == 1)

@@ -1,5 +1,8 @@
 #include "shell/uninstall_log.h"
 
+#include <algorithm>
+
+#include "engine/ascii_text.h"
 #include "shell/settings_keys.h"
 
 namespace tandora {
@@ -17,6 +20,30 @@ std::string valueLine(const std::string& section, const std::string& key) {
            key + "\"";
 }
 
+// The options as the designed log lists them: by name regardless of case, with Joker Poker's key spelt
+// "Jokerpoker". The uninstaller matches value names without regard to case, so that removes "JokerPoker".
+std::vector<std::string> optionKeys() {
+    std::vector<std::string> keys{Settings::DefPoints};
+    for (const auto& option : Settings::OptionKeys)
+        keys.emplace_back(option.key);
+    std::sort(keys.begin(), keys.end(),
+              [](const std::string& a, const std::string& b) { return toUpperAscii(a) < toUpperAscii(b); });
+    for (std::string& key : keys) {
+        if (equalsIgnoringCase(key, "Jokerpoker"))
+            key = "Jokerpoker";
+    }
+    return keys;
+}
+
+std::vector<std::string> recentFileKeys() {
+    std::vector<std::string> keys;
+    for (int n = 1; n <= RecentFileEntries; ++n)
+        keys.push_back(Settings::recentFileKey(n));
+    for (int n = 1; n <= RecentFileEntries; ++n)
+        keys.push_back(Settings::recentTitleKey(n));
+    return keys;
+}
+
 } // namespace
 
 std::vector<std::string> UninstallLog::lines() {
@@ -24,17 +51,13 @@ std::vector<std::string> UninstallLog::lines() {
         const char* name;
         std::vector<std::string> keys;
     };
-    // The uninstaller matches value names without regard to case, so "Jokerpoker" removes "JokerPoker".
     const Section sections[] = {
         {Settings::MainWindow, {Settings::FirstTime, Settings::Left, Settings::Top, Settings::WindowState}},
-        {Settings::Options,
-         {"BlueDeck", Settings::DefPoints, "DeucesWild", "DoubleUp", "JacksOrBetter", "JacksOrBetter96",
-          "Jokerpoker", "LoadLastGame", "RedDeck", "SoundEffects"}},
-        {Settings::RecentFiles,
-         {"File 1", "File 2", "File 3", "File 4", "Title 1", "Title 2", "Title 3", "Title 4"}},
+        {Settings::Options, optionKeys()},
+        {Settings::RecentFiles, recentFileKeys()},
         {Settings::Bank, {Settings::Credits}},
         // Our own section, after the designed lines, so that an uninstall removes it too.
-        {Settings::Strategy, {Settings::StrategyKeys[0].key, Settings::StrategyKeys[1].key}},
+        {Settings::Strategy, {Settings::ShowBestHold, Settings::Trainer}},
     };
     std::vector<std::string> result;
     for (const Section& section : sections) {

@@ -36,8 +36,9 @@ TEST_F(SettingsRegistryTest, FreshUserGetsDefaults) {
     EXPECT_EQ(f.settings.writes(), 0) << "loading writes nothing";
 }
 
-// Guards the text forms a hand-edited store may hold: numbers as Booleans, the DefPoints minimum and
-// the 16-bit bound, and texts that do not convert, which leave the value as it was.
+// Guards the text forms a hand-edited store may hold: numbers as Booleans, and texts that do not convert,
+// which leave the option as it was; DefPoints only as one of the Change Default list's amounts, anything
+// else (a 7 would make every later save a game file that does not open) as the default 80.
 TEST_F(SettingsRegistryTest, LoadsHandEditedValues) {
     struct Row {
         const char* doubleUp;
@@ -46,14 +47,12 @@ TEST_F(SettingsRegistryTest, LoadsHandEditedValues) {
         const char* defPoints;
         std::int16_t pointsAfter;
     };
-    // Before each load the default credits are 40, so a refused text shows as 40.
+    // Before each load the default credits are 40.
     const Row rows[] = {
-        {"1", false, true, "5", 5},           {"0", true, false, "3", 80},
-        {"-1", false, true, "400", 400},      {"TRUE", false, true, "4.5", 80},
-        {"false", true, false, "5.5", 6},     {"yes", true, true, "many", 40},
-        {"", false, false, "99999", 40},      {" True ", false, true, "-20", 80},
-        {"2", false, true, "32767.4", 32767}, {"0.0", true, false, "32767.6", 40},
-        {"1e3", false, true, "32768", 40},    {"1", true, true, "-32769", 40},
+        {"1", false, true, "5", 5},       {"0", true, false, "400", 400},     {"-1", false, true, "7", 80},
+        {"TRUE", false, true, "3", 80},   {"false", true, false, "4.5", 80},  {"yes", true, true, "many", 80},
+        {"", false, false, "", 80},       {" True ", false, true, "-20", 80}, {"2", false, true, "99999", 80},
+        {"0.0", true, false, " 10 ", 10}, {"1e3", false, true, "32768", 80},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.doubleUp) + " / " + r.defPoints);

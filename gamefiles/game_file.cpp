@@ -1,10 +1,10 @@
 #include "gamefiles/game_file.h"
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 #include "engine/ascii_text.h"
+#include "platform/settings_keys.h"
 #include "table/value_text.h"
 
 namespace tandora {
@@ -16,10 +16,8 @@ constexpr int LinesWithCounts = 42;
 constexpr std::size_t KeyLength = 9;
 // The longest line a program writes is under 30 characters; the margin allows for hand editing.
 constexpr std::size_t MaxLineLength = 80;
-constexpr std::int64_t Max32 = std::numeric_limits<std::int32_t>::max();
 // The largest number of at most 18 digits, all a game file's numbers are read into.
 constexpr std::int64_t MaxDigits = 999'999'999'999'999'999;
-constexpr std::int16_t DefPointChoices[] = {5, 10, 20, 40, 50, 80, 100, 200, 400};
 constexpr std::string_view CardBacksText = "0,0,0,0,0";
 
 struct GameName {
@@ -149,14 +147,18 @@ std::optional<std::optional<tandora::Hand>> handOf(std::string_view text) {
     return std::optional<tandora::Hand>{hand};
 }
 
-// "Won " and the amount; nothing after it is a win of 0, as a game saved before its first hand has.
+// "Won", a blank and the amount one hand can pay; nothing after it is a win of 0, as a game saved before its
+// first hand has. "Won5" or "Won-5" is no win line.
 std::optional<std::int64_t> wonAmount(std::string_view line) {
     if (line.size() < 3 || !equalsIgnoringCase(line.substr(0, 3), "WON"))
         return std::nullopt;
-    const std::string_view amount = line.size() > 4 ? trimmed(line.substr(4)) : std::string_view{};
+    const std::string_view rest = line.substr(3);
+    if (!rest.empty() && rest.front() != ' ' && rest.front() != '\t')
+        return std::nullopt;
+    const std::string_view amount = trimmed(rest);
     if (amount.empty())
         return 0;
-    return wholeNumber(amount, 0, Max32);
+    return wholeNumber(amount, 0, MaxHandWin);
 }
 
 bool heldText(std::string_view line) {
@@ -294,13 +296,13 @@ std::optional<GameFileRecord> parseGameFile(std::string_view bytes) {
     r.DoubleUpOn = *doubleUp;
     r.deck = deck == "Blue" ? Deck::Blue : Deck::Red;
     r.SoundEffects = *sound;
-    const auto points = wholeNumber(in.header(5), 0, 400);
-    if (!points || std::find(std::begin(DefPointChoices), std::end(DefPointChoices), *points) ==
-                       std::end(DefPointChoices))
+    const auto points = wholeNumber(in.header(5), 0, MaxDigits);
+    if (!points || !Settings::isDefPointsChoice(*points))
         return std::nullopt;
     r.iDefaultPoints = static_cast<std::int16_t>(*points);
     const auto hand = handOf(in.header(6));
-    const auto credits = wholeNumber(in.header(7), 0, Max32);
+    // No more credits than the CREDITS counter can show.
+    const auto credits = wholeNumber(in.header(7), 0, MaxShownCredits);
     if (!hand || !credits)
         return std::nullopt;
     r.Hand = *hand;
@@ -325,8 +327,8 @@ std::optional<GameFileRecord> parseGameFile(std::string_view bytes) {
     if (!in.ok() || !won || (face != "Deal" && face != "Draw"))
         return std::nullopt;
     r.PaidAmount = *won;
-    // A dealt hand always shows its cards; card backs there would be drawn to and scored.
-    if (r.HandState == HandStates::Dealt && !r.Hand)
+    // A dealt hand always shows its cards, and was bet on; card backs there would be drawn to and scored.
+    if (r.HandState == HandStates::Dealt && (!r.Hand || r.CoinsBet == 0))
         return std::nullopt;
     for (int i = 0; i < HandSize; ++i)
         r.Held[static_cast<std::size_t>(i)] = heldText(in.text(25 + i));
@@ -334,7 +336,7 @@ std::optional<GameFileRecord> parseGameFile(std::string_view bytes) {
     if (lines->size() >= LinesWithCounts) {
         tandora::HandCounts counts{};
         for (int i = 0; i < PayTableSlots; ++i)
-            in.smallNumber(30 + i, 0, Max32, counts[static_cast<std::size_t>(i)]);
+            in.number(30 + i, 0, MaxStatistic, counts[static_cast<std::size_t>(i)]);
         if (!in.ok())
             return std::nullopt;
         r.HandCounts = counts;

@@ -29,7 +29,7 @@ struct GameFileRecord {
     bool DoubleUpOn = true;
     Deck deck = Deck::Red;
     bool SoundEffects = true;
-    std::int16_t iDefaultPoints = 80;
+    std::int16_t iDefaultPoints = GameOptions{}.iDefaultPoints;
     // Nothing: the five card backs of a table before its first deal.
     std::optional<tandora::Hand> Hand;
     std::int64_t vPoints = 0;

@@ -50,28 +50,31 @@ TEST_P(GameFileLineEdits, AcceptedOrRefusedWhole) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, GameFileLineEdits,
-    ::testing::Values(LineEdit{"MisspeltKey", 1, "GamePlax=DeucesWild", true},
-                      LineEdit{"UnknownGame", 1, "GamePlay=jacksorbetter", false},
-                      LineEdit{"LowerCaseDoubleUp", 2, "DoubleUp=true", false},
-                      LineEdit{"LowerCaseDeck", 3, "WhatDeck=blue", false},
-                      LineEdit{"DefPoint7", 5, "DefPoint=7", false},
-                      LineEdit{"DefPoint400", 5, "DefPoint=400", true},
-                      LineEdit{"FifthCode53", 6, "CurrHand=1,2,3,4,53", false},
-                      LineEdit{"ThreeCommas", 6, "CurrHand=1,2,3,4", false},
-                      LineEdit{"SixCodes", 6, "CurrHand=1,2,3,4,5,6", false},
-                      LineEdit{"EdgeCodes", 6, "CurrHand=0,13,26,39,52", true},
-                      LineEdit{"SameCardTwice", 6, "CurrHand=1,1,2,3,4", false},
-                      // The sample's hand is dealt: card backs there would be drawn to and scored.
-                      LineEdit{"DealtCardBacks", 6, "CurrHand=0,0,0,0,0", false},
-                      LineEdit{"CreditsAbove9999", 7, "CurScore=12000", true},
-                      LineEdit{"NegativeCredits", 7, "CurScore=-1", false},
-                      LineEdit{"CreditsBeyond32Bits", 7, "CurScore=2147483648", false},
-                      LineEdit{"CreditsWithText", 7, "CurScore=12abc", false},
-                      LineEdit{"PlayedAsText", 8, "lots", false}, LineEdit{"HandState0", 10, "0", false},
-                      LineEdit{"SixCoins", 13, "6", false}, LineEdit{"DealInLowerCase", 12, "deal", false},
-                      LineEdit{"WonNothing", 15, "Won ", true}, LineEdit{"WonText", 15, "Won lots", false},
-                      LineEdit{"NegativeCount", 30, " -1 ", false},
-                      LineEdit{"CountBeyond32Bits", 42, " 2147483648 ", false}),
+    ::testing::Values(
+        LineEdit{"MisspeltKey", 1, "GamePlax=DeucesWild", true},
+        LineEdit{"UnknownGame", 1, "GamePlay=jacksorbetter", false},
+        LineEdit{"LowerCaseDoubleUp", 2, "DoubleUp=true", false},
+        LineEdit{"LowerCaseDeck", 3, "WhatDeck=blue", false}, LineEdit{"DefPoint7", 5, "DefPoint=7", false},
+        LineEdit{"DefPoint400", 5, "DefPoint=400", true},
+        LineEdit{"FifthCode53", 6, "CurrHand=1,2,3,4,53", false},
+        LineEdit{"ThreeCommas", 6, "CurrHand=1,2,3,4", false},
+        LineEdit{"SixCodes", 6, "CurrHand=1,2,3,4,5,6", false},
+        LineEdit{"EdgeCodes", 6, "CurrHand=0,13,26,39,52", true},
+        LineEdit{"SameCardTwice", 6, "CurrHand=1,1,2,3,4", false},
+        // The sample's hand is dealt: card backs there would be drawn to and scored.
+        LineEdit{"DealtCardBacks", 6, "CurrHand=0,0,0,0,0", false},
+        // Wins take credits past 9,999, up to what the CREDITS counter shows.
+        LineEdit{"CreditsTheCounterShows", 7, "CurScore=99999", true},
+        LineEdit{"CreditsBeyondTheCounter", 7, "CurScore=100000", false},
+        LineEdit{"NegativeCredits", 7, "CurScore=-1", false},
+        LineEdit{"CreditsWithText", 7, "CurScore=12abc", false}, LineEdit{"HandState0", 10, "0", false},
+        LineEdit{"DealInLowerCase", 12, "deal", false}, LineEdit{"SixCoins", 13, "6", false},
+        LineEdit{"DealtWithoutABet", 13, "0", false}, LineEdit{"WonNothing", 15, "Won ", true},
+        LineEdit{"WonADoubledRoyal", 15, "Won 8000", true},
+        LineEdit{"WonMoreThanAHandPays", 15, "Won 8001", false},
+        LineEdit{"WonWithoutABlank", 15, "Won-5", false}, LineEdit{"NegativeCount", 30, " -1 ", false},
+        LineEdit{"CountAtTheStatisticsBound", 42, " 999999999999999 ", true},
+        LineEdit{"CountBeyondTheStatisticsBound", 42, " 1000000000000000 ", false}),
     testing_support::RowName{});
 
 // Guards the held lines: "TRUE" or "HELD" in any case holds, anything else does not.

@@ -24,14 +24,14 @@ using tandora::testing_support::splitAt;
 // Values that sit on the reader's edges, for lines and numbers.
 const std::vector<std::string> Tokens = [] {
     std::vector<std::string> tokens = splitAt(
-        '|',
-        "True|False|true|TRUE|Held|held|x|| |Deal|Draw|deal|Won |WON 7|Won -5|Won 4000|0|1|2|3|5|6|-1|-0|+1|"
-        "1.5|1e3|52|53|99|32767|32768|2147483647|2147483648|999999999999999|1000000000000000|"
-        "99999999999999999999| 7 |\t8\t|GamePlay=JokerPoker|GamePlay=DeucesWild|GamePlay=JacksOrBetter96|"
-        "GamePlay=jokerpoker|DoubleUp=True|WhatDeck=Blue|WhatDeck=Red|SoundEff=False|DefPoint=5|"
-        "DefPoint=400|DefPoint=3|DefPoint=7|CurrHand=0,0,0,0,0|CurrHand=0,13,26,39,52|CurrHand=1,2,3,4,53|"
-        "CurrHand=1,1,2,3,4|CurrHand=1,2,3,4|CurrHand= 1, 2, 3, 4, 5|CurScore=12000|CurScore=-1|CurScore=|"
-        "Hold All|\xC3\xA9");
+        '|', "True|False|true|TRUE|Held|held|x|| |Deal|Draw|deal|Won |WON 7|Won -5|Won-5|Won 8000|Won 8001|"
+             "0|1|2|3|5|6|-1|-0|+1|1.5|1e3|52|53|99|8000|8001|32767|32768|99999|100000|2147483648|"
+             "999999999999999|1000000000000000|99999999999999999999| 7 |\t8\t|GamePlay=JokerPoker|"
+             "GamePlay=DeucesWild|GamePlay=JacksOrBetter96|GamePlay=jokerpoker|DoubleUp=True|WhatDeck=Blue|"
+             "WhatDeck=Red|SoundEff=False|DefPoint=5|DefPoint=400|DefPoint=3|DefPoint=7|CurrHand=0,0,0,0,0|"
+             "CurrHand=0,13,26,39,52|CurrHand=1,2,3,4,53|CurrHand=1,1,2,3,4|CurrHand=1,2,3,4|"
+             "CurrHand= 1, 2, 3, 4, 5|CurScore=99999|CurScore=100000|CurScore=-1|CurScore=|"
+             "Hold All|\xC3\xA9");
     tokens.push_back(std::string(81, 'x'));
     return tokens;
 }();

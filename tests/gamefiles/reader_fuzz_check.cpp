@@ -1,5 +1,7 @@
 #include "tests/gamefiles/reader_fuzz_check.h"
 
+#include <algorithm>
+
 #include "tests/gamefiles/fake_table.h"
 #include "tests/gamefiles/game_file_samples.h"
 
@@ -10,6 +12,16 @@ namespace {
 constexpr const char* Path = "/fuzz/game.tn2";
 // The fakes keep every message shown; a fresh table now and then keeps memory flat.
 constexpr std::uint64_t InputsPerTable = 10000;
+
+// Whether play could have left the game as the record holds it: credits the counter shows, a win one hand
+// can pay, counts the next win adds to, a dealt hand with a bet.
+bool playCouldLeave(const GameFileRecord& r) {
+    const HandCounts counts = r.HandCounts.value_or(HandCounts{});
+    return r.vPoints <= MaxShownCredits && r.PaidAmount <= MaxHandWin &&
+           std::all_of(counts.begin(), counts.end(),
+                       [](std::int64_t c) { return c >= 0 && c <= MaxStatistic; }) &&
+           (r.HandState != HandStates::Dealt || r.CoinsBet > 0);
+}
 
 } // namespace
 
@@ -50,6 +62,10 @@ std::string ReaderFuzzCheck::check(std::string_view bytes) {
         return {};
     }
     ++accepted;
+    if (!playCouldLeave(*record))
+        return "an accepted file holds a game play never leaves";
+    if (!t.f.log.matching("message").empty())
+        return "the table refused an accepted file's values:\n" + t.f.log.textFrom(0);
     const FakeTableView& view = t.f.view;
     GameFileRecord expected = *record;
     expected.HandCounts = record->HandCounts.value_or(countsBefore);

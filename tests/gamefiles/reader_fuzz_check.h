@@ -9,8 +9,8 @@
 namespace tandora::testing_support {
 
 // Feeds one file after another to the game files' reader on a game in play, and checks that each is
-// either refused with the game and the table untouched, or applied whole; and that the writer's file of
-// every accepted one reads back the same.
+// either refused with the game and the table untouched, or applied whole, holding only what play can leave
+// and shown without a complaint; and that the writer's file of every accepted one reads back the same.
 class ReaderFuzzCheck {
 public:
     ReaderFuzzCheck();

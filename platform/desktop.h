@@ -27,7 +27,7 @@ public:
     // Where the files shipped with the program lie: the executable's folder, or the installed data folder
     // when the program runs installed; no trailing separator.
     virtual std::string programFolder() const = 0;
-    // The user's documents folder, where game files go by default.
+    // The user's documents folder, where game files go by default; the home folder when it does not exist.
     virtual std::string documentsFolder() const = 0;
     // The path of the system's own information tool; empty when the system has none.
     virtual std::string systemInformationTool() const = 0;

@@ -44,7 +44,11 @@ std::string QtDesktop::programFolder() const {
 }
 
 std::string QtDesktop::documentsFolder() const {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    // A folder that is not there would make the file dialogs propose a file of its name.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents.toStdString();
+    return QDir::homePath().toStdString();
 }
 
 bool QtDesktop::installerKeepsUninstallLog() const {

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,9 +85,32 @@ TEST(QtDesktop, MissingDocumentsAreNotFoundAndFoldersAreKnown) {
     QtDesktop desktop;
     EXPECT_EQ(desktop.openDocument("/no/such/readme.txt"), ShellResult::FileNotFound);
     EXPECT_FALSE(desktop.programFolder().empty());
-    EXPECT_FALSE(desktop.documentsFolder().empty());
     EXPECT_FALSE(desktop.startProgram("/no/such/program", {}));
     EXPECT_FALSE(desktop.installerKeepsUninstallLog()) << "Linux installs have no uninstall log";
+}
+
+// Guards the save and open dialogs' first folder: the documents folder only when there is one, otherwise
+// home; a missing Documents made the save dialog propose a file named "Documents".
+TEST(QtDesktop, DocumentsFolderOnlyWhenItExists) {
+    test::qtApp();
+    QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    const bool configSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", realHome);
+        configSet ? qputenv("XDG_CONFIG_HOME", config) : qunsetenv("XDG_CONFIG_HOME");
+    });
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(".config").toLocal8Bit());
+    const QString documents = home.filePath("Documents");
+    QFile file(documents);
+    EXPECT_EQ(QtDesktop().documentsFolder(), home.path().toStdString()) << "no Documents";
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(QtDesktop().documentsFolder(), home.path().toStdString()) << "a file named Documents";
+    ASSERT_TRUE(file.remove() && QDir().mkpath(documents));
+    EXPECT_EQ(QtDesktop().documentsFolder(), documents.toStdString());
 }
 
 // Guards against an installed program not finding its readme and pages: from a build folder they lie beside

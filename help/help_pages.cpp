@@ -1,6 +1,34 @@
 #include "help/help_pages.h"
 
+#include "engine/game_rules.h"
+#include "engine/strategy_tables.h"
+#include "platform/settings_keys.h"
+#include "table/game_state.h"
+#include "table/value_text.h"
+
 namespace tandora {
+
+namespace {
+
+// The figures the pages state, from where the program keeps them, so that the help follows a change.
+std::string figure(std::int64_t value) {
+    return groupedNumber(value);
+}
+
+std::string deckSize(GameType game) {
+    return figure(rulesFor(game).deck.count);
+}
+
+std::string cardsLeft(GameType game) {
+    return figure(rulesFor(game).deck.count - HandSize);
+}
+
+std::string paysPerCoin(GameType game, HandCategory category) {
+    const GameRules rules = rulesFor(game);
+    return figure(rules.PayTable[static_cast<std::size_t>(categoryRow(category, game)->slot)]);
+}
+
+} // namespace
 
 std::string welcomePage() {
     return R"(<h1>Welcome to Tandora</h1>
@@ -13,7 +41,8 @@ your final hand is.</p>
 <li><a href="help:jb85">8/5 Jacks or Better</a> and <a href="help:jb96">9/6 Jacks or Better</a>: the
 classic game; any pair of jacks or higher pays.</li>
 <li><a href="help:dw">Deuces Wild</a>: the four twos stand for any card you need.</li>
-<li><a href="help:jp">Joker Poker</a>: a 53-card deck with a joker that stands for any card.</li>
+<li><a href="help:jp">Joker Poker</a>: a )" +
+           deckSize(GameType::JokerPoker) + R"(-card deck with a joker that stands for any card.</li>
 </ul>
 <p>New to the game? Start with <a href="help:how-to-play">How to Play</a>, then look at
 <a href="help:hands">the poker hands</a> and the <a href="help:strategy">holding strategy</a>.</p>
@@ -27,7 +56,8 @@ std::string howToPlayPage() {
 changes to that game's. You can change games between hands at any time; your credits stay.</p>
 <h2>2. Add credits</h2>
 <p>A new game starts with no credits. Click the <b>dollar sign</b> button at the lower right, or choose
-<b>Add Credits, Add Default</b>, to add credits (80 at a time unless you change it). See
+<b>Add Credits, Add Default</b>, to add credits ()" +
+           figure(GameOptions{}.iDefaultPoints) + R"( at a time unless you change it). See
 <a href="help:credits">Credits and the Bank</a>.</p>
 <h2>3. Bet</h2>
 <p>Each coin costs one credit. <b>Bet 1</b> adds one coin to the bet; the coin count shows under COINS
@@ -82,15 +112,24 @@ Deuces Wild starts paying at three of a kind, Joker Poker at a pair of kings.</p
 }
 
 std::string jacksOrBetterIntroduction() {
-    return R"(<p>The classic video poker game, played with an ordinary 52-card deck and no wild cards. The
+    const auto pays = [](GameType game) {
+        return paysPerCoin(game, HandCategory::FullHouse) + " and " + paysPerCoin(game, HandCategory::Flush);
+    };
+    return R"(<p>The classic video poker game, played with an ordinary )" +
+           deckSize(GameType::JacksOrBetter85) +
+           R"(-card deck and no wild cards. The
 smallest paying hand is a pair of jacks, queens, kings or aces; a lower pair pays nothing.</p>
-<p>Tandora has two pay tables for it. They differ only in the full house and the flush: 8 and 5 coins
-for each coin bet in 8/5 Jacks or Better, 9 and 6 in 9/6 Jacks or Better. Every other hand pays the
+<p>Tandora has two pay tables for it. They differ only in the full house and the flush: )" +
+           pays(GameType::JacksOrBetter85) + R"( coins
+for each coin bet in 8/5 Jacks or Better, )" +
+           pays(GameType::JacksOrBetter96) + R"( in 9/6 Jacks or Better. Every other hand pays the
 same.</p>)";
 }
 
 std::string royalBonusNote() {
-    return R"(<p>Look at the royal flush row: bet five coins and it pays 4,000 credits, far more than five
+    return R"(<p>Look at the royal flush row: bet five coins and it pays )" +
+           figure(NaturalRoyalMaxBetPayout) +
+           R"( credits, far more than five
 times the one-coin prize. Betting fewer than five coins gives that bonus away.</p>)";
 }
 
@@ -113,7 +152,9 @@ deuces, and five of a kind.</p>)";
 }
 
 std::string jokerPokerIntroduction() {
-    return R"(<p>The deck has 53 cards: the usual 52 and one joker. The joker is wild and counts as whatever
+    return R"(<p>The deck has )" + deckSize(GameType::JokerPoker) + " cards: the usual " +
+           deckSize(GameType::JacksOrBetter85) +
+           R"( and one joker. The joker is wild and counts as whatever
 card makes your hand best.</p>
 <p>The smallest paying hand is a pair of kings or aces; jacks and queens do not pay here. Two pair and
 better pay as usual, and the joker brings two extra hands: five of a kind and a royal flush made with the
@@ -187,14 +228,19 @@ std::string strategyMenuPage() {
 <p>Tandora can tell you, for every hand you are dealt, exactly what each way of holding it is worth. All
 of it is off until you ask for it; the game plays the same either way.</p>
 <h2>What the numbers mean</h2>
-<p>Five cards can be held in 32 ways, from all five to none. For each way Tandora counts every possible
-draw from the cards still in the deck: 47 cards, or 48 in Joker Poker, where the joker makes a 53-card
+<p>Five cards can be held in )" +
+           figure(HoldCount) + R"( ways, from all five to none. For each way Tandora counts every possible
+draw from the cards still in the deck: )" +
+           cardsLeft(GameType::JacksOrBetter85) + " cards, or " + cardsLeft(GameType::JokerPoker) +
+           " in Joker Poker, where the joker makes a " + deckSize(GameType::JokerPoker) + R"(-card
 deck. It prices each final hand by the pay table for your bet and averages them. The result is the
 <b>expected value</b> of the hold: what it pays back on average if the same hand were played again and
 again. Nothing is guessed or sampled; every draw is counted. Values are shown in credits for your whole
 bet and per coin bet. The best hold is the one worth the most; when two holds are worth exactly the same,
 the one keeping more cards counts as the best.</p>
-<p>The bet matters: only five coins win 4,000 credits for a royal flush, so with fewer coins the best
+<p>The bet matters: only five coins win )" +
+           figure(NaturalRoyalMaxBetPayout) +
+           R"( credits for a royal flush, so with fewer coins the best
 hold is sometimes a different one.</p>
 <h2>Show Best Hold</h2>
 <p>After every deal the label under each card of the best hold reads <b>HOLD?</b>. You still decide:
@@ -208,7 +254,8 @@ first. It names the best hold, shows its cards and says how many credits your ho
 dealt hand, untouched, to think again. A hold worth exactly as much as the best one is never questioned,
 and the Trainer never asks on the deal or during a Double Up.</p>
 <h2>Hold Analysis</h2>
-<p><b>Strategy, Hold Analysis</b> (Ctrl+H) lists the 32 holds of the hand waiting for the draw, best
+<p><b>Strategy, Hold Analysis</b> (Ctrl+H) lists the )" +
+           figure(HoldCount) + R"( holds of the hand waiting for the draw, best
 first, with their values; the sign &gt; marks the hold you have chosen so far. Between hands it shows
 the last hand: what it was worth with the best hold, what your hold was worth, and what your choice cost.</p>
 <h2>In the statistics</h2>
@@ -250,21 +297,28 @@ it only makes them swing more. If you would rather not gamble, switch it off wit
 }
 
 std::string creditsPage() {
+    const auto& choices = Settings::DefPointsChoices;
     return R"(<h1>Credits and the Bank</h1>
 <p>Tandora is played for credits, never for money. The CREDITS display shows the credits of the game in
-play; a game holds at most 9,999 of them.</p>
+play. Adding credits stops at )" +
+           figure(MaxGameCredits) + R"(; wins can take a game beyond that, up to )" +
+           figure(MaxShownCredits) +
+           R"(.</p>
 <h2>Adding credits</h2>
 <ul>
 <li><b>Add Credits, Add Default</b> (Ctrl+A), or the <b>dollar sign</b> button: adds the default amount,
-80 credits unless you change it.</li>
-<li><b>Add Credits, Change Default</b>: chooses how many credits Add Default adds, from 5 to 400.</li>
+)" + figure(GameOptions{}.iDefaultPoints) +
+           R"( credits unless you change it.</li>
+<li><b>Add Credits, Change Default</b>: chooses how many credits Add Default adds, from )" +
+           figure(choices[0]) + " to " + figure(choices[std::size(choices) - 1]) + R"(.</li>
 <li><b>Add Credits, Add From Bank</b> (Ctrl+B): brings credits back from the credit bank into the
 game. Tandora tells you how many the bank holds and how many you may take.</li>
 </ul>
 <p>Credits can be added between hands only. If a hand is under way, finish it first.</p>
 <h2>The credit bank</h2>
 <p>The credit bank keeps credits between games and between sessions. Press <b>Cash Out</b> (or C)
-between hands to move every credit of the game into the bank. The bank holds up to 999,999 credits; a
+between hands to move every credit of the game into the bank. The bank holds up to )" +
+           figure(MaxBankCredits) + R"( credits; a
 cash out that would go past that is refused, and your credits stay in the game.</p>
 <p>The bank belongs to you, not to a game: credits cashed out of one game can be added to any other
 later. A new game starts with no credits, so cash out first if you want to keep the credits of the game

@@ -6,6 +6,8 @@
 #include "help/help_book.h"
 #include "help/help_menu.h"
 #include "help/help_texts.h"
+#include "platform/settings_keys.h"
+#include "table/value_text.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/printers.h"
 
@@ -39,24 +41,57 @@ TEST(HelpBook, HelpTopicsOpensTheWholeHelpWithWorkingLinks) {
     EXPECT_GT(links, 5);
 }
 
+std::string page(const std::string& id) {
+    for (const HelpPage& p : helpBook().pages)
+        if (p.id == id)
+            return p.html;
+    return {};
+}
+
 // Guards the Strategy menu's documentation: Ctrl+H on the help's keyboard page but not in the designed
-// shortcuts window, whose text is fixed, and the cards every value counts over.
+// shortcuts window, whose text is fixed.
 TEST(HelpBook, StrategyMenuIsDocumented) {
-    const HelpBook book = helpBook();
-    const auto page = [&](const std::string& id) {
-        for (const HelpPage& p : book.pages)
-            if (p.id == id)
-                return p.html;
-        return std::string();
-    };
     EXPECT_NE(page("keyboard").find("<td>Hold Analysis</td><td>Ctrl+H</td>"), std::string::npos);
     for (const ShortcutColumn& column : keyShortcutColumns())
         for (const char* line : column)
             EXPECT_EQ(std::string(line).find("Ctrl+H"), std::string::npos);
     const std::string strategy = page("strategy-menu");
-    for (const char* words : {"47 cards, or 48 in Joker Poker", "Show Best Hold", "Trainer", "Hold Analysis",
-                              "Pay Table Return", "Cost of Holds", "not saved"})
+    for (const char* words :
+         {"Show Best Hold", "Trainer", "Hold Analysis", "Pay Table Return", "Cost of Holds", "not saved"})
         EXPECT_NE(strategy.find(words), std::string::npos) << words;
+}
+
+// Guards the figures the pages state against the game's own: a limit, the default or a pay changed in the
+// program changes the help with it, grouped as the game shows its numbers.
+TEST(HelpBook, FiguresAreTheGames) {
+    const auto n = [](std::int64_t value) { return groupedNumber(value); };
+    const auto pays = [&](GameType game, const std::string& hand, std::size_t coins) {
+        for (const PayTableLine& line : payTableLines(game))
+            if (line.hand == hand)
+                return n(line.pays[coins - 1]);
+        return std::string("none");
+    };
+    const std::string defaultCredits = n(GameOptions{}.iDefaultPoints);
+    const auto& choices = Settings::DefPointsChoices;
+    const std::pair<const char*, std::string> rows[] = {
+        {"how-to-play", "(" + defaultCredits + " at a time"},
+        {"credits", "stops at " + n(MaxGameCredits) + "; wins can take a game beyond that, up to " +
+                        n(MaxShownCredits) + "."},
+        {"credits", defaultCredits + " credits unless"},
+        {"credits", "from " + n(choices[0]) + " to " + n(choices[std::size(choices) - 1]) + "."},
+        {"credits", "holds up to " + n(MaxBankCredits) + " credits"},
+        {"jb85", "pays " + pays(GameType::JacksOrBetter85, "Royal Flush", 5) + " credits"},
+        {"jb85", ": " + pays(GameType::JacksOrBetter85, "Full House", 1) + " and " +
+                     pays(GameType::JacksOrBetter85, "Flush", 1) + " coins"},
+        {"jb96", ", " + pays(GameType::JacksOrBetter96, "Full House", 1) + " and " +
+                     pays(GameType::JacksOrBetter96, "Flush", 1) + " in 9/6"},
+        {"strategy-menu", "only five coins win " + pays(GameType::DeucesWild, "Royal Flush", 5) + " credits"},
+        {"strategy-menu", "32 ways"},
+        {"strategy-menu", "47 cards, or 48 in Joker Poker, where the joker makes a 53-card"},
+        {"jp", "The deck has 53 cards: the usual 52 and"},
+    };
+    for (const auto& [id, words] : rows)
+        EXPECT_NE(page(id).find(words), std::string::npos) << id << ": " << words;
 }
 
 // A game's pay table as the help shows it: each hand with its pay for one coin, the royal's for five

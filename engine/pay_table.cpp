@@ -1,5 +1,7 @@
 #include "pay_table.h"
 
+#include <algorithm>
+
 namespace tandora {
 
 PayTable payTableFor(GameType game) {
@@ -102,6 +104,70 @@ PayTableArt payTableArtFor(GameType game) {
     case GameType::JokerPoker: return {5000, 156, 152};
     }
     return {};
+}
+
+namespace {
+
+using H = HandCategory;
+
+constexpr H JacksOrBetterRows[] = {H::NaturalRoyalFlush, H::StraightFlush, H::FourOfAKind,
+                                   H::FullHouse,         H::Flush,         H::Straight,
+                                   H::ThreeOfAKind,      H::TwoPair,       H::HighPair};
+constexpr H DeucesWildRows[] = {H::NaturalRoyalFlush, H::FourDeuces,  H::WildRoyalFlush, H::FiveOfAKind,
+                                H::StraightFlush,     H::FourOfAKind, H::FullHouse,      H::Flush,
+                                H::Straight,          H::ThreeOfAKind};
+constexpr H JokerPokerRows[] = {H::NaturalRoyalFlush, H::FiveOfAKind, H::WildRoyalFlush, H::StraightFlush,
+                                H::FourOfAKind,       H::FullHouse,   H::Flush,          H::Straight,
+                                H::ThreeOfAKind,      H::TwoPair,     H::HighPair};
+
+// Indexed by HandCategory; the wild royal's slot is Deuces Wild's.
+constexpr int Slots[HandCategoryCount] = {-1, 12, 11, 10, 9, 9, 8, 7, 6, 5, 4, 2, 1, 0};
+
+} // namespace
+
+std::span<const HandCategory> payTableRows(GameType game) {
+    switch (game) {
+    case GameType::JacksOrBetter85:
+    case GameType::JacksOrBetter96: return JacksOrBetterRows;
+    case GameType::DeucesWild: return DeucesWildRows;
+    case GameType::JokerPoker: return JokerPokerRows;
+    }
+    return {};
+}
+
+std::optional<int> payTableRow(HandCategory category, GameType game) {
+    if (category == H::AceHighStraight)
+        category = H::Straight;
+    const auto rows = payTableRows(game);
+    const auto found = std::find(rows.begin(), rows.end(), category);
+    if (found == rows.end())
+        return std::nullopt;
+    return static_cast<int>(found - rows.begin());
+}
+
+std::optional<int> payTableSlot(HandCategory category, GameType game) {
+    if (!payTableRow(category, game))
+        return std::nullopt;
+    // Joker Poker keeps slot 2 empty and pays its wild royal from slot 3.
+    if (category == H::WildRoyalFlush && game == GameType::JokerPoker)
+        return 3;
+    return Slots[toInt(category)];
+}
+
+std::int32_t handPays(HandCategory category, GameType game, const PayTable& table, int coins) {
+    const auto slot = payTableSlot(category, game);
+    if (!slot)
+        return 0;
+    if (category == H::NaturalRoyalFlush && coins == MaxCoins)
+        return NaturalRoyalMaxBetPayout;
+    return coins * table[static_cast<std::size_t>(*slot)];
+}
+
+void countHand(HandCategory category, GameType game, HandCounts& counts) {
+    if (const auto slot = payTableSlot(category, game)) {
+        std::int64_t& count = counts[static_cast<std::size_t>(*slot)];
+        count = addStatistic(count, 1);
+    }
 }
 
 } // namespace tandora

@@ -21,9 +21,8 @@ inline constexpr int HandSize = 5;
 // Positions 1..5 of the table are indexes 0..4.
 using Hand = std::array<Card, HandSize>;
 
-// Picture bases of the two decks.
-inline constexpr int RedDeckPictureBase = 100;
-inline constexpr int BlueDeckPictureBase = 200;
+// The card back the player chose.
+enum class Deck : std::uint8_t { Red, Blue };
 
 constexpr bool isRegularCard(Card c) {
     return c >= 1 && c <= 52;
@@ -66,15 +65,6 @@ struct DeckParams {
 
 constexpr DeckParams deckFor(GameFlags flags) {
     return flags.JokerPokerGame ? DeckParams{53, 0} : DeckParams{52, 1};
-}
-
-// The bitmap that shows code c: joker, wild or plain deuce, or a regular card.
-constexpr int cardPicture(Card c, int DeckPictureBase, int WildDeucePictureOffset) {
-    if (c == JokerCode)
-        return DeckPictureBase + 53;
-    if (isDeuce(c))
-        return DeckPictureBase + WildDeucePictureOffset + c;
-    return DeckPictureBase + c;
 }
 
 // Card text for tools: "Ah", "Td", "2c", "Ks", "Jkr".

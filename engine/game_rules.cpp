@@ -4,13 +4,7 @@ namespace tandora {
 
 GameRules rulesFor(GameType game) {
     const GameFlags flags = flagsFor(game);
-    return GameRules{game,
-                     flags,
-                     wildDeucePictureOffsetFor(game),
-                     deckFor(flags),
-                     tandora::CardRank(game),
-                     payTableFor(game),
-                     payTableArtFor(game)};
+    return GameRules{game, flags, deckFor(flags), tandora::CardRank(game), payTableFor(game)};
 }
 
 } // namespace tandora

@@ -11,11 +11,9 @@ namespace tandora {
 struct GameRules {
     GameType game;
     GameFlags flags;
-    int WildDeucePictureOffset;
     DeckParams deck;
     tandora::CardRank CardRank;
     tandora::PayTable PayTable;
-    PayTableArt art;
 };
 
 GameRules rulesFor(GameType game);

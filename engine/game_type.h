@@ -29,9 +29,4 @@ constexpr GameFlags flagsFor(GameType game) {
     return {game == GameType::DeucesWild, game == GameType::JokerPoker};
 }
 
-// Added to a deuce's picture number while deuces are wild.
-constexpr int wildDeucePictureOffsetFor(GameType game) {
-    return game == GameType::DeucesWild ? 200 : 0;
-}
-
 } // namespace tandora

@@ -53,11 +53,9 @@ StrategyTables::StrategyTables(GameType game, std::shared_ptr<const DrawCounts> 
         throw std::invalid_argument("the draw counts were built for another game's rules");
     const PayTable table = payTableFor(game);
     for (int coins = 1; coins <= MaxCoins; ++coins) {
-        for (int c = 0; c < HandCategoryCount; ++c) {
-            HandCounts notCounted{};
+        for (int c = 0; c < HandCategoryCount; ++c)
             pays_[static_cast<std::size_t>(coins)][static_cast<std::size_t>(c)] =
-                lookUpPayout(static_cast<HandCategory>(c), game, table, coins, 2, notCounted).PaidAmount;
-        }
+                handPays(static_cast<HandCategory>(c), game, table, coins);
     }
 }
 

@@ -36,7 +36,7 @@ struct ReturnResult {
 // Exact strategy for one game: the expected value of every hold of a dealt hand, and the return of the pay
 // table when every deal is played by its best hold. A draw takes the cards it needs from the cards not dealt
 // (47, or 48 in Joker Poker), every set of them equally likely, and every value counts all of those draws
-// with the game's own evaluateHand and lookUpPayout; nothing is sampled. (drawCard only keeps a position
+// with the game's own evaluateHand and handPays; nothing is sampled. (drawCard only keeps a position
 // from repeating the codes at or left of it, so the table can deal a discard back into an earlier position
 // and pays slightly less than these figures on draws of two or more cards.)
 //

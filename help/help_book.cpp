@@ -1,7 +1,5 @@
 #include "help/help_book.h"
 
-#include <algorithm>
-
 #include "engine/pay_table.h"
 #include "help/help_pages.h"
 #include "help/help_texts.h"
@@ -75,32 +73,14 @@ std::string keyboardPage() {
 } // namespace
 
 std::vector<PayTableLine> payTableLines(GameType game) {
-    struct Ranked {
-        int rowTop;
-        PayTableLine line;
-    };
-    std::vector<Ranked> rows;
     const PayTable table = payTableFor(game);
-    for (int c = toInt(HandCategory::NaturalRoyalFlush); c > toInt(HandCategory::NoWin); --c) {
-        const auto category = static_cast<HandCategory>(c);
-        const auto row = categoryRow(category, game);
-        // A straight to the ace is paid from the straight's row.
-        if (!row || category == HandCategory::AceHighStraight)
-            continue;
-        PayTableLine line{handName(category, game), {}};
-        for (int coins = 1; coins <= MaxCoins; ++coins) {
-            HandCounts untouched{};
-            line.pays.push_back(
-                lookUpPayout(category, game, table, coins, HandStates::BetweenHands, untouched).PaidAmount);
-        }
-        rows.push_back({row->rowTop, line});
-    }
-    // In the order the game's own pay table lists them, top row first.
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const Ranked& a, const Ranked& b) { return a.rowTop < b.rowTop; });
     std::vector<PayTableLine> lines;
-    for (auto& r : rows)
-        lines.push_back(std::move(r.line));
+    for (const HandCategory category : payTableRows(game)) {
+        PayTableLine line{handName(category, game), {}};
+        for (int coins = 1; coins <= MaxCoins; ++coins)
+            line.pays.push_back(handPays(category, game, table, coins));
+        lines.push_back(std::move(line));
+    }
     return lines;
 }
 

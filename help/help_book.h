@@ -17,7 +17,7 @@ struct PayTableLine {
     std::string hand;
     std::vector<int> pays;
 };
-// The paying hands of a game from the best down, priced by the same lookup the game pays with.
+// The paying hands of a game in the order of its own pay table, priced as the game pays them.
 std::vector<PayTableLine> payTableLines(GameType game);
 
 } // namespace tandora

@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "engine/card.h"
 #include "engine/pay_table.h"
 #include "platform/table_layout.h"
 
@@ -29,12 +28,12 @@ std::map<int, PictureSize> buildSizes() {
     sizes[DoubleUpQuestionPicture] = {304, 129};
     sizes[DoubleUpPickPicture] = {240, 38};
     for (int label = FirstRowLabelPicture; label <= LastRowLabelPicture; ++label)
-        sizes[label] = {RowLabelWidth, RowLabelHeight};
+        sizes[label] = {Layout::RowLabelWidth, Layout::RowLabelHeight};
     for (const GameType game : AllGames) {
         const PayTableArt art = payTableArtFor(game);
-        sizes[art.tablePicture] = {PayTableWidth, art.tableHeight};
+        sizes[art.tablePicture] = {Layout::PayTableWidth, art.tableHeight};
         for (int coins = 1; coins <= MaxCoins; ++coins)
-            sizes[art.tablePicture + coins] = {CoinHighlightWidth, art.highlightHeight};
+            sizes[art.tablePicture + coins] = {Layout::CoinHighlightWidth, art.highlightHeight};
     }
     sizes[DeucesWildLeftLabelPicture] = {16, 120};
     sizes[DeucesWildRightLabelPicture] = {24, 84};
@@ -59,6 +58,40 @@ const std::map<int, PictureSize>& sizes() {
 }
 
 } // namespace
+
+int rowLabelPicture(HandCategory category, GameType game) {
+    using H = HandCategory;
+    if (!payTableRow(category, game))
+        return 0;
+    const bool joker = game == GameType::JokerPoker;
+    switch (category) {
+    case H::NaturalRoyalFlush: return 3000;
+    case H::FourDeuces: return 3001;
+    case H::FiveOfAKind: return 3002;
+    case H::WildRoyalFlush: return joker ? 3004 : 3003;
+    case H::StraightFlush: return 3005;
+    case H::FourOfAKind: return 3006;
+    case H::ThreeOfAKind: return 3007;
+    case H::FullHouse: return 3008;
+    case H::Flush: return 3009;
+    case H::Straight:
+    case H::AceHighStraight: return 3010;
+    case H::TwoPair: return 3011;
+    case H::HighPair: return joker ? 3012 : 3013;
+    case H::NoWin: break;
+    }
+    return 0;
+}
+
+PayTableArt payTableArtFor(GameType game) {
+    switch (game) {
+    case GameType::JacksOrBetter85: return {8500, 128, 124};
+    case GameType::JacksOrBetter96: return {9600, 128, 124};
+    case GameType::DeucesWild: return {4000, 142, 138};
+    case GameType::JokerPoker: return {5000, 156, 152};
+    }
+    return {};
+}
 
 std::optional<PictureSize> pictureSize(int number) {
     const auto found = sizes().find(number);

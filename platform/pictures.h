@@ -3,6 +3,10 @@
 #include <optional>
 #include <vector>
 
+#include "engine/card.h"
+#include "engine/game_type.h"
+#include "engine/hand_category.h"
+
 namespace tandora {
 
 // Every numbered picture of the game. The painters, the game's logic and the tests all take the
@@ -16,6 +20,28 @@ struct PictureSize {
 
 inline constexpr int CardPictureWidth = 83;
 inline constexpr int CardPictureHeight = 116;
+
+// A deck's base picture is its card back; base + code shows a card and base + 53 the joker.
+inline constexpr int RedDeckPictureBase = 100;
+inline constexpr int BlueDeckPictureBase = 200;
+constexpr int deckPictureBase(Deck deck) {
+    return deck == Deck::Blue ? BlueDeckPictureBase : RedDeckPictureBase;
+}
+// Added to a deuce's picture number while deuces are wild.
+constexpr int wildDeucePictureOffsetFor(GameType game) {
+    return game == GameType::DeucesWild ? 200 : 0;
+}
+// The picture that shows a code in the game: the joker, a wild or plain deuce, a regular card or the back.
+constexpr int cardPicture(Card code, Deck deck, GameType game) {
+    const int base = deckPictureBase(deck);
+    if (code == JokerCode)
+        return base + 53;
+    if (code == CardBackCode)
+        return base;
+    if (isDeuce(code))
+        return base + wildDeucePictureOffsetFor(game) + code;
+    return base + code;
+}
 
 inline constexpr int TableBackgroundPicture = 500;
 inline constexpr int GameOverPicture = 501;
@@ -32,6 +58,16 @@ inline constexpr int DoubleUpPickPicture = 2002;
 // Row labels 3000 (royal flush) to 3013 (jacks or better).
 inline constexpr int FirstRowLabelPicture = 3000;
 inline constexpr int LastRowLabelPicture = 3013;
+// The label that lights a paying category's row; 0 when the category does not pay in the game.
+int rowLabelPicture(HandCategory category, GameType game);
+
+// The pay-table pictures of a game.
+struct PayTableArt {
+    int tablePicture;    // 8500, 9600, 4000 or 5000; column highlight for n coins is this + n
+    int tableHeight;     // 128, 142 or 156
+    int highlightHeight; // 124, 138 or 152
+};
+PayTableArt payTableArtFor(GameType game);
 
 inline constexpr int DeucesWildLeftLabelPicture = 4006;
 inline constexpr int DeucesWildRightLabelPicture = 4007;

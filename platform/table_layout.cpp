@@ -1,5 +1,6 @@
 #include "table_layout.h"
 
+#include "engine/pay_table.h"
 #include "platform/pictures.h"
 
 namespace tandora::Layout {
@@ -16,6 +17,13 @@ SideLabels sideLabelsFor(GameType game) {
     case GameType::JacksOrBetter96: break;
     }
     return {{JacksOrBetterLabelPicture, {161, 170, 220, 19}}, {0, {1, 1, 1, 1}}};
+}
+
+Rect winHighlightPlace(HandCategory category, GameType game) {
+    const auto row = payTableRow(category, game);
+    if (!row)
+        return {};
+    return {RowLabelLeft, payTableRowTop(*row), RowLabelWidth, RowLabelHeight};
 }
 
 } // namespace tandora::Layout

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "engine/game_type.h"
-#include "engine/pay_table.h"
+#include "engine/hand_category.h"
 #include "platform/controls.h"
+#include "platform/pictures.h"
 
 namespace tandora {
 
@@ -23,6 +24,23 @@ inline constexpr Rect DealPlace{309, 387, 68, 30};
 inline constexpr Rect CashInPlace{442, 384, 29, 33};
 inline constexpr Rect GameOverPlace{185, 235, 161, 40};
 inline constexpr Rect CoinsPlace{475, 344, 14, 15};
+
+// The pay table, its row labels and its coin columns.
+inline constexpr int PayTableLeft = 54;
+inline constexpr int PayTableTop = 33;
+inline constexpr int PayTableWidth = 431;
+inline constexpr int RowLabelLeft = 57;
+inline constexpr int RowLabelWidth = 136;
+inline constexpr int RowLabelHeight = 13;
+inline constexpr int CoinHighlightTop = 35;
+inline constexpr int CoinHighlightWidth = 57;
+constexpr int coinHighlightLeft(int coins) {
+    return 194 + 58 * (coins - 1);
+}
+// Rows are 14 pixels apart; the top row is one pixel shorter.
+constexpr int payTableRowTop(int row) {
+    return row == 0 ? CoinHighlightTop : 34 + 14 * row;
+}
 inline constexpr Rect GridLabelPlace{PayTableLeft, PayTableTop, PayTableWidth, 156};
 
 // Cards and hold labels share centres on an 88-pixel pitch; positions 1..5.
@@ -60,9 +78,8 @@ inline Rect coinHighlightPlace(GameType game, int coins) {
     return {coinHighlightLeft(coins), CoinHighlightTop, CoinHighlightWidth,
             payTableArtFor(game).highlightHeight};
 }
-constexpr Rect winHighlightPlace(int rowTop) {
-    return {RowLabelLeft, rowTop, RowLabelWidth, RowLabelHeight};
-}
+// The row label over a paying category's row; empty when the category does not pay in the game.
+Rect winHighlightPlace(HandCategory category, GameType game);
 
 // The side labels of a game beside its pay table; picture 0 when the game has none.
 struct SideLabel {

@@ -14,7 +14,7 @@ const QColor GridLine(70, 104, 210);
 const QColor HighlightFill(206, 20, 36);
 
 QFont nameFont(const QString& name) {
-    return PaintKit::fittedFont(PaintKit::Face::CondensedBold, 11, name, RowLabelWidth - 8);
+    return PaintKit::fittedFont(PaintKit::Face::CondensedBold, 11, name, Layout::RowLabelWidth - 8);
 }
 
 } // namespace
@@ -22,23 +22,15 @@ QFont nameFont(const QString& name) {
 std::vector<PayTablePainter::PrintedRow> PayTablePainter::printedAmounts(GameType game) {
     const PayTable values = payTableFor(game);
     std::vector<PrintedRow> rows;
-    for (int c = HandCategoryCount - 1; c > 0; --c) {
-        const auto category = static_cast<HandCategory>(c);
-        const auto row = categoryRow(category, game);
-        // Categories paid alike (the two straights) share one printed row.
-        if (!row || std::any_of(rows.begin(), rows.end(),
-                                [&](const PrintedRow& r) { return r.rowTop == row->rowTop; }))
-            continue;
-        PrintedRow printed{category, row->rowLabelPicture, row->rowTop, {}};
-        for (int coins = 1; coins <= MaxCoins; ++coins) {
-            const bool fixedTop = category == HandCategory::NaturalRoyalFlush && coins == MaxCoins;
-            printed.amounts[static_cast<std::size_t>(coins - 1)] =
-                fixedTop ? NaturalRoyalMaxBetPayout : coins * values[static_cast<std::size_t>(row->slot)];
-        }
+    for (const HandCategory category : payTableRows(game)) {
+        PrintedRow printed{category,
+                           rowLabelPicture(category, game),
+                           Layout::payTableRowTop(static_cast<int>(rows.size())),
+                           {}};
+        for (int coins = 1; coins <= MaxCoins; ++coins)
+            printed.amounts[static_cast<std::size_t>(coins - 1)] = handPays(category, game, values, coins);
         rows.push_back(printed);
     }
-    std::sort(rows.begin(), rows.end(),
-              [](const PrintedRow& a, const PrintedRow& b) { return a.rowTop < b.rowTop; });
     return rows;
 }
 
@@ -48,7 +40,7 @@ QString PayTablePainter::handName(int rowLabelPicture) {
         "STRAIGHT FLUSH", "FOUR OF A KIND", "THREE OF A KIND", "FULL HOUSE",        "FLUSH",
         "STRAIGHT",       "TWO PAIR",       "KINGS OR BETTER", "JACKS OR BETTER",
     };
-    const int index = rowLabelPicture - 3000;
+    const int index = rowLabelPicture - FirstRowLabelPicture;
     if (index < 0 || index >= static_cast<int>(std::size(names)))
         return {};
     return QString::fromLatin1(names[index]);
@@ -72,7 +64,7 @@ void PayTablePainter::paintNameCell(QPainter& p, const QRectF& cell, const QStri
 
 void PayTablePainter::paintColumn(QPainter& p, const std::vector<PrintedRow>& rows, int coins, int height,
                                   bool lit) {
-    const QRectF column(columnLeft(coins), ColumnTop, CoinHighlightWidth, height);
+    const QRectF column(columnLeft(coins), ColumnTop, Layout::CoinHighlightWidth, height);
     if (lit) {
         QLinearGradient g(column.topLeft(), column.topRight());
         g.setColorAt(0, HighlightFill.darker(115));
@@ -82,7 +74,8 @@ void PayTablePainter::paintColumn(QPainter& p, const std::vector<PrintedRow>& ro
     }
     p.setFont(PaintKit::font(PaintKit::Face::SansBold, 11));
     for (const PrintedRow& row : rows) {
-        const QRectF cell(column.left(), row.rowTop - PayTableTop, column.width() - 6, RowLabelHeight);
+        const QRectF cell(column.left(), row.rowTop - Layout::PayTableTop, column.width() - 6,
+                          Layout::RowLabelHeight);
         const QString amount = QString::number(row.amounts[static_cast<std::size_t>(coins - 1)]);
         PaintKit::drawShadowText(p, cell, Qt::AlignRight | Qt::AlignVCenter, amount,
                                  lit ? QColor(Qt::white) : PaintKit::TableYellow);
@@ -91,7 +84,7 @@ void PayTablePainter::paintColumn(QPainter& p, const std::vector<PrintedRow>& ro
 
 QImage PayTablePainter::table(GameType game) {
     const PayTableArt art = payTableArtFor(game);
-    QImage image(PayTableWidth, art.tableHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image(Layout::PayTableWidth, art.tableHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(TableFill);
     QPainter p;
     PaintKit::begin(p, image);
@@ -99,9 +92,9 @@ QImage PayTablePainter::table(GameType game) {
     // Thin grid: a frame, the line under the names, and one line between coin columns.
     p.setPen(QPen(GridLine, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0.5, 0.5, PayTableWidth - 1, art.tableHeight - 1));
+    p.drawRect(QRectF(0.5, 0.5, Layout::PayTableWidth - 1, art.tableHeight - 1));
     p.setPen(QPen(PaintKit::Gold, 1));
-    p.drawRect(QRectF(1.5, 1.5, PayTableWidth - 3, art.tableHeight - 3));
+    p.drawRect(QRectF(1.5, 1.5, Layout::PayTableWidth - 3, art.tableHeight - 3));
     p.setPen(QPen(GridLine, 1));
     for (int coins = 1; coins <= MaxCoins; ++coins) {
         const qreal x = columnLeft(coins) - 0.5;
@@ -110,8 +103,10 @@ QImage PayTablePainter::table(GameType game) {
 
     const auto rows = printedAmounts(game);
     for (const PrintedRow& row : rows)
-        paintNameCell(p, QRectF(NameLeft, row.rowTop - PayTableTop, RowLabelWidth, RowLabelHeight),
-                      handName(row.rowLabelPicture), false);
+        paintNameCell(
+            p,
+            QRectF(NameLeft, row.rowTop - Layout::PayTableTop, Layout::RowLabelWidth, Layout::RowLabelHeight),
+            handName(row.rowLabelPicture), false);
     for (int coins = 1; coins <= MaxCoins; ++coins)
         paintColumn(p, rows, coins, art.highlightHeight, false);
     return image;
@@ -119,7 +114,7 @@ QImage PayTablePainter::table(GameType game) {
 
 QImage PayTablePainter::columnHighlight(GameType game, int coins) {
     const PayTableArt art = payTableArtFor(game);
-    QImage image(CoinHighlightWidth, art.highlightHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image(Layout::CoinHighlightWidth, art.highlightHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(TableFill);
     QPainter p;
     PaintKit::begin(p, image);
@@ -130,11 +125,12 @@ QImage PayTablePainter::columnHighlight(GameType game, int coins) {
 }
 
 QImage PayTablePainter::rowLabel(int rowLabelPicture) {
-    QImage image(RowLabelWidth, RowLabelHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image(Layout::RowLabelWidth, Layout::RowLabelHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(TableFill);
     QPainter p;
     PaintKit::begin(p, image);
-    paintNameCell(p, QRectF(0, 0, RowLabelWidth, RowLabelHeight), handName(rowLabelPicture), true);
+    paintNameCell(p, QRectF(0, 0, Layout::RowLabelWidth, Layout::RowLabelHeight), handName(rowLabelPicture),
+                  true);
     return image;
 }
 

@@ -9,6 +9,7 @@
 #include "engine/game_type.h"
 #include "engine/hand_category.h"
 #include "engine/pay_table.h"
+#include "platform/table_layout.h"
 
 namespace tandora {
 
@@ -16,13 +17,13 @@ namespace tandora {
 class PayTablePainter {
 public:
     struct PrintedRow {
-        HandCategory category; // the highest category paid on this row
+        HandCategory category;
         int rowLabelPicture;
         int rowTop; // table pixels
         std::array<int, MaxCoins> amounts;
     };
 
-    // The rows of a game's table, top to bottom, priced by the engine's own pay table.
+    // The rows of a game's table, top to bottom, priced as the game pays.
     static std::vector<PrintedRow> printedAmounts(GameType game);
     // The hand name printed on a row and on its row label picture 3000..3013; empty if unknown.
     static QString handName(int rowLabelPicture);
@@ -34,9 +35,11 @@ public:
     static QImage sideLabel(int picture);
 
     // Where things lie in a table picture.
-    static constexpr int NameLeft = RowLabelLeft - PayTableLeft;
-    static constexpr int ColumnTop = CoinHighlightTop - PayTableTop;
-    static constexpr int columnLeft(int coins) { return coinHighlightLeft(coins) - PayTableLeft; }
+    static constexpr int NameLeft = Layout::RowLabelLeft - Layout::PayTableLeft;
+    static constexpr int ColumnTop = Layout::CoinHighlightTop - Layout::PayTableTop;
+    static constexpr int columnLeft(int coins) {
+        return Layout::coinHighlightLeft(coins) - Layout::PayTableLeft;
+    }
 
 private:
     static void paintNameCell(QPainter& p, const QRectF& cell, const QString& name, bool lit);

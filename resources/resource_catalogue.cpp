@@ -7,7 +7,6 @@
 #include "card_painter.h"
 #include "digit_painter.h"
 #include "double_up_painter.h"
-#include "engine/card.h"
 #include "engine/pay_table.h"
 #include "pay_table_painter.h"
 #include "platform/pictures.h"

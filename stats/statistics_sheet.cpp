@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "advisor/hold_text.h"
+#include "engine/pay_table.h"
 #include "stats/number_format.h"
 #include "table/value_text.h"
 
@@ -11,21 +12,26 @@ namespace tandora {
 
 namespace {
 
-constexpr StatisticsRow JacksOrBetterRows[] = {
-    {"Royal Flush", 0}, {"Straight Flush", 5},   {"Four of a Kind", 6}, {"Full House", 7},       {"Flush", 8},
-    {"Straight", 9},    {"Three of a Kind", 10}, {"Two Pair", 11},      {"Jacks Or Better", 12},
-};
-constexpr StatisticsRow DeucesWildRows[] = {
-    {"Royal Flush", 0},    {"Four Deuces", 1},      {"Royal w/ Deuces", 2}, {"Five of a Kind", 4},
-    {"Straight Flush", 5}, {"Four of a Kind", 6},   {"Full House", 7},      {"Flush", 8},
-    {"Straight", 9},       {"Three of a Kind", 10},
-};
-constexpr StatisticsRow JokerPokerRows[] = {
-    {"Royal Flush", 0},    {"Five of a Kind", 4},   {"Royal w/ Joker", 3},
-    {"Straight Flush", 5}, {"Four of a Kind", 6},   {"Full House", 7},
-    {"Flush", 8},          {"Straight", 9},         {"Three of a Kind", 10},
-    {"Two Pair", 11},      {"Kings Or Better", 12},
-};
+const char* rowName(HandCategory category, GameType game) {
+    const bool joker = game == GameType::JokerPoker;
+    switch (category) {
+    case HandCategory::NaturalRoyalFlush: return "Royal Flush";
+    case HandCategory::FourDeuces: return "Four Deuces";
+    case HandCategory::WildRoyalFlush: return joker ? "Royal w/ Joker" : "Royal w/ Deuces";
+    case HandCategory::FiveOfAKind: return "Five of a Kind";
+    case HandCategory::StraightFlush: return "Straight Flush";
+    case HandCategory::FourOfAKind: return "Four of a Kind";
+    case HandCategory::FullHouse: return "Full House";
+    case HandCategory::Flush: return "Flush";
+    case HandCategory::Straight:
+    case HandCategory::AceHighStraight: return "Straight";
+    case HandCategory::ThreeOfAKind: return "Three of a Kind";
+    case HandCategory::TwoPair: return "Two Pair";
+    case HandCategory::HighPair: return joker ? "Kings Or Better" : "Jacks Or Better";
+    case HandCategory::NoWin: break;
+    }
+    return "";
+}
 
 constexpr const char* Crlf = "\r\n";
 
@@ -49,14 +55,11 @@ std::string statisticsGameName(GameType game) {
     return {};
 }
 
-std::span<const StatisticsRow> statisticsRowsFor(GameType game) {
-    switch (game) {
-    case GameType::JacksOrBetter85:
-    case GameType::JacksOrBetter96: return JacksOrBetterRows;
-    case GameType::DeucesWild: return DeucesWildRows;
-    case GameType::JokerPoker: return JokerPokerRows;
-    }
-    return {};
+std::vector<StatisticsRow> statisticsRowsFor(GameType game) {
+    std::vector<StatisticsRow> rows;
+    for (const HandCategory category : payTableRows(game))
+        rows.push_back({rowName(category, game), payTableSlot(category, game).value_or(0)});
+    return rows;
 }
 
 StatisticsSheet statisticsOf(const GameState& state, const std::string& windowCaption,

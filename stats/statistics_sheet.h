@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -41,7 +40,8 @@ struct StatisticsRow {
     const char* name;
     int slot;
 };
-std::span<const StatisticsRow> statisticsRowsFor(GameType game);
+// The rows in the order of the game's pay table.
+std::vector<StatisticsRow> statisticsRowsFor(GameType game);
 
 // Best play's figures for the game in play: the pay table's exact return for the bet in use (nothing when
 // it could not be worked out) and what the player's holds have cost against best play, in credits.

@@ -14,7 +14,7 @@ void Betting::showCoinColumn(int coins) {
     TableView& view = ctx_.view();
     const GameState& s = ctx_.state;
     view.setGeometry({Control::CoinHighlight}, Layout::coinHighlightPlace(s.game(), coins));
-    view.setPicture({Control::CoinHighlight}, s.rules().art.tablePicture + coins);
+    view.setPicture({Control::CoinHighlight}, payTableArtFor(s.game()).tablePicture + coins);
     view.setVisible({Control::CoinHighlight}, true);
     view.repaint();
 }

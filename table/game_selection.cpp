@@ -24,7 +24,7 @@ bool GameSelection::SetGame(std::string_view TheGame) {
     view.setVisible({Control::WinHighlight}, false);
     view.setVisible({Control::CoinHighlight}, false);
 
-    view.setPicture({Control::GridLabel}, s.rules().art.tablePicture);
+    view.setPicture({Control::GridLabel}, payTableArtFor(s.game()).tablePicture);
     view.setVisible({Control::GridLabel}, true);
     view.setPicture({Control::LabelLeft}, labels.left.picture);
     view.repaint();

@@ -9,6 +9,7 @@
 #include "engine/card.h"
 #include "engine/evaluation.h"
 #include "engine/game_rules.h"
+#include "platform/pictures.h"
 
 namespace tandora {
 
@@ -33,12 +34,6 @@ inline constexpr int NewGame = 1;
 inline constexpr int OpenGame = 2;
 inline constexpr int Exit = 3;
 } // namespace PendingActions
-
-enum class Deck : std::uint8_t { Red, Blue };
-
-constexpr int deckPictureBase(Deck deck) {
-    return deck == Deck::Blue ? BlueDeckPictureBase : RedDeckPictureBase;
-}
 
 // The player's options (the check marks of the Options and Game menus) and the default credits,
 // with what a new user starts with.
@@ -80,10 +75,8 @@ struct GameState {
     void setGame(GameType game) { rules_ = rulesFor(game); }
     GameFlags flags() const { return rules_.flags; }
     int DeckPictureBase() const { return deckPictureBase(options.deck); }
-    int WildDeucePictureOffset() const { return rules_.WildDeucePictureOffset; }
-    int cardPictureOf(Card code) const {
-        return cardPicture(code, DeckPictureBase(), WildDeucePictureOffset());
-    }
+    int WildDeucePictureOffset() const { return wildDeucePictureOffsetFor(game()); }
+    int cardPictureOf(Card code) const { return cardPicture(code, options.deck, game()); }
 
     GameOptions options;
 

@@ -39,20 +39,19 @@ void HandCycle::Deal_Click() {
     fillPositions(previous);
 
     const HandCategory category = evaluateHand(s.Hand, s.flags(), s.rules().CardRank, s.eval);
-    const Payout payout =
-        lookUpPayout(category, s.game(), s.rules().PayTable, s.CoinsBet, s.HandState, s.HandCounts);
-    s.PaidAmount = payout.PaidAmount;
+    s.PaidAmount = handPays(category, s.game(), s.rules().PayTable, s.CoinsBet);
 
     if (dealing) {
-        endDeal(payout.isWin, payout.rowLabelPicture, payout.rowTop);
+        endDeal(category);
         advisor_->dealt();
     } else {
+        countHand(category, s.game(), s.HandCounts);
         ++s.vHandsPlayed;
         if (s.PaidAmount > 0) {
-            showWinStrip(payout.rowLabelPicture, payout.rowTop);
+            showWinStrip(category);
             counters_.UpdateNumbers("Paid", s.PaidAmount);
             if (s.SoundOn)
-                sound_.PlayResSound(payout.winSound, false);
+                sound_.PlayResSound(winSound(category, s.game()), false);
         }
         if (s.PaidAmount > 0 && s.options.DoubleUpOn) {
             doubleUp_.offer();
@@ -96,19 +95,20 @@ void HandCycle::fillPositions(const Hand& previous) {
     }
 }
 
-void HandCycle::showWinStrip(int picture, int rowTop) {
+void HandCycle::showWinStrip(HandCategory category) {
     TableView& view = ctx_.view();
-    view.setGeometry({Control::WinHighlight}, Layout::winHighlightPlace(rowTop));
-    view.setPicture({Control::WinHighlight}, picture);
+    const GameType game = ctx_.state.game();
+    view.setGeometry({Control::WinHighlight}, Layout::winHighlightPlace(category, game));
+    view.setPicture({Control::WinHighlight}, rowLabelPicture(category, game));
     view.setVisible({Control::WinHighlight}, true);
 }
 
 // The dealt hand waits for holds; a paying one shows what it already holds, without paying.
-void HandCycle::endDeal(bool win, int strip, int rowTop) {
+void HandCycle::endDeal(HandCategory category) {
     GameState& s = ctx_.state;
     TableView& view = ctx_.view();
-    if (win)
-        showWinStrip(strip, rowTop);
+    if (payTableRow(category, s.game()))
+        showWinStrip(category);
     view.repaint();
     for (int i = 1; i <= HandSize; ++i) {
         view.setEnabled({Control::HandPos, i}, true);

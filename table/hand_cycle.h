@@ -31,8 +31,8 @@ public:
 private:
     void turnFaceDown();
     void fillPositions(const Hand& previous);
-    void showWinStrip(int picture, int rowTop);
-    void endDeal(bool win, int strip, int rowTop);
+    void showWinStrip(HandCategory category);
+    void endDeal(HandCategory category);
     void showDealButton(int button, int shift, bool down);
 
     TableContext ctx_;

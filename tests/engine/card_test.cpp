@@ -5,29 +5,6 @@
 namespace tandora {
 namespace {
 
-// Guards the picture rule: joker first, then deuces (wild pictures only in Deuces Wild), then plain codes.
-TEST(CardPicture, FollowsDeckAndWildOffset) {
-    struct Row {
-        Card code;
-        int base;
-        GameType game;
-        int picture;
-    };
-    const Row rows[] = {
-        {2, RedDeckPictureBase, GameType::DeucesWild, 302},
-        {15, RedDeckPictureBase, GameType::DeucesWild, 315},
-        {2, RedDeckPictureBase, GameType::JacksOrBetter85, 102},
-        {41, BlueDeckPictureBase, GameType::DeucesWild, 441},
-        {41, BlueDeckPictureBase, GameType::JokerPoker, 241},
-        {JokerCode, BlueDeckPictureBase, GameType::JokerPoker, 253},
-        {1, RedDeckPictureBase, GameType::DeucesWild, 101},
-    };
-    for (const Row& r : rows) {
-        EXPECT_EQ(cardPicture(r.code, r.base, wildDeucePictureOffsetFor(r.game)), r.picture)
-            << "code " << r.code;
-    }
-}
-
 // Guards the code layout: suits in blocks of 13, ace low, entry 0 of the rank table by game.
 TEST(CardRank, RanksAndWildEntry) {
     const CardRank jacks(GameType::JacksOrBetter85);

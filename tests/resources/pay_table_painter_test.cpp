@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "engine/pay_table.h"
 #include "gui_app.h"
+#include "platform/pictures.h"
+#include "platform/table_layout.h"
 #include "resources/pay_table_painter.h"
 #include "resources/resource_catalogue.h"
 #include "tests/support/printers.h"
@@ -17,35 +20,58 @@ protected:
     void SetUp() override { ensureGuiApp(); }
 };
 
-// The printed amounts are what the game pays, for every paying hand and bet.
-TEST_P(PrintedTable, AgreesWithThePayout) {
+// The rows each game's table is painted with, top down: their label pictures and the last row's top.
+struct PaintedRows {
+    GameType game;
+    std::vector<int> labels;
+    int lastTop;
+};
+
+const PaintedRows Painted[] = {
+    {GameType::JacksOrBetter85, {3000, 3005, 3006, 3008, 3009, 3010, 3007, 3011, 3013}, 146},
+    {GameType::JacksOrBetter96, {3000, 3005, 3006, 3008, 3009, 3010, 3007, 3011, 3013}, 146},
+    {GameType::DeucesWild, {3000, 3001, 3003, 3002, 3005, 3006, 3008, 3009, 3010, 3007}, 160},
+    {GameType::JokerPoker, {3000, 3002, 3004, 3005, 3006, 3008, 3009, 3010, 3007, 3011, 3012}, 174},
+};
+
+// Guards the strip the table lights over a win: the label and place of every paying hand are those of the
+// printed row with its name, and the printed amounts are what the hand pays.
+TEST_P(PrintedTable, LightsTheWinOnItsPrintedRow) {
     const GameType game = GetParam();
+    const auto& painted = *std::find_if(std::begin(Painted), std::end(Painted),
+                                        [&](const PaintedRows& p) { return p.game == game; });
     const auto rows = PayTablePainter::printedAmounts(game);
-    HandCounts counts{};
-    for (int c = 1; c < HandCategoryCount; ++c) {
+    ASSERT_EQ(rows.size(), painted.labels.size());
+    EXPECT_EQ(rows.front().rowTop, 35);
+    EXPECT_EQ(rows.back().rowTop, painted.lastTop);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i].rowLabelPicture, painted.labels[i]) << i;
+    for (int c = 0; c < HandCategoryCount; ++c) {
         const auto category = static_cast<HandCategory>(c);
-        const auto row = categoryRow(category, game);
-        const auto printed = std::find_if(rows.begin(), rows.end(),
-                                          [&](const auto& r) { return row && r.rowTop == row->rowTop; });
-        ASSERT_EQ(printed != rows.end(), row.has_value()) << categoryName(category);
-        if (!row)
+        SCOPED_TRACE(categoryName(category));
+        const auto printed = std::find_if(rows.begin(), rows.end(), [&](const auto& r) {
+            return r.rowLabelPicture == rowLabelPicture(category, game);
+        });
+        ASSERT_EQ(printed != rows.end(), handPays(category, game, payTableFor(game), 1) > 0);
+        if (printed == rows.end())
             continue;
-        EXPECT_EQ(printed->rowLabelPicture, row->rowLabelPicture);
-        for (int coins = 1; coins <= MaxCoins; ++coins) {
-            const Payout payout = lookUpPayout(category, game, payTableFor(game), coins, 2, counts);
-            EXPECT_EQ(printed->amounts[static_cast<std::size_t>(coins - 1)], payout.PaidAmount)
-                << categoryName(category) << " " << coins << " coins";
-        }
+        EXPECT_EQ(
+            Layout::winHighlightPlace(category, game),
+            (Rect{Layout::RowLabelLeft, printed->rowTop, Layout::RowLabelWidth, Layout::RowLabelHeight}));
+        for (int coins = 1; coins <= MaxCoins; ++coins)
+            EXPECT_EQ(printed->amounts[static_cast<std::size_t>(coins - 1)],
+                      handPays(category, game, payTableFor(game), coins));
     }
 }
 
 // Rows must fall inside the picture and under the column highlight, one above the other.
 TEST_P(PrintedTable, RowsFitThePicture) {
     const PayTableArt art = payTableArtFor(GetParam());
-    int previousTop = PayTableTop;
+    int previousTop = Layout::PayTableTop;
     for (const auto& row : PayTablePainter::printedAmounts(GetParam())) {
-        EXPECT_GE(row.rowTop - previousTop, row.rowTop == CoinHighlightTop ? 0 : RowLabelHeight);
-        EXPECT_LE(row.rowTop + RowLabelHeight, CoinHighlightTop + art.highlightHeight);
+        EXPECT_GE(row.rowTop - previousTop,
+                  row.rowTop == Layout::CoinHighlightTop ? 0 : Layout::RowLabelHeight);
+        EXPECT_LE(row.rowTop + Layout::RowLabelHeight, Layout::CoinHighlightTop + art.highlightHeight);
         EXPECT_FALSE(PayTablePainter::handName(row.rowLabelPicture).isEmpty());
         previousTop = row.rowTop;
     }
@@ -59,8 +85,9 @@ TEST_P(PrintedTable, ColumnHighlightsLightTheirColumn) {
     for (int coins = 1; coins <= MaxCoins; ++coins) {
         SCOPED_TRACE(coins);
         const QImage lit = catalogue.picture(art.tablePicture + coins);
-        const QRect region(coinHighlightLeft(coins) - PayTableLeft, CoinHighlightTop - PayTableTop,
-                           CoinHighlightWidth, art.highlightHeight);
+        const QRect region(Layout::coinHighlightLeft(coins) - Layout::PayTableLeft,
+                           Layout::CoinHighlightTop - Layout::PayTableTop, Layout::CoinHighlightWidth,
+                           art.highlightHeight);
         ASSERT_TRUE(table.rect().contains(region));
         const QImage under = table.copy(region);
         ASSERT_EQ(lit.size(), under.size());

@@ -3,6 +3,7 @@
 #include <QColor>
 
 #include "gui_app.h"
+#include "platform/pictures.h"
 #include "resources/double_up_painter.h"
 #include "resources/resource_catalogue.h"
 #include "tests/support/printers.h"
@@ -62,6 +63,31 @@ TEST_F(Catalogue, CardPicturesAreAllDifferent) {
                 continue;
             EXPECT_NE(catalogue.picture(a), catalogue.picture(b)) << a << " and " << b;
         }
+}
+
+// Guards the picture each code shows: the joker, the wild deuces only in Deuces Wild, the back for a
+// face-down position, in the player's deck.
+TEST(CardPicture, FollowsTheDeckTheWildDeucesAndTheBack) {
+    struct Row {
+        Card code;
+        Deck deck;
+        GameType game;
+        int picture;
+    };
+    const Row rows[] = {
+        {2, Deck::Red, GameType::DeucesWild, 302},
+        {15, Deck::Red, GameType::DeucesWild, 315},
+        {2, Deck::Red, GameType::JacksOrBetter85, 102},
+        {41, Deck::Blue, GameType::DeucesWild, 441},
+        {41, Deck::Blue, GameType::JokerPoker, 241},
+        {JokerCode, Deck::Blue, GameType::JokerPoker, 253},
+        {1, Deck::Red, GameType::DeucesWild, 101},
+        {52, Deck::Blue, GameType::JacksOrBetter96, 252},
+        {CardBackCode, Deck::Red, GameType::DeucesWild, 100},
+        {CardBackCode, Deck::Blue, GameType::JokerPoker, 200},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(cardPicture(r.code, r.deck, r.game), r.picture) << "code " << r.code;
 }
 
 // The YES and NO answers are clicked by position, so their buttons must be drawn inside those areas.

@@ -34,9 +34,8 @@ TEST_P(PayTableReturnOf, IsPricedByItsFinalHandProbabilities) {
     for (std::size_t c = 0; c < HandCategoryCount; ++c) {
         EXPECT_GE(result.probability[c], 0) << categoryName(static_cast<HandCategory>(c));
         total += result.probability[c];
-        HandCounts unused{};
-        const auto pays = lookUpPayout(static_cast<HandCategory>(c), game, table, coins, 2, unused);
-        percent += 100.0 * result.probability[c] * pays.PaidAmount / coins;
+        percent += 100.0 * result.probability[c] *
+                   handPays(static_cast<HandCategory>(c), game, table, coins) / coins;
     }
     EXPECT_NEAR(total, 1.0, 1e-12);
     EXPECT_NEAR(result.returnPercent, percent, 1e-9);

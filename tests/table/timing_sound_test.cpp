@@ -73,5 +73,35 @@ TEST(Sound, PlaysOnlyWithADevice) {
     EXPECT_TRUE(f.log.matching("sound").empty());
 }
 
+// Guards the win sounds, which go by the row a hand is shown on, not by the hand: a three of a kind plays
+// another sound in every kind of game, and a hand that does not pay plays none.
+TEST(WinSound, FollowsTheRowOfTheGamesTable) {
+    using G = GameType;
+    using H = HandCategory;
+    struct Row {
+        G game;
+        H category;
+        int wave;
+    };
+    const Row rows[] = {
+        {G::JacksOrBetter85, H::NaturalRoyalFlush, 19},
+        {G::JacksOrBetter96, H::FourOfAKind, 18},
+        {G::JacksOrBetter85, H::ThreeOfAKind, 15},
+        {G::JacksOrBetter85, H::HighPair, 11},
+        {G::JokerPoker, H::ThreeOfAKind, 12},
+        {G::JokerPoker, H::FiveOfAKind, 17},
+        {G::JokerPoker, H::TwoPair, 11},
+        {G::DeucesWild, H::ThreeOfAKind, 11},
+        {G::DeucesWild, H::AceHighStraight, 12},
+        {G::DeucesWild, H::FullHouse, 15},
+        {G::DeucesWild, H::WildRoyalFlush, 18},
+        {G::DeucesWild, H::TwoPair, 0},
+        {G::JokerPoker, H::NoWin, 0},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(winSound(r.category, r.game), r.wave)
+            << gameCode(r.game) << " " << categoryName(r.category);
+}
+
 } // namespace
 } // namespace tandora

@@ -38,17 +38,14 @@ int evalCommand(GameType game, const std::vector<std::string_view>& cards) {
         return badArguments(*problem);
     const HandCategory category = evaluateHand(std::get<Hand>(parsed), game);
     std::printf("category %d %s\n", toInt(category), std::string(categoryName(category)).c_str());
-    const auto row = categoryRow(category, game);
-    if (row)
-        std::printf("slot %d\n", row->slot);
+    if (const auto slot = payTableSlot(category, game))
+        std::printf("slot %d\n", *slot);
     else
         std::puts("slot -");
     const PayTable table = payTableFor(game);
     std::printf("pays");
-    for (int coins = 1; coins <= MaxCoins; ++coins) {
-        HandCounts unused{};
-        std::printf(" %d", lookUpPayout(category, game, table, coins, 2, unused).PaidAmount);
-    }
+    for (int coins = 1; coins <= MaxCoins; ++coins)
+        std::printf(" %d", handPays(category, game, table, coins));
     std::printf("\n");
     return 0;
 }

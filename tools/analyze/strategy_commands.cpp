@@ -58,7 +58,7 @@ int returnCommand(GameType game, int coins) {
     std::printf("return %.4f\n", result.returnPercent);
     for (int c = 0; c < HandCategoryCount; ++c) {
         const auto category = static_cast<HandCategory>(c);
-        if (categoryRow(category, game)) {
+        if (payTableSlot(category, game)) {
             std::printf("%d %s %.8f\n", c, std::string(categoryName(category)).c_str(),
                         result.probability[static_cast<std::size_t>(c)]);
         }

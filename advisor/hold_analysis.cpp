@@ -7,6 +7,11 @@ namespace tandora {
 
 namespace {
 
+constexpr ControlName lblHand{"lblHand"};
+constexpr ControlName lblNote{"lblNote"};
+constexpr ControlName lblHolds{"lblHolds"};
+constexpr ControlName lblSummary{"lblSummary"};
+
 constexpr const char* Crlf = "\r\n";
 constexpr std::size_t CreditsWidth = 10;
 constexpr std::size_t PerCoinWidth = 10;
@@ -73,19 +78,19 @@ HoldAnalysisDialog::HoldAnalysisDialog(std::string problem)
     : moment_(Moment::NoHand), problem_(std::move(problem)) {}
 
 DialogLayout HoldAnalysisDialog::layout() const {
-    DialogLayout layout{"Hold Analysis", {{label("lblHand", "")}}};
-    DialogControl note = wrappedLabel("lblNote");
+    DialogLayout layout{"Hold Analysis", {{label(lblHand, "")}}};
+    DialogControl note = wrappedLabel(lblNote);
     note.minimumWidth = 440;
     layout.rows.push_back({note});
     if (analysis_) {
-        DialogControl holds = label("lblHolds", "");
+        DialogControl holds = label(lblHolds, "");
         holds.fixedPitch = true;
         layout.rows.push_back({holds});
-        DialogControl summary = wrappedLabel("lblSummary");
+        DialogControl summary = wrappedLabel(lblSummary);
         summary.minimumWidth = 440;
         layout.rows.push_back({summary});
     }
-    layout.rows.push_back({button("btnOK", "OK", true, true)});
+    layout.rows.push_back({button(btnOK, "OK", true, true)});
     return layout;
 }
 
@@ -123,26 +128,26 @@ std::string HoldAnalysisDialog::summary() const {
 
 void HoldAnalysisDialog::load(DialogWindow& window) {
     if (!analysis_) {
-        window.setText("lblHand", problem_.empty()
-                                      ? "No hand has been dealt yet."
-                                      : "The cards on the table cannot be analysed: " + problem_ + ".");
-        window.setText("lblNote", "Deal a hand, then choose Strategy, Hold Analysis to see what every way of "
-                                  "holding it is worth.");
+        window.setText(lblHand, problem_.empty()
+                                    ? "No hand has been dealt yet."
+                                    : "The cards on the table cannot be analysed: " + problem_ + ".");
+        window.setText(lblNote, "Deal a hand, then choose Strategy, Hold Analysis to see what every way of "
+                                "holding it is worth.");
         return;
     }
     const PlayedHold& h = analysis_->hand;
     const int cardsLeft = deckFor(flagsFor(h.game)).count - HandSize;
-    window.setText("lblHand", handLine());
-    window.setText("lblNote", "What each hold pays back on average over every possible draw from the " +
-                                  std::to_string(cardsLeft) +
-                                  " cards left: credits for the whole bet, and per coin bet. "
-                                  "The sign > marks your hold.");
-    window.setText("lblHolds", holdTable(*analysis_));
-    window.setText("lblSummary", summary());
+    window.setText(lblHand, handLine());
+    window.setText(lblNote, "What each hold pays back on average over every possible draw from the " +
+                                std::to_string(cardsLeft) +
+                                " cards left: credits for the whole bet, and per coin bet. "
+                                "The sign > marks your hold.");
+    window.setText(lblHolds, holdTable(*analysis_));
+    window.setText(lblSummary, summary());
 }
 
-void HoldAnalysisDialog::buttonClicked(DialogWindow& window, const std::string& button) {
-    if (button == "btnOK")
+void HoldAnalysisDialog::buttonClicked(DialogWindow& window, ControlName button) {
+    if (button == btnOK)
         window.close();
 }
 

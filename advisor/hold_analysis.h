@@ -40,7 +40,7 @@ public:
 
     DialogLayout layout() const override;
     void load(DialogWindow& window) override;
-    void buttonClicked(DialogWindow& window, const std::string& button) override;
+    void buttonClicked(DialogWindow& window, ControlName button) override;
 
 private:
     std::string handLine() const;

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "advisor/trainer_dialog.h"
+#include "platform/pictures.h"
 
 namespace tandora {
 
@@ -16,19 +17,17 @@ constexpr std::size_t MostUnpricedDraws = 512;
 void StrategyAdvisor::StrategyMenu_ShowBestHold_Click() {
     bool& on = ctx_.state.options.ShowBestHold;
     on = !on;
-    ctx_.view().setMenuChecked({MenuItem::StrategyMenu_ShowBestHold}, on);
     if (on) {
         prepare();
         showHints();
-    } else {
-        hideHints();
     }
+    ctx_.show();
 }
 
 void StrategyAdvisor::StrategyMenu_Trainer_Click() {
     bool& on = ctx_.state.options.Trainer;
     on = !on;
-    ctx_.view().setMenuChecked({MenuItem::StrategyMenu_Trainer}, on);
+    ctx_.show();
     prepare();
 }
 
@@ -63,13 +62,12 @@ void StrategyAdvisor::prepare() {
 }
 
 void StrategyAdvisor::tableReplaced() {
-    hintMask_ = 0;
     prepare();
     showHints();
+    ctx_.show();
 }
 
 void StrategyAdvisor::dealt() {
-    hintMask_ = 0;
     showHints();
 }
 
@@ -84,14 +82,14 @@ bool StrategyAdvisor::mayDraw() {
         return true;
     std::array<int, HandSize> pictures{};
     for (std::size_t i = 0; i < HandSize; ++i)
-        pictures[i] = ctx_.state.cardPictureOf(hand->dealt[i]);
+        pictures[i] = cardPicture(hand->dealt[i], ctx_.state.options.deck, hand->game);
     TrainerDialog dialog(*analysis, pictures);
     ctx_.platform.dialogs.showModal(dialog);
     return dialog.drawAnyway();
 }
 
 void StrategyAdvisor::drawing() {
-    hideHints();
+    ctx_.state.HoldHints = 0;
     const std::optional<PlayedHold> inPlay = handInPlay();
     if (!inPlay)
         return;
@@ -99,15 +97,9 @@ void StrategyAdvisor::drawing() {
     HoldCosts& costs = ctx_.state.holdCosts;
     costs.last = hand;
     costs.unpriced.push_back(hand);
-    lastCoins_ = hand.coins;
     if (costs.unpriced.size() >= MostUnpricedDraws)
         builds_.start(hand.game);
     price(false);
-}
-
-int StrategyAdvisor::unheldPicture(int position) const {
-    const bool hinted = position >= 1 && position <= HandSize && (hintMask_ >> (position - 1) & 1) != 0;
-    return hinted && ctx_.state.options.ShowBestHold && awaitingDraw() ? HoldHintPicture : HoldEmptyPicture;
 }
 
 std::optional<double> StrategyAdvisor::payTableReturn(GameType game, int coins) {
@@ -129,8 +121,10 @@ double StrategyAdvisor::costOfHolds() {
 }
 
 int StrategyAdvisor::coinsInUse() const {
-    const int coins = ctx_.state.CoinsBet;
-    return coins >= 1 && coins <= MaxCoins ? coins : lastCoins_;
+    const GameState& s = ctx_.state;
+    if (s.CoinsBet >= 1 && s.CoinsBet <= MaxCoins)
+        return s.CoinsBet;
+    return s.holdCosts.last ? s.holdCosts.last->coins : MaxCoins;
 }
 
 bool StrategyAdvisor::awaitingDraw() const {
@@ -160,30 +154,17 @@ std::optional<HandAnalysis> StrategyAdvisor::analysed(const PlayedHold& hand) {
     }
 }
 
+// Marks the best hold of the hand waiting for the draw; the table shows the marks while the option is on.
 void StrategyAdvisor::showHints() {
-    const GameState& s = ctx_.state;
+    GameState& s = ctx_.state;
+    s.HoldHints = 0;
     if (!s.options.ShowBestHold)
         return;
     const auto hand = handInPlay();
     if (!hand)
         return;
-    const auto analysis = analysed(*hand);
-    if (!analysis)
-        return;
-    hintMask_ = analysis->best().mask;
-    for (std::size_t i = 0; i < HandSize; ++i) {
-        if ((hintMask_ >> i & 1) != 0 && !s.Held[i])
-            ctx_.view().setPicture({Control::Hold, static_cast<int>(i) + 1}, HoldHintPicture);
-    }
-}
-
-void StrategyAdvisor::hideHints() {
-    const GameState& s = ctx_.state;
-    for (std::size_t i = 0; i < HandSize; ++i) {
-        if ((hintMask_ >> i & 1) != 0 && !s.Held[i])
-            ctx_.view().setPicture({Control::Hold, static_cast<int>(i) + 1}, HoldEmptyPicture);
-    }
-    hintMask_ = 0;
+    if (const auto analysis = analysed(*hand))
+        s.HoldHints = analysis->best().mask;
 }
 
 void StrategyAdvisor::price(bool wait) {

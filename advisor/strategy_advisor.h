@@ -30,7 +30,6 @@ public:
     void dealt() override;
     bool mayDraw() override;
     void drawing() override;
-    int unheldPicture(int position) const override;
 
     // The pay table's return under best play, in percent (computed once per game and bet); nothing when the
     // tables cannot be built.
@@ -47,14 +46,11 @@ private:
     // Waits for the game's tables when they are not ready; nothing (after telling the player) on failure.
     std::optional<HandAnalysis> analysed(const PlayedHold& hand);
     void showHints();
-    void hideHints();
     // Adds the cost of each waiting draw whose tables are ready, or of every one when wait is set.
     void price(bool wait);
 
     TableContext ctx_;
     TableBuilds builds_;
-    std::uint8_t hintMask_ = 0;
-    int lastCoins_ = MaxCoins;
     std::map<std::pair<GameType, int>, double> returns_;
 };
 

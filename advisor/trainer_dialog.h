@@ -15,7 +15,7 @@ public:
 
     DialogLayout layout() const override;
     void load(DialogWindow& window) override;
-    void buttonClicked(DialogWindow& window, const std::string& button) override;
+    void buttonClicked(DialogWindow& window, ControlName button) override;
 
     bool drawAnyway() const { return drawAnyway_; }
 

@@ -21,6 +21,7 @@
 #include "platform/qt/qt_splash_window.h"
 #include "platform/qt/qt_system_info.h"
 #include "platform/qt/qt_table_window.h"
+#include "platform/table_presenter.h"
 #include "resources/resource_catalogue.h"
 #include "shell/tandora_app.h"
 
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     using namespace tandora;
     EventRelay relay;
     QtTableWindow window(relay);
+    TablePresenter table(window);
     QtMessageBoxes messages(&window);
     QtDialogs dialogs(&window);
     QtFileDialogs fileDialogs(&window);
@@ -56,7 +58,7 @@ int main(int argc, char** argv) {
     QtPrinter printer(&window);
     // A child of the table window, so it closes with it; declared after it, so it goes first.
     QtHelpWindow help(&window);
-    Platform platform{.view = window,
+    Platform platform{.view = table,
                       .messages = messages,
                       .dialogs = dialogs,
                       .fileDialogs = fileDialogs,

@@ -13,9 +13,10 @@ constexpr const char* BankTitle = "Credit Bank";
 
 } // namespace
 
+// A bet placed, cards out or a Double Up open.
 bool AddCredits::handUnderWay() {
-    const TableView& view = ctx_.view();
-    if (!view.isEnabled({Control::Deal}) && !view.isVisible({Control::imgDoubleUp}))
+    const TableScene table = deriveTable(ctx_.state);
+    if (!table.dealEnabled && table.doubleUp == DoubleUpPanel::None)
         return false;
     ctx_.messageBox("Finish this hand and try again.", MsgStyle::Information, "Add Credits");
     return true;
@@ -29,15 +30,10 @@ bool AddCredits::creditsAtMaximum() {
     return true;
 }
 
+// Between hands with credits, the table is ready for a bet.
 void AddCredits::readyToBet() {
-    GameState& s = ctx_.state;
-    for (int i = 1; i <= HandSize; ++i)
-        ctx_.view().setEnabled({Control::Hold, i}, false);
-    ctx_.setButton(Control::Deal, DealPictures, false);
-    ctx_.setButton(Control::Bet1, Bet1Pictures, true);
-    ctx_.setButton(Control::MaxBet, MaxBetPictures, true);
-    ctx_.setButton(Control::CashOut, CashOutPictures, true);
-    s.bChange = true;
+    ctx_.state.bChange = true;
+    ctx_.show();
 }
 
 void AddCredits::mnuAddCredits_AddDefault_Click() {
@@ -47,8 +43,7 @@ void AddCredits::mnuAddCredits_AddDefault_Click() {
     if (s.SoundOn)
         sound_.PlayResSound(Waves::CreditsArrive, true);
     s.vPoints = std::min<std::int64_t>(s.vPoints + s.options.iDefaultPoints, MaxGameCredits);
-    counters_.UpdateNumbers("Credits", s.vPoints);
-    s.CreditsIn += s.options.iDefaultPoints;
+    s.CreditsIn = addStatistic(s.CreditsIn, s.options.iDefaultPoints);
     readyToBet();
 }
 
@@ -67,28 +62,15 @@ void AddCredits::mnuAddCredits_AddFromBank_Click() {
     ctx_.platform.dialogs.showModal(dialog);
     if (s.vPoints <= before)
         return;
-    counters_.UpdateNumbers("Credits", s.vPoints);
     if (s.SoundOn)
         sound_.PlayResSound(Waves::CreditsArrive, true);
-    s.CreditsIn += s.vPoints - before;
+    s.CreditsIn = addStatistic(s.CreditsIn, s.vPoints - before);
     readyToBet();
 }
 
 void AddCredits::mnuAddCredits_ChangeDefault_Click() {
     DefaultCreditsDialog dialog(ctx_);
     ctx_.platform.dialogs.showModal(dialog);
-}
-
-void AddCredits::CashIn_MouseDown(int button, int shift) {
-    if (button == 1 && shift == 0)
-        ctx_.view().setPicture({Control::CashIn}, CashInPressedPicture);
-    ctx_.view().repaint();
-}
-
-void AddCredits::CashIn_MouseUp(int button, int shift) {
-    if (button == 1 && shift == 0)
-        ctx_.view().setPicture({Control::CashIn}, CashInPicture);
-    ctx_.view().repaint();
 }
 
 } // namespace tandora

@@ -6,41 +6,46 @@
 
 namespace tandora {
 
+namespace {
+
+constexpr ControlName lblInstructions{"lblInstructions"};
+constexpr ControlName txtAmount{"txtAmount"};
+
+} // namespace
+
 DialogLayout AddFromBankDialog::layout() const {
-    DialogControl instructions = label("lblInstructions", "");
+    DialogControl instructions = label(lblInstructions, "");
     instructions.wrap = true;
     DialogControl amount;
     amount.kind = DialogControlKind::TextBox;
-    amount.name = "txtAmount";
-    return {"Credit Bank",
-            {{instructions},
-             {amount},
-             {button("btnOK", "OK", true), button("btnCancel", "Cancel", false, true)}}};
+    amount.name = txtAmount;
+    return {
+        "Credit Bank",
+        {{instructions}, {amount}, {button(btnOK, "OK", true), button(btnCancel, "Cancel", false, true)}}};
 }
 
 void AddFromBankDialog::load(DialogWindow& window) {
     // A stored value that is not a number counts as an empty bank, as the menu command treats it.
     bank = bank_.read().value_or(0);
     largest = std::min<std::int64_t>(MaxGameCredits - ctx_.state.vPoints, bank);
-    window.setText("lblInstructions", "You currently have " + groupedOrEmpty(bank) +
-                                          " credits in the Bank. " + "The maximum credits you may add is " +
-                                          groupedOrEmpty(largest) + "." + "\r\n\r\n" +
-                                          "Enter the number of credits you wish to add.");
-    window.setText("txtAmount", std::to_string(largest));
-    window.selectAll("txtAmount");
+    window.setText(lblInstructions, "You currently have " + groupedOrEmpty(bank) + " credits in the Bank. " +
+                                        "The maximum credits you may add is " + groupedOrEmpty(largest) +
+                                        "." + "\r\n\r\n" + "Enter the number of credits you wish to add.");
+    window.setText(txtAmount, std::to_string(largest));
+    window.selectAll(txtAmount);
 }
 
 void AddFromBankDialog::refuse(DialogWindow& window, const std::string& message) {
     ctx_.messageBox(message, MsgStyle::Exclamation, "Credit Bank");
-    window.selectAll("txtAmount");
+    window.selectAll(txtAmount);
 }
 
-void AddFromBankDialog::buttonClicked(DialogWindow& window, const std::string& button) {
-    if (button != "btnOK") {
+void AddFromBankDialog::buttonClicked(DialogWindow& window, ControlName button) {
+    if (button != btnOK) {
         window.close();
         return;
     }
-    const double typed = leadingNumber(window.text("txtAmount"));
+    const double typed = leadingNumber(window.text(txtAmount));
     if (typed > static_cast<double>(largest)) {
         refuse(window,
                "Please enter an amount less than or equal to " + groupedOrEmpty(largest) + " credits.");

@@ -8,7 +8,6 @@ namespace tandora {
 
 void CashOut::CashOut_Click() {
     GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
     const std::int64_t credits = s.vPoints;
     const auto stored = bank_.read();
     if (!stored) {
@@ -32,28 +31,10 @@ void CashOut::CashOut_Click() {
         return;
     }
     s.vPoints = 0;
-    counters_.UpdateNumbers("Credits", 0);
-    ctx_.setButton(Control::Bet1, Bet1Pictures, false);
-    view.repaint();
-    ctx_.setButton(Control::MaxBet, MaxBetPictures, false);
-    view.repaint();
-    ctx_.setButton(Control::Deal, DealPictures, false);
-    view.repaint();
     s.bChange = true;
+    ctx_.showAndRepaint();
     CashOutReceipt receipt(bank, credits, balance);
     ctx_.platform.dialogs.showModal(receipt);
-}
-
-void CashOut::CashOut_MouseDown(int button, int shift) {
-    if (button == 1 && shift == 0)
-        ctx_.view().setPicture({Control::CashOut}, CashOutPictures.pressed);
-    ctx_.view().repaint();
-}
-
-void CashOut::CashOut_MouseUp(int button, int shift) {
-    if (button == 1 && shift == 0)
-        ctx_.view().setPicture({Control::CashOut}, CashOutPictures.enabled);
-    ctx_.view().repaint();
 }
 
 } // namespace tandora

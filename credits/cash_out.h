@@ -1,7 +1,6 @@
 #pragma once
 
 #include "credits/credit_bank.h"
-#include "table/counters.h"
 #include "table/table_context.h"
 
 namespace tandora {
@@ -9,16 +8,14 @@ namespace tandora {
 // Every game credit into the bank, with a receipt.
 class CashOut {
 public:
-    CashOut(TableContext context, Counters& counters, CreditBank& bank)
-        : ctx_(context), counters_(counters), bank_(bank) {}
+    CashOut(TableContext context, CreditBank& bank) : ctx_(context), bank_(bank) {}
 
     void CashOut_Click();
-    void CashOut_MouseDown(int button, int shift);
-    void CashOut_MouseUp(int button, int shift);
+    void CashOut_MouseDown(int button, int shift) { ctx_.press(Button::CashOut, button, shift, true); }
+    void CashOut_MouseUp(int button, int shift) { ctx_.press(Button::CashOut, button, shift, false); }
 
 private:
     TableContext ctx_;
-    Counters& counters_;
     CreditBank& bank_;
 };
 

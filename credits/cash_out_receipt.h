@@ -14,7 +14,7 @@ public:
 
     DialogLayout layout() const override;
     void load(DialogWindow& window) override;
-    void buttonClicked(DialogWindow& window, const std::string&) override { window.close(); }
+    void buttonClicked(DialogWindow& window, ControlName) override { window.close(); }
 
 private:
     std::int64_t OldBal;

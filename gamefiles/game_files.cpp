@@ -1,7 +1,6 @@
 #include "gamefiles/game_files.h"
 
-#include "gamefiles/file_paths.h"
-#include "table/option_marks.h"
+#include "platform/file_paths.h"
 
 namespace tandora {
 
@@ -35,8 +34,8 @@ private:
 
 } // namespace
 
-GameFiles::GameFiles(TableContext context, Counters& counters, GameSelection& games)
-    : ctx_(context), counters_(counters), games_(games), recent_(context) {}
+GameFiles::GameFiles(TableContext context, GameSelection& games)
+    : ctx_(context), games_(games), recent_(context) {}
 
 bool GameFiles::CheckForChange() {
     GameState& s = ctx_.state;
@@ -64,9 +63,9 @@ void GameFiles::GameMenu_NewGame_Click() {
     if (!CheckForChange())
         return;
     s.Restarting = true;
+    // Set-up forgets the game's file, so the new game is saved under a name of its own.
     if (restart_)
         restart_();
-    currentFile_.clear();
 }
 
 void GameFiles::GameMenu_OpenGame_Click() {
@@ -84,11 +83,12 @@ void GameFiles::GameMenu_SaveGame_Click() {
         LastFileError = FileErrors::NotSaved;
         return;
     }
-    if (currentFile_.empty()) {
+    const std::string file = ctx_.state.GameFile;
+    if (file.empty()) {
         saveAs("Save Game");
         return;
     }
-    if (!OpenOrSaveFile(currentFile_, FileModes::Write))
+    if (!OpenOrSaveFile(file, FileMode::Write))
         LastFileError = FileErrors::NotSaved;
 }
 
@@ -107,12 +107,12 @@ void GameFiles::saveAs(const char* title) {
         LastFileError = FileErrors::DialogCancelled;
         return;
     }
-    if (!OpenOrSaveFile(*path, FileModes::Write)) {
+    if (!OpenOrSaveFile(*path, FileMode::Write)) {
         LastFileError = FileErrors::NotSaved;
         return;
     }
     // A game saved under a new name is that file from now on, as if it had been opened.
-    if (*path != currentFile_) {
+    if (*path != ctx_.state.GameFile) {
         nameTheGame(*path, GetFileName(*path));
         recent_.UpdateRecentFiles(GetFileName(*path), *path);
     }
@@ -121,7 +121,7 @@ void GameFiles::saveAs(const char* title) {
 void GameFiles::GameMenu_LoadLastFile_Click() {
     GameOptions& o = ctx_.state.options;
     o.LoadLastGame = !o.LoadLastGame;
-    ctx_.view().setMenuChecked({MenuItem::GameMenu_LoadLastFile}, o.LoadLastGame);
+    ctx_.show();
 }
 
 void GameFiles::mnuFileList_Click(int Index) {
@@ -151,7 +151,7 @@ void GameFiles::openStartupFile() {
 }
 
 void GameFiles::openNamed(const std::string& path) {
-    if (!OpenOrSaveFile(path, FileModes::Read))
+    if (!OpenOrSaveFile(path, FileMode::Read))
         return;
     nameTheGame(path, GetFileName(path));
     recent_.UpdateRecentFiles(GetFileName(path), path);
@@ -161,7 +161,7 @@ void GameFiles::openRecent(int Index) {
     const auto i = static_cast<std::size_t>(Index - 1);
     const std::string path = ctx_.state.RecentPaths[i];
     const std::string title = ctx_.state.RecentTitles[i];
-    if (!isRecentFile(path) || !OpenOrSaveFile(path, FileModes::Read))
+    if (!isRecentFile(path) || !OpenOrSaveFile(path, FileMode::Read))
         return;
     nameTheGame(path, title);
     // The game just opened is the last one played, which Load Last Game reopens.
@@ -169,18 +169,14 @@ void GameFiles::openRecent(int Index) {
 }
 
 void GameFiles::nameTheGame(const std::string& path, const std::string& name) {
-    currentFile_ = path;
+    ctx_.state.GameFile = path;
+    ctx_.state.GameTitle = name;
     dialogFolder_ = GetFilePath(path);
-    ctx_.view().setCaption(std::string(AppTitle) + " - " + name);
+    ctx_.show();
 }
 
-bool GameFiles::OpenOrSaveFile(const std::string& path, int mode) {
-    if (mode == FileModes::Read)
-        return readInto(path);
-    if (mode == FileModes::Write)
-        return write(path);
-    ctx_.messageBox("Invalid parameter.", MsgStyle::Critical, "OpenOrSaveFile");
-    return false;
+bool GameFiles::OpenOrSaveFile(const std::string& path, FileMode mode) {
+    return mode == FileMode::Read ? readInto(path) : write(path);
 }
 
 bool GameFiles::IsValidGameFile(const std::string& path) {
@@ -220,8 +216,12 @@ bool GameFiles::write(const std::string& path) {
     FileResult result;
     {
         BusyPointer busy(ctx_.view());
-        result =
-            ctx_.platform.files.writeAtomically(path, writeGameFile(recordOf(ctx_.state, buttonsShown())));
+        const TableScene table = deriveTable(ctx_.state);
+        const TableButtons buttons{.dealEnabled = table.dealEnabled,
+                                   .bet1Enabled = table.bet1Enabled,
+                                   .maxBetEnabled = table.maxBetEnabled,
+                                   .holdsEnabled = table.positionsEnabled[0]};
+        result = ctx_.platform.files.writeAtomically(path, writeGameFile(recordOf(ctx_.state, buttons)));
     }
     if (!result.ok) {
         // The old file is still whole; the game keeps its unsaved changes.
@@ -232,17 +232,10 @@ bool GameFiles::write(const std::string& path) {
     return true;
 }
 
-TableButtons GameFiles::buttonsShown() const {
-    const TableView& view = ctx_.view();
-    return {.dealEnabled = view.isEnabled({Control::Deal}),
-            .bet1Enabled = view.isEnabled({Control::Bet1}),
-            .maxBetEnabled = view.isEnabled({Control::MaxBet}),
-            .holdsEnabled = view.isEnabled({Control::Hold, 1})};
-}
-
+// The file's game, options, hand and statistics; what the table shows follows from them, so the buttons
+// the file records are checked when it is read but not applied.
 void GameFiles::apply(const GameFileRecord& r) {
     GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
     GameOptions& o = s.options;
     o.DoubleUpOn = r.DoubleUpOn;
     o.deck = r.deck;
@@ -251,13 +244,8 @@ void GameFiles::apply(const GameFileRecord& r) {
         o.SoundEffects = r.SoundEffects;
     s.SoundOn = ctx_.platform.sound.waveOutGetNumDevs() > 0 && o.SoundEffects;
     o.iDefaultPoints = r.iDefaultPoints;
-    if (s.game() != r.game) {
-        // The file's game, even when the game in play has a hand under way: the file opens as saved.
-        // SetGame cannot fail here: the game code is valid and the table was set up already.
-        s.setGame(r.game);
-        (void)games_.SetGame(gameCode(r.game));
-    }
-    showOptionMarks(view, s);
+    // The file's game, even when the game in play has a hand under way: the file opens as saved.
+    games_.layTable(r.game);
 
     s.vAmtPlayed = r.vAmtPlayed;
     s.CreditsIn = r.CreditsIn;
@@ -275,37 +263,12 @@ void GameFiles::apply(const GameFileRecord& r) {
     s.vPoints = r.vPoints;
     s.Hand =
         r.Hand.value_or(tandora::Hand{CardBackCode, CardBackCode, CardBackCode, CardBackCode, CardBackCode});
-    // A file never holds a gamble under way.
+    // A file never holds a gamble under way, nor the marks of a finished hand.
     s.DoubleUpOffered = false;
     s.DoubleUpPending = false;
-
-    ctx_.setButton(Control::Deal, r.dealFace ? DealPictures : DrawPictures, r.buttons.dealEnabled);
-    counters_.UpdateNumbers("Coins", s.CoinsBet);
-    ctx_.setButton(Control::Bet1, Bet1Pictures, r.buttons.bet1Enabled);
-    counters_.UpdateNumbers("Paid", s.PaidAmount);
-    ctx_.setButton(Control::MaxBet, MaxBetPictures, r.buttons.maxBetEnabled);
-    for (int i = 1; i <= HandSize; ++i) {
-        view.setEnabled({Control::Hold, i}, r.buttons.holdsEnabled);
-        view.setEnabled({Control::HandPos, i}, r.buttons.holdsEnabled);
-    }
-    for (int i = 1; i <= HandSize; ++i)
-        view.setPicture({Control::Hold, i},
-                        s.Held[static_cast<std::size_t>(i - 1)] ? HoldHeldPicture : HoldEmptyPicture);
-    view.repaint();
-    counters_.UpdateNumbers("Credits", s.vPoints);
-    // Cash Out as between hands: on with credits and no coins bet, never while a hand is open. (The
-    // counter's own rule takes hand state 1 for a hand being finished, which a file's dealt hand is not.)
-    ctx_.setButton(Control::CashOut, CashOutPictures,
-                   s.HandState == HandStates::BetweenHands && s.CoinsBet == 0 && s.vPoints > 0);
-    for (int i = 1; i <= HandSize; ++i) {
-        const Card code = s.Hand[static_cast<std::size_t>(i - 1)];
-        view.setPicture({Control::HandPos, i}, r.Hand ? s.cardPictureOf(code) : s.DeckPictureBase());
-    }
-    for (const Control hidden :
-         {Control::GameOver, Control::WinHighlight, Control::CoinHighlight, Control::imgDoubleUp})
-        view.setVisible({hidden}, false);
-    view.repaint();
+    s.GameOverShown = false;
     s.bChange = false;
+    ctx_.showAndRepaint();
 }
 
 FileDialogRequest GameFiles::dialogRequest(const char* title, bool saving) const {

@@ -7,15 +7,11 @@
 #include "gamefiles/game_file.h"
 #include "gamefiles/recent_files.h"
 #include "platform/file_dialogs.h"
-#include "table/counters.h"
 #include "table/game_selection.h"
 
 namespace tandora {
 
-namespace FileModes {
-inline constexpr int Read = 1;
-inline constexpr int Write = 2;
-} // namespace FileModes
+enum class FileMode { Read = 1, Write = 2 };
 
 // What the last Save Game left behind, for CheckForChange to decide whether the pending action goes on.
 namespace FileErrors {
@@ -30,7 +26,7 @@ inline constexpr int NotSaved = 75;
 // about unsaved changes before anything replaces the game.
 class GameFiles {
 public:
-    GameFiles(TableContext context, Counters& counters, GameSelection& games);
+    GameFiles(TableContext context, GameSelection& games);
 
     // Runs the table's set-up again for a new game.
     void setRestartHandler(std::function<void()> handler) { restart_ = std::move(handler); }
@@ -47,11 +43,10 @@ public:
     void mnuFileList_Click(int Index);
     // At first start: the command line's file, or the last game when the player asked for it.
     void openStartupFile();
-    void showRecentFiles() { recent_.showMenu(); }
 
-    // Reads (mode 1) or writes (mode 2) the game. A file is applied only when all of it is good;
-    // otherwise the player is told and the game stays as it was. True on success.
-    bool OpenOrSaveFile(const std::string& path, int mode);
+    // Reads or writes the game. A file is applied only when all of it is good; otherwise the player is
+    // told and the game stays as it was. True on success.
+    bool OpenOrSaveFile(const std::string& path, FileMode mode);
     bool IsValidGameFile(const std::string& path);
 
     int LastFileError = FileErrors::None;
@@ -65,7 +60,6 @@ private:
     bool readInto(const std::string& path);
     bool write(const std::string& path);
     void apply(const GameFileRecord& record);
-    TableButtons buttonsShown() const;
 
     void openNamed(const std::string& path);
     void openRecent(int Index);
@@ -75,13 +69,10 @@ private:
     void tellPlayer(const std::string& path, const char* problem) const;
 
     TableContext ctx_;
-    Counters& counters_;
     GameSelection& games_;
     RecentFiles recent_;
     std::function<void()> restart_;
     std::optional<std::string> startupFile_;
-    // The file the game was last opened from or saved to; empty for a new game.
-    std::string currentFile_;
     // Where the file dialogs start: the folder of the last file opened or saved.
     std::string dialogFolder_;
 };

@@ -16,8 +16,6 @@ public:
     void UpdateRecentFiles(const std::string& Title, const std::string& Path);
     // Entry Index (1 to 4) becomes entry 1, the entries above it move down by one.
     void moveToTop(int Index);
-    // Captions and visibility of the entries and their separator, from the list.
-    void showMenu();
 
 private:
     TableContext ctx_;

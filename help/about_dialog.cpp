@@ -6,35 +6,47 @@
 
 namespace tandora {
 
+namespace {
+
+constexpr ControlName picIcon{"picIcon"};
+constexpr ControlName lblDescription{"lblDescription"};
+constexpr ControlName lblDisclaimer{"lblDisclaimer"};
+constexpr ControlName cmdOK{"cmdOK"};
+constexpr ControlName cmdSysInfo{"cmdSysInfo"};
+constexpr ControlName upperRule{"Line1(0)"};
+constexpr ControlName lowerRuleName{"Line1(1)"};
+
+} // namespace
+
 DialogLayout AboutDialog::layout() const {
     DialogControl icon;
     icon.kind = DialogControlKind::Picture;
-    icon.name = "picIcon";
+    icon.name = picIcon;
     icon.picture = WindowIconPicture;
-    DialogControl description = label("lblDescription", "");
+    DialogControl description = label(lblDescription, "");
     description.minimumWidth = 300;
     DialogControl rule;
     rule.kind = DialogControlKind::Rule;
-    rule.name = "Line1(0)";
+    rule.name = upperRule;
     DialogControl lowerRule = rule;
-    lowerRule.name = "Line1(1)";
+    lowerRule.name = lowerRuleName;
     return {"About",
             {{icon, description},
              {rule},
-             {label("lblDisclaimer", " ")},
+             {label(lblDisclaimer, " ")},
              {lowerRule},
-             {button("cmdOK", "OK", true, true), button("cmdSysInfo", "&System Info...")}}};
+             {button(cmdOK, "OK", true, true), button(cmdSysInfo, "&System Info...")}}};
 }
 
 void AboutDialog::load(DialogWindow& window) {
     window.setCaption(std::string("About ") + AppTitle);
-    window.setText("lblDescription", aboutDescription());
+    window.setText(lblDescription, aboutDescription());
 }
 
-void AboutDialog::buttonClicked(DialogWindow& window, const std::string& button) {
-    if (button == "cmdOK")
+void AboutDialog::buttonClicked(DialogWindow& window, ControlName button) {
+    if (button == cmdOK)
         window.close();
-    else if (button == "cmdSysInfo")
+    else if (button == cmdSysInfo)
         StartSysInfo();
 }
 

@@ -12,7 +12,7 @@ public:
 
     DialogLayout layout() const override;
     void load(DialogWindow& window) override;
-    void buttonClicked(DialogWindow& window, const std::string& button) override;
+    void buttonClicked(DialogWindow& window, ControlName button) override;
 
     // Starts the system's information tool, or says that there is none.
     void StartSysInfo();

@@ -25,7 +25,7 @@ std::string cardsLeft(GameType game) {
 
 std::string paysPerCoin(GameType game, HandCategory category) {
     const GameRules rules = rulesFor(game);
-    return figure(rules.PayTable[static_cast<std::size_t>(categoryRow(category, game)->slot)]);
+    return figure(handPays(category, game, rules.PayTable, 1));
 }
 
 } // namespace

@@ -6,18 +6,19 @@ namespace tandora {
 
 namespace {
 
-const char* const ColumnNames[ShortcutColumns] = {"Col1", "Col2", "Col3", "Col4"};
+constexpr ControlName ColumnNames[ShortcutColumns] = {ControlName{"Col1"}, ControlName{"Col2"},
+                                                      ControlName{"Col3"}, ControlName{"Col4"}};
 
 } // namespace
 
 DialogLayout KeyShortcutsDialog::layout() const {
     std::vector<DialogControl> columns;
-    for (const char* name : ColumnNames) {
+    for (const ControlName name : ColumnNames) {
         DialogControl c = label(name, "");
         c.minimumWidth = 90;
         columns.push_back(c);
     }
-    return {"Keyboard Shortcuts", {columns, {button("btnOK", "OK", true, true)}}};
+    return {"Keyboard Shortcuts", {columns, {button(btnOK, "OK", true, true)}}};
 }
 
 void KeyShortcutsDialog::load(DialogWindow& window) {
@@ -29,12 +30,12 @@ void KeyShortcutsDialog::load(DialogWindow& window) {
                 text += "\r\n";
             text += line;
         }
-        window.setText(ColumnNames[i], text);
+        window.setText(ColumnNames[static_cast<std::size_t>(i)], text);
     }
 }
 
-void KeyShortcutsDialog::buttonClicked(DialogWindow& window, const std::string& button) {
-    if (button == "btnOK")
+void KeyShortcutsDialog::buttonClicked(DialogWindow& window, ControlName button) {
+    if (button == btnOK)
         window.close();
 }
 

@@ -9,7 +9,7 @@ class KeyShortcutsDialog : public DialogLogic {
 public:
     DialogLayout layout() const override;
     void load(DialogWindow& window) override;
-    void buttonClicked(DialogWindow& window, const std::string& button) override;
+    void buttonClicked(DialogWindow& window, ControlName button) override;
 };
 
 } // namespace tandora

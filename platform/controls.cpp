@@ -68,4 +68,14 @@ std::string_view menuItemName(MenuItem item) {
     return "?";
 }
 
+MenuItem gameMenuItem(GameType game) {
+    switch (game) {
+    case GameType::JacksOrBetter85: return MenuItem::OptionsMenu_JacksOrBetter;
+    case GameType::JacksOrBetter96: return MenuItem::OptionsMenu_JacksOrBetter96;
+    case GameType::DeucesWild: return MenuItem::OptionsMenu_DeucesWild;
+    case GameType::JokerPoker: return MenuItem::OptionsMenu_JokerPoker;
+    }
+    return MenuItem::OptionsMenu_JacksOrBetter;
+}
+
 } // namespace tandora

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "engine/game_type.h"
+
 namespace tandora {
 
 // The game table's controls. Arrays are indexed 1..5 (HandPos, Hold) or 1..4 (Credits, Paid).
@@ -88,6 +90,8 @@ struct MenuRef {
 };
 
 std::string_view controlName(Control control);
+// The Options menu's item of a game.
+MenuItem gameMenuItem(GameType game);
 std::string_view menuItemName(MenuItem item);
 
 } // namespace tandora

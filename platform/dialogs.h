@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tandora {
@@ -9,12 +10,31 @@ namespace tandora {
 // and decides what every button does; the view only shows them, reports the buttons and closes.
 
 enum class DialogControlKind { Label, TextBox, ComboBox, Button, Picture, Rule };
+
+// A dialog control's name. Each dialog names its controls once, as constants, and every call takes one, so
+// a misspelt name is a compile error rather than a control that is silently not there.
+class ControlName {
+public:
+    constexpr ControlName() = default;
+    explicit constexpr ControlName(std::string_view name) : name_(name) {}
+    constexpr std::string_view text() const { return name_; }
+    constexpr bool empty() const { return name_.empty(); }
+    friend constexpr bool operator==(ControlName, ControlName) = default;
+    friend constexpr auto operator<=>(ControlName, ControlName) = default;
+
+private:
+    std::string_view name_;
+};
+
+// The buttons most dialogs have.
+inline constexpr ControlName btnOK{"btnOK"};
+inline constexpr ControlName btnCancel{"btnCancel"};
 enum class TextAlign { Left, Right, Center };
 
 struct DialogControl {
     DialogControlKind kind = DialogControlKind::Label;
-    // The control's name, by which the logic reads and writes it ("txtAmount", "btnOK").
-    std::string name;
+    // The control's name, by which the logic reads and writes it.
+    ControlName name;
     // A label's or button's caption, a text box's or combo box's text. Lines break at "\r\n".
     std::string text;
     // A combo box's list.
@@ -33,19 +53,19 @@ struct DialogControl {
     int minimumWidth = 0;
 };
 
-inline DialogControl label(std::string name, std::string text, TextAlign align = TextAlign::Left) {
+inline DialogControl label(ControlName name, std::string text, TextAlign align = TextAlign::Left) {
     DialogControl c;
-    c.name = std::move(name);
+    c.name = name;
     c.text = std::move(text);
     c.align = align;
     return c;
 }
 
-inline DialogControl button(std::string name, std::string caption, bool isDefault = false,
+inline DialogControl button(ControlName name, std::string caption, bool isDefault = false,
                             bool isCancel = false) {
     DialogControl c;
     c.kind = DialogControlKind::Button;
-    c.name = std::move(name);
+    c.name = name;
     c.text = std::move(caption);
     c.isDefault = isDefault;
     c.isCancel = isCancel;
@@ -53,15 +73,15 @@ inline DialogControl button(std::string name, std::string caption, bool isDefaul
 }
 
 // A label of instructions, wrapped to the dialog's width.
-inline DialogControl wrappedLabel(std::string name) {
-    DialogControl c = label(std::move(name), "");
+inline DialogControl wrappedLabel(ControlName name) {
+    DialogControl c = label(name, "");
     c.wrap = true;
     return c;
 }
 
 // The usual last row: OK (Enter) and Cancel (Escape).
 inline std::vector<DialogControl> okCancelButtons() {
-    return {button("btnOK", "OK", true), button("btnCancel", "Cancel", false, true)};
+    return {button(btnOK, "OK", true), button(btnCancel, "Cancel", false, true)};
 }
 
 // Rows top to bottom, controls of a row left to right. A row of buttons only is the button row.
@@ -75,10 +95,10 @@ class DialogWindow {
 public:
     virtual ~DialogWindow() = default;
     virtual void setCaption(const std::string& caption) = 0;
-    virtual void setText(const std::string& control, const std::string& text) = 0;
-    virtual std::string text(const std::string& control) const = 0;
+    virtual void setText(ControlName control, const std::string& text) = 0;
+    virtual std::string text(ControlName control) const = 0;
     // Puts the focus in a text or combo box and selects its whole text.
-    virtual void selectAll(const std::string& control) = 0;
+    virtual void selectAll(ControlName control) = 0;
     virtual void close() = 0;
 };
 
@@ -91,7 +111,7 @@ public:
     virtual void load(DialogWindow& window) = 0;
     // The player pressed a button (also Enter for the default one, Escape or the close box for the cancel
     // one). The dialog stays open until the logic closes it.
-    virtual void buttonClicked(DialogWindow& window, const std::string& button) = 0;
+    virtual void buttonClicked(DialogWindow& window, ControlName button) = 0;
 };
 
 class Dialogs {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "engine/game_type.h"
 #include "engine/hand_category.h"
 #include "platform/controls.h"
@@ -54,8 +56,12 @@ constexpr Rect holdPlace(int i) {
 
 // Counter digits 1..4, thousands first.
 inline constexpr int CounterDigits = 4;
-// Credits won beyond 9,999 light more digits to the left of the thousands: indices 0, -1, ...
-inline constexpr int MaxCreditDigits = 8;
+// Credits won beyond 9,999 light a fifth digit to the left of the thousands, index 0; the counter's
+// caption leaves room for no more.
+inline constexpr int MaxCreditDigits = 5;
+constexpr std::int64_t largestShown(int digits) {
+    return digits == 0 ? 0 : largestShown(digits - 1) * 10 + 9;
+}
 inline constexpr int FirstCreditDigit = CounterDigits - MaxCreditDigits + 1;
 constexpr Rect creditsDigitPlace(int i) {
     return {136 + 14 * (i - 1), 344, 14, 15};

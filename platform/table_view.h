@@ -1,42 +1,23 @@
 #pragma once
 
-#include <string>
-
-#include "controls.h"
+#include "platform/table_scene.h"
 
 namespace tandora {
 
-// The main window as the game's logic sees it: picture controls, menus, caption and placement.
-// Every control remembers the picture number it shows so that it can be read back.
+// The main window as the game's logic sees it: it shows a whole scene of the table, a button held down,
+// the busy pointer and the window's place. It decides nothing and is never asked what it shows.
 class TableView {
 public:
     virtual ~TableView() = default;
 
-    virtual void setPicture(ControlRef control, int picture) = 0;
-    virtual int picture(ControlRef control) const = 0;
-    virtual void setGeometry(ControlRef control, Rect pixels) = 0;
-    virtual Rect geometry(ControlRef control) const = 0;
-    virtual void setVisible(ControlRef control, bool visible) = 0;
-    virtual bool isVisible(ControlRef control) const = 0;
-    virtual void setEnabled(ControlRef control, bool enabled) = 0;
-    virtual bool isEnabled(ControlRef control) const = 0;
-
-    // Check marks show the options of the game's state; they are never read back.
-    virtual void setMenuChecked(MenuRef item, bool checked) = 0;
-    virtual void setMenuEnabled(MenuRef item, bool enabled) = 0;
-    virtual bool isMenuEnabled(MenuRef item) const = 0;
-    virtual void setMenuVisible(MenuRef item, bool visible) = 0;
-    virtual bool isMenuVisible(MenuRef item) const = 0;
-    virtual void setMenuCaption(MenuRef item, const std::string& caption) = 0;
-    virtual std::string menuCaption(MenuRef item) const = 0;
-
-    virtual void setCaption(const std::string& caption) = 0;
-    virtual std::string caption() const = 0;
+    // Shows the scene; the view draws only what changed since the last one.
+    virtual void show(const TableScene& scene) = 0;
+    // A picture button held down under the mouse, or let up again.
+    virtual void showPressed(Button button, bool pressed) = 0;
     virtual void setBusyPointer(bool busy) = 0;
 
-    // Sizes the table surface; the window's outer size follows from it.
-    virtual void setTableSize(int width, int height) = 0;
-    // Placement in twips; state 0 normal, 1 minimised, 2 maximised.
+    // Placement in twips; state 0 normal, 1 minimised, 2 maximised. The player moves the window, so its
+    // place is read back to be remembered.
     virtual void setWindowState(int state) = 0;
     virtual int windowState() const = 0;
     virtual void setWindowPosition(double leftTwips, double topTwips) = 0;
@@ -48,7 +29,6 @@ public:
 
     // Lets pending paint and input events run; input that reaches the logic meanwhile is ignored there.
     virtual void repaint() = 0;
-
     virtual void showWindow() = 0;
     virtual void closeWindow() = 0;
 };

@@ -1,7 +1,5 @@
 #include "shell/deck_sound_options.h"
 
-#include "table/option_marks.h"
-
 namespace tandora {
 
 void DeckAndSoundOptions::chooseDeck(Deck deck) {
@@ -18,7 +16,7 @@ void DeckAndSoundOptions::chooseDeck(Deck deck) {
     // backs. When the player cancels the save, the deck still changes and the old game stays.
     newGame_();
     s.options.deck = deck;
-    showOptionMarks(ctx_.view(), s);
+    ctx_.show();
     newGame_();
 }
 
@@ -30,8 +28,8 @@ void DeckAndSoundOptions::OptionsMenu_SoundEffects_Click() {
     GameState& s = ctx_.state;
     s.options.SoundEffects = !s.options.SoundEffects;
     s.SoundOn = s.options.SoundEffects;
-    ctx_.view().setMenuChecked({MenuItem::OptionsMenu_SoundEffects}, s.options.SoundEffects);
     s.bChange = true;
+    ctx_.show();
 }
 
 } // namespace tandora

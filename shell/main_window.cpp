@@ -2,10 +2,7 @@
 
 #include <cmath>
 
-#include "platform/pictures.h"
-#include "platform/table_layout.h"
 #include "shell/settings_keys.h"
-#include "table/option_marks.h"
 #include "table/show_error.h"
 #include "table/value_text.h"
 
@@ -15,18 +12,12 @@ namespace {
 
 constexpr const char* LoadingHeading = "Loading Main Window";
 
-struct ButtonPlace {
-    Control control;
-    Rect place;
-    ButtonPictures pictures;
-};
-
 } // namespace
 
-MainWindow::MainWindow(TableContext context, Counters& counters, GameSelection& games, SoundEffects& sound,
+MainWindow::MainWindow(TableContext context, GameSelection& games, SoundEffects& sound,
                        SettingsRegistry& settings, GameFiles& files, UninstallLog& uninstallLog,
                        ShellHooks& hooks)
-    : ctx_(context), counters_(counters), games_(games), sound_(sound), settings_(settings), files_(files),
+    : ctx_(context), games_(games), sound_(sound), settings_(settings), files_(files),
       uninstallLog_(uninstallLog), hooks_(hooks) {
     ctx_.state.TwipsPerPixelX = ctx_.platform.system.twipsPerPixelX();
     ctx_.state.TwipsPerPixelY = ctx_.platform.system.twipsPerPixelY();
@@ -38,22 +29,22 @@ void MainWindow::Form_Load() {
     loaded_ = true;
     firstRun();
     view.setBusyPointer(true);
-    view.setCaption(std::string(AppTitle) + " - [untitled]");
-    layOutControls();
+    // A new game has no file yet.
+    s.GameFile.clear();
+    s.GameTitle = "[untitled]";
     if (!s.Restarting)
         placeWindow();
     if (!s.Restarting)
         settings_.SaveGetRegEntries(SettingsMode::Load);
     applyOptions();
-    layOutCardsAndCounters();
     if (!selectGame()) {
         view.setBusyPointer(false);
         return;
     }
     resetGame();
+    ctx_.showAndRepaint();
     if (s.SoundOn)
         sound_.PlayResSound(Waves::StartUp, true);
-    files_.showRecentFiles();
     if (!s.Restarting)
         files_.openStartupFile();
     view.setBusyPointer(false);
@@ -69,37 +60,6 @@ void MainWindow::firstRun() {
         uninstallLog_.AppendUninstallLog();
         settings_.save(Settings::MainWindow, Settings::FirstTime, "False");
     }
-}
-
-void MainWindow::layOutControls() {
-    GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
-    view.setPicture({Control::pbMain}, TableBackgroundPicture);
-    view.setGeometry({Control::pbMain}, Layout::TablePlace);
-    view.setTableSize(Layout::TableWidth, Layout::TableHeight);
-
-    const ButtonPlace buttons[] = {
-        {Control::CashOut, Layout::CashOutPlace, CashOutPictures},
-        {Control::Bet1, Layout::Bet1Place, Bet1Pictures},
-        {Control::MaxBet, Layout::MaxBetPlace, MaxBetPictures},
-        {Control::Deal, Layout::DealPlace, DealPictures},
-    };
-    for (const auto& b : buttons) {
-        view.setGeometry({b.control}, b.place);
-        ctx_.setButton(b.control, b.pictures, false);
-    }
-    view.setGeometry({Control::CashIn}, Layout::CashInPlace);
-    view.setPicture({Control::CashIn}, CashInPicture);
-
-    for (int i = 1; i <= HandSize; ++i) {
-        view.setGeometry({Control::Hold, i}, Layout::holdPlace(i));
-        view.setPicture({Control::Hold, i}, HoldEmptyPicture);
-        s.Held[static_cast<std::size_t>(i - 1)] = false;
-        view.setEnabled({Control::Hold, i}, false);
-    }
-    view.setGeometry({Control::GameOver}, Layout::GameOverPlace);
-    view.setPicture({Control::GameOver}, GameOverPicture);
-    view.setVisible({Control::GameOver}, false);
 }
 
 void MainWindow::placeWindow() {
@@ -132,31 +92,6 @@ void MainWindow::placeWindow() {
 void MainWindow::applyOptions() {
     GameState& s = ctx_.state;
     s.SoundOn = ctx_.platform.sound.waveOutGetNumDevs() != 0 && s.options.SoundEffects;
-    showOptionMarks(ctx_.view(), s);
-}
-
-void MainWindow::layOutCardsAndCounters() {
-    GameState& s = ctx_.state;
-    TableView& table = ctx_.view();
-    for (int i = 1; i <= HandSize; ++i) {
-        table.setGeometry({Control::HandPos, i}, Layout::handPosPlace(i));
-        table.setPicture({Control::HandPos, i}, s.DeckPictureBase());
-        table.setEnabled({Control::HandPos, i}, false);
-        s.Hand[static_cast<std::size_t>(i - 1)] = 0;
-    }
-    for (int i = 1; i <= Layout::CounterDigits; ++i) {
-        table.setGeometry({Control::Credits, i}, Layout::creditsDigitPlace(i));
-        table.setPicture({Control::Credits, i}, DigitPictureBase);
-        table.setGeometry({Control::Paid, i}, Layout::paidDigitPlace(i));
-        table.setPicture({Control::Paid, i}, DigitPictureBase);
-    }
-    // The digits that credits beyond 9,999 light; dark until then.
-    for (int i = Layout::FirstCreditDigit; i < 1; ++i) {
-        table.setGeometry({Control::Credits, i}, Layout::creditsDigitPlace(i));
-        table.setVisible({Control::Credits, i}, false);
-    }
-    table.setGeometry({Control::Coins}, Layout::CoinsPlace);
-    table.setPicture({Control::Coins}, DigitPictureBase);
 }
 
 bool MainWindow::selectGame() {
@@ -167,7 +102,6 @@ bool MainWindow::selectGame() {
         ctx_.messageBox("No game was chosen in the saved options. Jacks or Better 8/5 is selected.",
                         MsgStyle::Information, AppTitle);
         s.setGame(GameType::JacksOrBetter85);
-        showOptionMarks(ctx_.view(), s);
     }
     if (!games_.SetGame(gameCode(s.game()))) {
         ctx_.messageBox("Fatal Error: Probably invalid Game Type", MsgStyle::Critical, AppTitle);
@@ -187,9 +121,12 @@ void MainWindow::resetGame() {
     s.vHandsPlayed = 0;
     s.vHandsWon = 0;
     s.vAmtWon = 0;
-    ctx_.setButton(Control::CashOut, CashOutPictures, false);
     s.HandCounts = {};
     s.holdCosts = {};
+    // A Double Up under way ends with the game it belonged to.
+    s.DoubleUpOffered = false;
+    s.DoubleUpPending = false;
+    s.GameOverShown = false;
     s.bChange = false;
 }
 

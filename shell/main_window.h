@@ -4,7 +4,6 @@
 #include "shell/settings_registry.h"
 #include "shell/shell_hooks.h"
 #include "shell/uninstall_log.h"
-#include "table/counters.h"
 #include "table/game_selection.h"
 #include "table/sound_effects.h"
 
@@ -13,8 +12,8 @@ namespace tandora {
 // The game table's set-up and shutdown.
 class MainWindow {
 public:
-    MainWindow(TableContext context, Counters& counters, GameSelection& games, SoundEffects& sound,
-               SettingsRegistry& settings, GameFiles& files, UninstallLog& uninstallLog, ShellHooks& hooks);
+    MainWindow(TableContext context, GameSelection& games, SoundEffects& sound, SettingsRegistry& settings,
+               GameFiles& files, UninstallLog& uninstallLog, ShellHooks& hooks);
 
     // Runs at first start (Restarting false) and again for every new game.
     void Form_Load();
@@ -29,15 +28,12 @@ public:
 
 private:
     void firstRun();
-    void layOutControls();
     void placeWindow();
     void applyOptions();
-    void layOutCardsAndCounters();
     bool selectGame();
     void resetGame();
 
     TableContext ctx_;
-    Counters& counters_;
     GameSelection& games_;
     SoundEffects& sound_;
     SettingsRegistry& settings_;

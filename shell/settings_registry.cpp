@@ -51,13 +51,11 @@ bool SettingsRegistry::save(const char* section, const std::string& key, const s
     return ctx_.platform.settings.saveSetting(AppTitle, section, key, value);
 }
 
-void SettingsRegistry::SaveGetRegEntries(int mode) {
+void SettingsRegistry::SaveGetRegEntries(SettingsMode mode) {
     if (mode == SettingsMode::Load)
         load();
-    else if (mode == SettingsMode::Save)
-        saveAll();
     else
-        ctx_.messageBox("Invalid parameter.", MsgStyle::Critical, "SaveGetRegEntries");
+        saveAll();
 }
 
 void SettingsRegistry::load() {

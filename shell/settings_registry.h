@@ -5,17 +5,14 @@
 
 namespace tandora {
 
-namespace SettingsMode {
-inline constexpr int Save = 1;
-inline constexpr int Load = 2;
-} // namespace SettingsMode
+enum class SettingsMode { Save = 1, Load = 2 };
 
 // Loads or saves the options, the default credits and the recent files as one block.
 class SettingsRegistry {
 public:
     explicit SettingsRegistry(TableContext context) : ctx_(context) {}
 
-    void SaveGetRegEntries(int mode);
+    void SaveGetRegEntries(SettingsMode mode);
     // After a load: false when the store marked none of the four games.
     bool loadChoseAGame() const { return loadChoseAGame_; }
 

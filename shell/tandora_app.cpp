@@ -17,15 +17,14 @@ private:
 };
 
 TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks)
-    : platform_(platform), ctx_{platform, state_}, counters_(ctx_), sound_(platform.sound, platform.view),
-      games_(ctx_, counters_), finishUp_(ctx_, counters_, sound_), doubleUp_(ctx_, finishUp_, sound_),
-      hands_(ctx_, counters_, sound_, finishUp_, doubleUp_), advisor_(ctx_),
-      betting_(ctx_, counters_, hands_), bank_(platform.settings),
-      addCredits_(ctx_, counters_, sound_, bank_), cashOut_(ctx_, counters_, bank_),
+    : platform_(platform), ctx_{platform, state_}, sound_(platform.sound, platform.view), games_(ctx_),
+      finishUp_(ctx_, sound_), doubleUp_(ctx_, finishUp_, sound_), hands_(ctx_, sound_, finishUp_, doubleUp_),
+      advisor_(ctx_), betting_(ctx_, hands_), bank_(platform.settings), addCredits_(ctx_, sound_, bank_),
+      cashOut_(ctx_, bank_),
       keyboard_(ctx_, hands_, betting_, doubleUp_,
                 {[this] { cashOut_.CashOut_Click(); }, [this] { addCredits_.CashIn_Click(); }}),
-      settings_(ctx_), files_(ctx_, counters_, games_), uninstallLog_(ctx_),
-      mainWindow_(ctx_, counters_, games_, sound_, settings_, files_, uninstallLog_, hooks),
+      settings_(ctx_), files_(ctx_, games_), uninstallLog_(ctx_),
+      mainWindow_(ctx_, games_, sound_, settings_, files_, uninstallLog_, hooks),
       options_(ctx_, [this] { files_.GameMenu_NewGame_Click(); }), statistics_(ctx_, advisor_), help_(ctx_),
       splash_(ctx_, splash, mainWindow_) {
     games_.setFatalHandler([this] { mainWindow_.unload(); });
@@ -59,10 +58,27 @@ void TandoraApp::click(ControlRef control) {
     }
 }
 
+namespace {
+
+std::optional<Button> buttonOf(Control control) {
+    switch (control) {
+    case Control::CashOut: return Button::CashOut;
+    case Control::Bet1: return Button::Bet1;
+    case Control::MaxBet: return Button::MaxBet;
+    case Control::Deal: return Button::Deal;
+    case Control::CashIn: return Button::CashIn;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
 void TandoraApp::mouseDown(ControlRef control, int button, int shift, int, int) {
     if (busy_)
         return;
     BusyScope scope(*this);
+    if (button == 1 && shift == 0)
+        pressed_ = buttonOf(control.control);
     switch (control.control) {
     case Control::Deal: hands_.Deal_MouseDown(button, shift); break;
     case Control::Bet1: betting_.Bet1_MouseDown(button, shift); break;
@@ -74,6 +90,8 @@ void TandoraApp::mouseDown(ControlRef control, int button, int shift, int, int) 
 }
 
 void TandoraApp::release(ControlRef control, int button, int shift) {
+    if (button == 1 && shift == 0)
+        pressed_.reset();
     switch (control.control) {
     case Control::Deal: hands_.Deal_MouseUp(button, shift); break;
     case Control::Bet1: betting_.Bet1_MouseUp(button, shift); break;
@@ -97,22 +115,23 @@ void TandoraApp::mouseUp(ControlRef control, int button, int shift, int x, int y
         release(control, button, shift);
 }
 
-// A press shown while an action started elsewhere must not stay down: once the action is over, a button
-// still showing its pressed picture is let up, as its release would have done.
+// A press shown while an action started elsewhere must not stay down: once the action is over, the
+// button still shown pressed is let up, by its own release handler while it still takes input.
 void TandoraApp::releaseDropped() {
     if (!droppedRelease_)
         return;
     const ControlRef control = *droppedRelease_;
     droppedRelease_.reset();
-    const TableView& view = platform_.view;
-    const int shown = view.picture(control);
-    const bool pressed = shown == CashOutPictures.pressed || shown == Bet1Pictures.pressed ||
-                         shown == MaxBetPictures.pressed || shown == DealPictures.pressed ||
-                         shown == DrawPictures.pressed || shown == CashInPressedPicture;
-    if (pressed && view.isEnabled(control)) {
-        BusyScope scope(*this);
-        release(control, 1, 0);
+    const std::optional<Button> button = buttonOf(control.control);
+    if (!button || pressed_ != button)
+        return;
+    if (!deriveTable(state_).enabled(*button)) {
+        pressed_.reset();
+        platform_.view.showPressed(*button, false);
+        return;
     }
+    BusyScope scope(*this);
+    release(control, 1, 0);
 }
 
 void TandoraApp::keyPress(int charCode) {

@@ -53,7 +53,6 @@ private:
     Platform& platform_;
     GameState state_;
     TableContext ctx_;
-    Counters counters_;
     SoundEffects sound_;
     GameSelection games_;
     FinishUp finishUp_;
@@ -76,6 +75,8 @@ private:
     bool busy_ = false;
     // A left-button release that arrived while an action ran; handled when the action ends.
     std::optional<ControlRef> droppedRelease_;
+    // The button shown pressed by the last left press and not let up since.
+    std::optional<Button> pressed_;
 };
 
 } // namespace tandora

@@ -1,52 +1,51 @@
 #include "table/betting.h"
 
-#include "platform/table_layout.h"
+#include "table/value_text.h"
 
 namespace tandora {
 
-void Betting::pressed(Control button, int picture, int mouseButton, int shift) {
-    if (mouseButton == 1 && shift == 0)
-        ctx_.view().setPicture({button}, picture);
-    ctx_.view().repaint();
+// The CREDITS counter shows at most MaxShownCredits, so a hand that could win past it is not dealt.
+bool Betting::creditsFull() {
+    const GameState& s = ctx_.state;
+    if (s.CoinsBet > 0 || s.vPoints + MaxHandWin <= MaxShownCredits)
+        return false;
+    ctx_.messageBox("The game holds at most " + groupedNumber(MaxShownCredits) +
+                        " credits. Please cash out before you play on.",
+                    MsgStyle::Exclamation, "Credit Bank");
+    return true;
 }
 
-void Betting::showCoinColumn(int coins) {
-    TableView& view = ctx_.view();
-    const GameState& s = ctx_.state;
-    view.setGeometry({Control::CoinHighlight}, Layout::coinHighlightPlace(s.game(), coins));
-    view.setPicture({Control::CoinHighlight}, payTableArtFor(s.game()).tablePicture + coins);
-    view.setVisible({Control::CoinHighlight}, true);
-    view.repaint();
+// The bet's coins on COINS, PAID cleared, the column lit and the last hand's marks gone.
+void Betting::showBet(int column) {
+    GameState& s = ctx_.state;
+    s.PaidAmount = 0;
+    s.WinStrip = HandCategory::NoWin;
+    s.CoinColumn = column;
+    s.GameOverShown = false;
+    ctx_.showAndRepaint();
 }
 
 void Betting::Bet1_Click() {
     GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
+    if (creditsFull())
+        return;
     s.bChange = true;
     if (s.CoinsBet < MaxCoins && s.vPoints > 0) {
         ++s.CoinsBet;
         --s.vPoints;
-        counters_.UpdateNumbers("Credits", s.vPoints);
     }
     // With nothing bet and nothing left to bet there is no column to light and no hand to deal.
     if (s.CoinsBet == 0)
         return;
-    counters_.UpdateNumbers("Coins", s.CoinsBet);
-    counters_.UpdateNumbers("Paid", 0);
-    view.setVisible({Control::WinHighlight}, false);
-    showCoinColumn(s.CoinsBet);
-    ctx_.setButton(Control::Deal, DealPictures, true);
-    view.repaint();
-    ctx_.setButton(Control::CashOut, CashOutPictures, false);
-    view.repaint();
-    view.setVisible({Control::GameOver}, false);
+    showBet(s.CoinsBet);
     if (s.CoinsBet == MaxCoins || s.vPoints == 0)
         hands_.Deal_Click();
 }
 
 void Betting::MaxBet_Click() {
     GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
+    if (creditsFull())
+        return;
     if (s.CoinsBet < MaxCoins) {
         if (s.vPoints + s.CoinsBet > MaxCoins - 1) {
             s.vPoints -= MaxCoins - s.CoinsBet;
@@ -57,16 +56,9 @@ void Betting::MaxBet_Click() {
         }
         if (s.CoinsBet == 0)
             return; // no credits and no coins: nothing to play
-        counters_.UpdateNumbers("Coins", s.CoinsBet);
-        counters_.UpdateNumbers("Credits", s.vPoints);
-        counters_.UpdateNumbers("Paid", 0);
-        view.setVisible({Control::WinHighlight}, false);
         // The five-coin column, even when fewer coins could be bet.
-        showCoinColumn(MaxCoins);
+        showBet(MaxCoins);
     }
-    ctx_.setButton(Control::CashOut, CashOutPictures, false);
-    view.repaint();
-    view.setVisible({Control::GameOver}, false);
     hands_.Deal_Click();
 }
 

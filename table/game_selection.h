@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "engine/game_type.h"
-#include "table/counters.h"
 #include "table/table_context.h"
 
 namespace tandora {
@@ -12,11 +11,13 @@ namespace tandora {
 // Choosing one of the four games and laying its pay table on the table.
 class GameSelection {
 public:
-    GameSelection(TableContext context, Counters& counters) : ctx_(context), counters_(counters) {}
+    explicit GameSelection(TableContext context) : ctx_(context) {}
 
     // TheGame is "jb85", "jb96", "dw" or "jp" in any case. Makes it the game in play and lays out its
     // table; false when it cannot be set up.
     bool SetGame(std::string_view TheGame);
+    // The game's table without showing it: for callers that change more before the player sees it.
+    void layTable(GameType game);
 
     void OptionsMenu_JacksOrBetter_Click() { chooseGame(GameType::JacksOrBetter85); }
     void OptionsMenu_JacksOrBetter96_Click() { chooseGame(GameType::JacksOrBetter96); }
@@ -30,7 +31,6 @@ private:
     void chooseGame(GameType game);
 
     TableContext ctx_;
-    Counters& counters_;
     std::function<void()> onFatal_;
 };
 

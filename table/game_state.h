@@ -9,14 +9,14 @@
 #include "engine/card.h"
 #include "engine/evaluation.h"
 #include "engine/game_rules.h"
-#include "platform/pictures.h"
+#include "platform/table_layout.h"
 
 namespace tandora {
 
 inline constexpr const char* AppTitle = "Tandora";
 // Adding credits stops at 9,999; wins may take the game beyond it, up to what the CREDITS counter shows.
 inline constexpr int MaxGameCredits = 9999;
-inline constexpr std::int64_t MaxShownCredits = 99'999;
+inline constexpr std::int64_t MaxShownCredits = Layout::largestShown(Layout::MaxCreditDigits);
 // The most one hand can pay: a five-coin royal flush, doubled.
 inline constexpr std::int64_t MaxHandWin = 2 * NaturalRoyalMaxBetPayout;
 inline constexpr int MaxBankCredits = 999999;
@@ -74,9 +74,6 @@ struct GameState {
     const GameRules& rules() const { return rules_; }
     void setGame(GameType game) { rules_ = rulesFor(game); }
     GameFlags flags() const { return rules_.flags; }
-    int DeckPictureBase() const { return deckPictureBase(options.deck); }
-    int WildDeucePictureOffset() const { return wildDeucePictureOffsetFor(game()); }
-    int cardPictureOf(Card code) const { return cardPicture(code, options.deck, game()); }
 
     GameOptions options;
 
@@ -88,6 +85,15 @@ struct GameState {
     std::int16_t CoinsBet = 0;
     std::int64_t PaidAmount = 0;
     std::int64_t vPoints = 0;
+
+    // What the table still shows of the hand last played, until the next bet, game change or game.
+    HandCategory WinStrip = HandCategory::NoWin; // the pay table row lit for a win
+    int CoinColumn = 0;                          // the lit coin column; Play Max lights the fifth
+    bool GameOverShown = false;
+    std::int16_t LastCoinsBet = 0; // the COINS counter between hands
+    int DoubleUpPick = 0;          // the position picked in this hand's Double Up, 0 before the pick
+    // The best hold's positions the advisor marks after the deal, bit i for position i + 1.
+    std::uint8_t HoldHints = 0;
 
     // Statistics of the game.
     std::int64_t vHandsPlayed = 0;
@@ -108,7 +114,9 @@ struct GameState {
 
     std::array<std::string, RecentFileEntries> RecentPaths{"-", "-", "-", "-"};
     std::array<std::string, RecentFileEntries> RecentTitles{"-", "-", "-", "-"};
-    int RecentCount = 0;
+    // The game's file ("" until it has one) and the name the caption shows for it.
+    std::string GameFile;
+    std::string GameTitle = "[untitled]";
 
     int TwipsPerPixelX = 15;
     int TwipsPerPixelY = 15;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/pictures.h"
-
 namespace tandora {
 
 // What the hand cycle tells an advisor watching the play, and asks of it. The defaults do nothing, so
@@ -15,8 +13,6 @@ public:
     virtual bool mayDraw() { return true; }
     // The draw begins with the holds as they are now.
     virtual void drawing() {}
-    // The picture of the hold label at position 1..5 while its card is not held.
-    virtual int unheldPicture(int /*position*/) const { return HoldEmptyPicture; }
 };
 
 } // namespace tandora

@@ -2,54 +2,56 @@
 
 #include "engine/card_draw.h"
 #include "engine/evaluation.h"
-#include "platform/table_layout.h"
 #include "table/timing.h"
 
 namespace tandora {
 
 namespace {
 
-constexpr int FaceDownMilliseconds = 100;
-constexpr int BetweenPositionsMilliseconds = 50;
+constexpr std::chrono::milliseconds FaceDown{100};
+constexpr std::chrono::milliseconds BetweenPositions{50};
 
 } // namespace
 
 void HandCycle::Deal_Click() {
     GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
     if (s.HandState == HandStates::Dealt && !advisor_->mayDraw())
         return;
-    view.setBusyPointer(true);
+    ctx_.view().setBusyPointer(true);
     s.bChange = true;
     s.DoubleUpPending = false;
-    view.setVisible({Control::WinHighlight}, false);
+    s.WinStrip = HandCategory::NoWin;
     s.eval.WildCount = 0;
     const bool dealing = s.HandState == HandStates::BetweenHands;
-    if (!dealing)
-        advisor_->drawing();
     if (dealing) {
-        for (int i = 1; i <= HandSize; ++i) {
-            view.setPicture({Control::Hold, i}, HoldEmptyPicture);
-            s.Held[static_cast<std::size_t>(i - 1)] = false;
-        }
+        s.Held = {};
+        s.DoubleUpPick = 0;
+        // The dealt hand pays nothing; PAID waits for the draw.
+        s.PaidAmount = 0;
+    } else {
+        advisor_->drawing();
     }
-    view.repaint();
+    ctx_.showAndRepaint();
     const Hand previous = s.Hand;
     turnFaceDown();
     fillPositions(previous);
 
     const HandCategory category = evaluateHand(s.Hand, s.flags(), s.rules().CardRank, s.eval);
-    s.PaidAmount = handPays(category, s.game(), s.rules().PayTable, s.CoinsBet);
-
+    const bool pays = payTableSlot(category, s.game()).has_value();
     if (dealing) {
-        endDeal(category);
+        // A paying dealt hand shows what it already holds, without paying.
+        if (pays)
+            s.WinStrip = category;
+        s.HandState = HandStates::Dealt;
         advisor_->dealt();
+        ctx_.showAndRepaint();
     } else {
         countHand(category, s.game(), s.HandCounts);
-        ++s.vHandsPlayed;
+        s.vHandsPlayed = addStatistic(s.vHandsPlayed, 1);
+        s.PaidAmount = handPays(category, s.game(), s.rules().PayTable, s.CoinsBet);
         if (s.PaidAmount > 0) {
-            showWinStrip(category);
-            counters_.UpdateNumbers("Paid", s.PaidAmount);
+            s.WinStrip = category;
+            ctx_.show();
             if (s.SoundOn)
                 sound_.PlayResSound(winSound(category, s.game()), false);
         }
@@ -59,76 +61,35 @@ void HandCycle::Deal_Click() {
         }
         finishUp_.DoFinishUp(-1, -1, 0);
     }
-    view.setBusyPointer(false);
+    ctx_.view().setBusyPointer(false);
 }
 
-// Every position that is not held turns face down with a flip. Positions already showing the card back
-// (after set-up or a game change) turn too, so the first deal looks and sounds like every other one.
+// Every position that is not held and not already face down turns face down with a flip.
 void HandCycle::turnFaceDown() {
     GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
-    for (int i = 1; i <= HandSize; ++i) {
-        const auto at = static_cast<std::size_t>(i - 1);
-        if (s.Held[at])
+    for (std::size_t i = 0; i < HandSize; ++i) {
+        if (s.Held[i] || s.Hand[i] == CardBackCode)
             continue;
-        view.setPicture({Control::HandPos, i}, s.DeckPictureBase());
-        s.Hand[at] = CardBackCode;
+        s.Hand[i] = CardBackCode;
+        ctx_.show();
         if (s.SoundOn)
             sound_.PlayResSound(Waves::CardFlip, true);
-        view.repaint();
-        Pause(ctx_.platform.clock, FaceDownMilliseconds, "Milliseconds");
+        ctx_.view().repaint();
+        Pause(ctx_.platform.clock, FaceDown);
     }
 }
 
 void HandCycle::fillPositions(const Hand& previous) {
     GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
-    for (int i = 1; i <= HandSize; ++i) {
-        const auto at = static_cast<std::size_t>(i - 1);
-        if (!s.Held[at]) {
-            drawCard(i - 1, s.Hand, previous, s.rules().deck, ctx_.platform.random);
-            view.setPicture({Control::HandPos, i}, s.cardPictureOf(s.Hand[at]));
+    for (int i = 0; i < HandSize; ++i) {
+        if (!s.Held[static_cast<std::size_t>(i)]) {
+            drawCard(i, s.Hand, previous, s.rules().deck, ctx_.platform.random);
+            ctx_.show();
         }
-        view.repaint();
-        if (i < HandSize)
-            Pause(ctx_.platform.clock, BetweenPositionsMilliseconds, "Milliseconds");
+        ctx_.view().repaint();
+        if (i < HandSize - 1)
+            Pause(ctx_.platform.clock, BetweenPositions);
     }
-}
-
-void HandCycle::showWinStrip(HandCategory category) {
-    TableView& view = ctx_.view();
-    const GameType game = ctx_.state.game();
-    view.setGeometry({Control::WinHighlight}, Layout::winHighlightPlace(category, game));
-    view.setPicture({Control::WinHighlight}, rowLabelPicture(category, game));
-    view.setVisible({Control::WinHighlight}, true);
-}
-
-// The dealt hand waits for holds; a paying one shows what it already holds, without paying.
-void HandCycle::endDeal(HandCategory category) {
-    GameState& s = ctx_.state;
-    TableView& view = ctx_.view();
-    if (payTableRow(category, s.game()))
-        showWinStrip(category);
-    view.repaint();
-    for (int i = 1; i <= HandSize; ++i) {
-        view.setEnabled({Control::HandPos, i}, true);
-        view.setEnabled({Control::Hold, i}, true);
-    }
-    ctx_.setButton(Control::Deal, DrawPictures, true);
-    ctx_.setButton(Control::Bet1, Bet1Pictures, false);
-    ctx_.setButton(Control::MaxBet, MaxBetPictures, false);
-    s.HandState = HandStates::Dealt;
-    view.repaint();
-}
-
-// Deal between hands, Draw after the deal: the pressed or released look of whichever the button is.
-void HandCycle::showDealButton(int button, int shift, bool down) {
-    const int state = ctx_.state.HandState;
-    if (button == 1 && shift == 0 && (state == HandStates::BetweenHands || state == HandStates::Dealt)) {
-        const ButtonPictures& face = state == HandStates::BetweenHands ? DealPictures : DrawPictures;
-        ctx_.view().setPicture({Control::Deal}, down ? face.pressed : face.enabled);
-    }
-    ctx_.view().repaint();
 }
 
 void HandCycle::Hold_Click(int Index) {
@@ -141,8 +102,7 @@ void HandCycle::Hold_Click(int Index) {
     }
     bool& held = s.Held[static_cast<std::size_t>(Index - 1)];
     held = !held;
-    ctx_.view().setPicture({Control::Hold, Index}, held ? HoldHeldPicture : advisor_->unheldPicture(Index));
-    ctx_.view().repaint();
+    ctx_.showAndRepaint();
 }
 
 } // namespace tandora

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "table/counters.h"
 #include "table/double_up.h"
 #include "table/finish_up.h"
 #include "table/hand_advisor.h"
@@ -12,17 +11,16 @@ namespace tandora {
 // One hand from the deal to the draw, with the face-down animation, the holds and the win display.
 class HandCycle {
 public:
-    HandCycle(TableContext context, Counters& counters, SoundEffects& sound, FinishUp& finishUp,
-              DoubleUp& doubleUp)
-        : ctx_(context), counters_(counters), sound_(sound), finishUp_(finishUp), doubleUp_(doubleUp) {}
+    HandCycle(TableContext context, SoundEffects& sound, FinishUp& finishUp, DoubleUp& doubleUp)
+        : ctx_(context), sound_(sound), finishUp_(finishUp), doubleUp_(doubleUp) {}
 
     // The advisor told of every deal and draw; none by default.
     void setAdvisor(HandAdvisor& advisor) { advisor_ = &advisor; }
 
     // Deals between hands, draws after the deal.
     void Deal_Click();
-    void Deal_MouseDown(int button, int shift) { showDealButton(button, shift, true); }
-    void Deal_MouseUp(int button, int shift) { showDealButton(button, shift, false); }
+    void Deal_MouseDown(int button, int shift) { ctx_.press(Button::Deal, button, shift, true); }
+    void Deal_MouseUp(int button, int shift) { ctx_.press(Button::Deal, button, shift, false); }
     // Toggles the hold of position Index 1..5, or picks it while a Double Up is open.
     void Hold_Click(int Index);
     // A click on a card is a click on its hold label.
@@ -31,12 +29,8 @@ public:
 private:
     void turnFaceDown();
     void fillPositions(const Hand& previous);
-    void showWinStrip(HandCategory category);
-    void endDeal(HandCategory category);
-    void showDealButton(int button, int shift, bool down);
 
     TableContext ctx_;
-    Counters& counters_;
     SoundEffects& sound_;
     FinishUp& finishUp_;
     DoubleUp& doubleUp_;

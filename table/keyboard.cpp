@@ -17,22 +17,22 @@ constexpr int AnswerY = 100;
 
 void Keyboard::Form_KeyPress(int KeyAscii) {
     for (int i = 1; i <= HandSize; ++i) {
-        if (enabled(Control::Hold, i) && KeyAscii == '0' + i)
+        if (table().positionsEnabled[static_cast<std::size_t>(i - 1)] && KeyAscii == '0' + i)
             hands_.Hold_Click(i);
     }
-    if (enabled(Control::CashOut) && either(KeyAscii, 'c') && credits_.CashOut_Click)
+    if (table().cashOutEnabled && either(KeyAscii, 'c') && credits_.CashOut_Click)
         credits_.CashOut_Click();
-    if (enabled(Control::CashIn) && KeyAscii == '$' && credits_.CashIn_Click)
+    if (table().cashInEnabled && KeyAscii == '$' && credits_.CashIn_Click)
         credits_.CashIn_Click();
-    if (enabled(Control::Bet1) && either(KeyAscii, 'b'))
+    if (table().bet1Enabled && either(KeyAscii, 'b'))
         betting_.Bet1_Click();
-    if (enabled(Control::MaxBet) && either(KeyAscii, 'm'))
+    if (table().maxBetEnabled && either(KeyAscii, 'm'))
         betting_.MaxBet_Click();
-    if (enabled(Control::MaxBet) && either(KeyAscii, 'p'))
+    if (table().maxBetEnabled && either(KeyAscii, 'p'))
         betting_.MaxBet_Click();
-    if (enabled(Control::Deal) && either(KeyAscii, 'd'))
+    if (table().dealEnabled && either(KeyAscii, 'd'))
         hands_.Deal_Click();
-    const bool asking = ctx_.view().isVisible({Control::imgDoubleUp}) && ctx_.state.DoubleUpOffered;
+    const bool asking = table().doubleUp == DoubleUpPanel::Question;
     if (asking && either(KeyAscii, 'y'))
         doubleUp_.imgDoubleUp_MouseUp(1, 0, YesX, AnswerY);
     if (asking && either(KeyAscii, 'n'))

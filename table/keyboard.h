@@ -27,7 +27,8 @@ public:
     void Form_KeyPress(int KeyAscii);
 
 private:
-    bool enabled(Control control, int index = 0) const { return ctx_.view().isEnabled({control, index}); }
+    // Asked afresh before every test: an earlier key's action may have changed the table.
+    TableScene table() const { return deriveTable(ctx_.state); }
 
     TableContext ctx_;
     HandCycle& hands_;

@@ -68,7 +68,7 @@ public:
 
     void setCaption(const std::string& caption) override { setWindowTitle(fromText(caption)); }
 
-    void setText(const std::string& name, const std::string& text) override {
+    void setText(ControlName name, const std::string& text) override {
         QWidget* widget = find(name);
         if (auto* label = qobject_cast<QLabel*>(widget))
             label->setText(fromText(text));
@@ -80,7 +80,7 @@ public:
             button->setText(fromText(text));
     }
 
-    std::string text(const std::string& name) const override {
+    std::string text(ControlName name) const override {
         QWidget* widget = find(name);
         QString text;
         if (auto* label = qobject_cast<QLabel*>(widget))
@@ -92,7 +92,7 @@ public:
         return text.replace(QStringLiteral("\n"), QStringLiteral("\r\n")).toStdString();
     }
 
-    void selectAll(const std::string& name) override {
+    void selectAll(ControlName name) override {
         QWidget* widget = find(name);
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             edit->setFocus();
@@ -106,7 +106,7 @@ public:
 
     void close() override { closed_ = true; }
 
-    void press(const std::string& button) {
+    void press(ControlName button) {
         logic_.buttonClicked(*this, button);
         if (closed_)
             done(QDialog::Accepted);
@@ -178,19 +178,20 @@ private:
         }
         if (c.minimumWidth > 0)
             widget->setMinimumWidth(c.minimumWidth);
-        widget->setObjectName(QString::fromStdString(c.name));
+        widget->setObjectName(
+            QString::fromUtf8(c.name.text().data(), static_cast<qsizetype>(c.name.text().size())));
         controls_[c.name] = widget;
         return widget;
     }
 
-    QWidget* find(const std::string& name) const {
+    QWidget* find(ControlName name) const {
         const auto found = controls_.find(name);
         return found == controls_.end() ? nullptr : found->second;
     }
 
     DialogLogic& logic_;
-    std::map<std::string, QWidget*> controls_;
-    std::string cancel_;
+    std::map<ControlName, QWidget*> controls_;
+    ControlName cancel_;
     bool closed_ = false;
 };
 

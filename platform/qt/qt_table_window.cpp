@@ -113,24 +113,10 @@ void QtTableWindow::setPicture(ControlRef control, int picture) {
     }
 }
 
-int QtTableWindow::picture(ControlRef control) const {
-    const PictureControl* widget = find(control);
-    return widget ? widget->picture() : 0;
-}
-
 void QtTableWindow::setGeometry(ControlRef control, Rect pixels) {
     if (PictureControl* widget = find(control)) {
         widget->setGeometry(pixels.left, pixels.top, pixels.width, pixels.height);
     }
-}
-
-Rect QtTableWindow::geometry(ControlRef control) const {
-    const PictureControl* widget = find(control);
-    if (!widget) {
-        return {};
-    }
-    const QRect r = widget->geometry();
-    return {r.x(), r.y(), r.width(), r.height()};
 }
 
 void QtTableWindow::setVisible(ControlRef control, bool visible) {
@@ -139,21 +125,10 @@ void QtTableWindow::setVisible(ControlRef control, bool visible) {
     }
 }
 
-bool QtTableWindow::isVisible(ControlRef control) const {
-    // The control's own flag: the window itself may still be hidden behind the splash.
-    const PictureControl* widget = find(control);
-    return widget && !widget->isHidden();
-}
-
 void QtTableWindow::setEnabled(ControlRef control, bool enabled) {
     if (PictureControl* widget = find(control)) {
         widget->setEnabled(enabled);
     }
-}
-
-bool QtTableWindow::isEnabled(ControlRef control) const {
-    const PictureControl* widget = find(control);
-    return widget && widget->isEnabled();
 }
 
 void QtTableWindow::setMenuChecked(MenuRef item, bool checked) {
@@ -168,20 +143,10 @@ void QtTableWindow::setMenuEnabled(MenuRef item, bool enabled) {
     }
 }
 
-bool QtTableWindow::isMenuEnabled(MenuRef item) const {
-    const QAction* action = menus_->action(item);
-    return action && action->isEnabled();
-}
-
 void QtTableWindow::setMenuVisible(MenuRef item, bool visible) {
     if (QAction* action = menus_->action(item)) {
         action->setVisible(visible);
     }
-}
-
-bool QtTableWindow::isMenuVisible(MenuRef item) const {
-    const QAction* action = menus_->action(item);
-    return action && action->isVisible();
 }
 
 void QtTableWindow::setMenuCaption(MenuRef item, const std::string& caption) {
@@ -190,17 +155,8 @@ void QtTableWindow::setMenuCaption(MenuRef item, const std::string& caption) {
     }
 }
 
-std::string QtTableWindow::menuCaption(MenuRef item) const {
-    const QAction* action = menus_->action(item);
-    return action ? action->text().toStdString() : std::string();
-}
-
 void QtTableWindow::setCaption(const std::string& caption) {
     setWindowTitle(toQString(caption));
-}
-
-std::string QtTableWindow::caption() const {
-    return windowTitle().toStdString();
 }
 
 void QtTableWindow::setBusyPointer(bool busy) {

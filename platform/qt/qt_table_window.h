@@ -5,9 +5,9 @@
 #include <memory>
 #include <utility>
 
+#include "platform/control_surface.h"
 #include "platform/qt/catalogue_sources.h"
 #include "platform/table_events.h"
-#include "platform/table_view.h"
 
 class QAction;
 
@@ -18,38 +18,28 @@ class TableMenus;
 
 // The game table: a fixed-size window whose controls are pictures placed where the game puts them.
 // It shows and reports; every decision is the game's.
-class QtTableWindow : public QMainWindow, public TableView {
+class QtTableWindow : public QMainWindow, public ControlSurface {
     Q_OBJECT
 public:
     explicit QtTableWindow(TableEvents& events, PictureSource pictures = cataloguePictures());
     ~QtTableWindow() override;
 
     // The game's control operations share names with QWidget's own; keep both reachable.
-    using QMainWindow::isEnabled;
-    using QMainWindow::isVisible;
     using QMainWindow::setEnabled;
     using QMainWindow::setGeometry;
     using QMainWindow::setVisible;
 
     void setPicture(ControlRef control, int picture) override;
-    int picture(ControlRef control) const override;
     void setGeometry(ControlRef control, Rect pixels) override;
-    Rect geometry(ControlRef control) const override;
     void setVisible(ControlRef control, bool visible) override;
-    bool isVisible(ControlRef control) const override;
     void setEnabled(ControlRef control, bool enabled) override;
-    bool isEnabled(ControlRef control) const override;
 
     void setMenuChecked(MenuRef item, bool checked) override;
     void setMenuEnabled(MenuRef item, bool enabled) override;
-    bool isMenuEnabled(MenuRef item) const override;
     void setMenuVisible(MenuRef item, bool visible) override;
-    bool isMenuVisible(MenuRef item) const override;
     void setMenuCaption(MenuRef item, const std::string& caption) override;
-    std::string menuCaption(MenuRef item) const override;
 
     void setCaption(const std::string& caption) override;
-    std::string caption() const override;
     void setBusyPointer(bool busy) override;
 
     void setTableSize(int width, int height) override;

@@ -1,4 +1,3 @@
-#include "table/option_marks.h"
 #include "tests/play/play_fixture.h"
 
 namespace tandora::testing_support {
@@ -30,26 +29,21 @@ TEST_F(AdvisorTest, BestHoldIsMarkedAfterTheDealUntilTheDraw) {
     app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
     addDefault();
     nextCards(ThreeKings);
-    auto at = mark();
     app.click({Control::MaxBet});
-    const std::string deal = since(at);
-    EXPECT_NE(deal.find("MaxBet disabled\nHold(1) picture=6105\nHold(2) picture=6105\nHold(4) picture=6105\n"
-                        "pointer default\n"),
-              std::string::npos)
-        << deal;
-    at = mark();
+    EXPECT_EQ(f.log.matching("label"),
+              (std::vector<std::string>{"label 1 HOLD?", "label 2 HOLD?", "label 4 HOLD?"}));
+    auto at = mark();
     hold({1, 1, 3, 3});
-    EXPECT_EQ(since(at), lines({"Hold(1) picture=6103", "Hold(1) picture=6105", "Hold(3) picture=6103",
-                                "Hold(3) picture=6102"}));
+    EXPECT_EQ(since(at), lines({"label 1 HELD", "label 1 HOLD?", "label 3 HELD", "label 3 -"}));
     hold({1});
     app.menuClick({MenuItem::OptionsMenu_DoubleUp});
     nextCards("2c 9d");
     at = mark();
     app.click({Control::Deal});
-    const std::string drawStart = lines({"pointer busy", "WinHighlight hidden", "Hold(2) picture=6102",
-                                         "Hold(4) picture=6102", "HandPos(2) picture=100"});
-    EXPECT_EQ(since(at).substr(0, drawStart.size()), drawStart);
-    EXPECT_EQ(f.log.textFrom(at).find("6105"), std::string::npos);
+    const std::string drawStart =
+        lines({"pointer busy", "label 2 -", "label 4 -", "strip none", "card 2 back"});
+    EXPECT_EQ(since(at).substr(0, drawStart.size()), drawStart) << "the hints go before any card turns";
+    EXPECT_EQ(f.log.textFrom(at).find("HOLD?"), std::string::npos);
 }
 
 // Guards the option being off: a session that switched it on and off again deals and draws with exactly
@@ -71,7 +65,7 @@ TEST_F(AdvisorTest, WithTheOptionsOffPlayIsUnchanged) {
         play->app.click({Control::Deal});
     }
     EXPECT_EQ(since(here), untouched.since(there));
-    EXPECT_EQ(f.log.textFrom(0).find("6105"), std::string::npos);
+    EXPECT_EQ(f.log.textFrom(0).find("HOLD?"), std::string::npos);
 }
 
 // Guards switching mid-hand: on shows the hints at once (not on a card already held), off takes them away.
@@ -80,12 +74,12 @@ TEST_F(AdvisorTest, SwitchingTheOptionMidHandShowsAndHidesTheHints) {
     hold({2});
     auto at = mark();
     app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
-    EXPECT_EQ(since(at), lines({"menu StrategyMenu_ShowBestHold checked=on", "Hold(1) picture=6105",
-                                "Hold(4) picture=6105"}));
+    EXPECT_EQ(since(at), lines({"label 1 HOLD?", "label 4 HOLD?",
+                                "marks doubleup on sound on lastgame off besthold on trainer off"}));
     at = mark();
     app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
-    EXPECT_EQ(since(at), lines({"menu StrategyMenu_ShowBestHold checked=off", "Hold(1) picture=6102",
-                                "Hold(4) picture=6102"}));
+    EXPECT_EQ(since(at), lines({"label 1 -", "label 4 -",
+                                "marks doubleup on sound on lastgame off besthold off trainer off"}));
 }
 
 // Guards "Draw Anyway": after the question the draw is exactly the draw without the Trainer.
@@ -128,11 +122,11 @@ TEST_F(AdvisorTest, ChangeHoldReturnsToTheDealtHandUntouched) {
     key('d');
     EXPECT_EQ(since(at),
               lines({"dialog Trainer shown", "dialog press btnChangeHold", "dialog Trainer closed"}));
-    const auto table = [](const GameState& g) {
+    const auto hand = [](const GameState& g) {
         return std::tie(g.Hand, g.Held, g.vPoints, g.CoinsBet, g.HandState, g.vHandsPlayed, g.bChange);
     };
-    EXPECT_EQ(table(s), table(before));
-    EXPECT_TRUE(enabled(Control::Deal));
+    EXPECT_EQ(hand(s), hand(before));
+    EXPECT_TRUE(table().dealEnabled);
 
     hold({3, 1, 2, 4});
     nextCards("2c 9d");
@@ -157,7 +151,7 @@ class TrainerKeepsQuiet : public ::testing::TestWithParam<UnquestionedHold>, pub
 // Guards the Trainer against questioning a hold that loses nothing: the best hold, and holds exactly as
 // good (four of a kind pays the same whatever the fifth card, so the kicker may go).
 TEST_P(TrainerKeepsQuiet, ForHoldsWorthTheBest) {
-    app.menuClick({menuItemFor(GetParam().game)});
+    app.menuClick({gameMenuItem(GetParam().game)});
     app.menuClick({MenuItem::StrategyMenu_Trainer});
     app.menuClick({MenuItem::OptionsMenu_DoubleUp});
     addDefault();

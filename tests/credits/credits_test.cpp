@@ -18,9 +18,8 @@ TEST_F(CreditsTest, AddDefaultAddsUpToTheMaximum) {
     EXPECT_EQ(s.vPoints, 80);
     EXPECT_EQ(s.CreditsIn, 80);
     EXPECT_TRUE(s.bChange);
-    for (Control c : {Control::Bet1, Control::MaxBet, Control::CashOut})
-        EXPECT_TRUE(enabled(c)) << refName({c});
-    EXPECT_FALSE(enabled(Control::Deal));
+    EXPECT_TRUE(table().bet1Enabled && table().maxBetEnabled && table().cashOutEnabled);
+    EXPECT_FALSE(table().dealEnabled);
     EXPECT_EQ(f.log.matching("sound 1"), (std::vector<std::string>{"sound 1 background"}));
 
     s.vPoints = 9995;
@@ -38,7 +37,7 @@ TEST_F(CreditsTest, AddDefaultAddsUpToTheMaximum) {
 // Guards Add From Bank's refusals before the dialog: an empty (or unreadable) bank first, then the maximum.
 TEST_F(CreditsTest, AddFromBankChecksTheBankThenTheCredits) {
     s.vPoints = 9999;
-    for (const char* stored : {"", "0", "lots"}) {
+    for (const char* stored : {"", "0", "lots", "-5"}) {
         if (*stored)
             bank(stored);
         app.menuClick({MenuItem::mnuAddCredits_AddFromBank});
@@ -131,14 +130,16 @@ TEST_F(CreditsTest, NoCreditMovesWhenTheBankCannotBeWritten) {
     EXPECT_EQ(bankNow(), "50");
     EXPECT_EQ(f.messages.shown().back(),
               "Credit Bank|48|The Credit Bank could not be saved, so your credits stay in the game.");
-    EXPECT_TRUE(enabled(Control::CashOut));
+    EXPECT_TRUE(table().cashOutEnabled);
 }
 
 // Guards Cash Out: credits into the bank with a receipt, the betting buttons off, and the bank's limit.
 TEST_F(CreditsTest, CashOutBanksTheCreditsWithAReceipt) {
     addDefault();
     s.vPoints = 250;
+    s.bChange = false;
     app.click({Control::CashOut});
+    EXPECT_TRUE(s.bChange);
     EXPECT_EQ(bankNow(), "250");
     EXPECT_EQ(s.vPoints, 0);
     ASSERT_EQ(f.dialogs.shown().size(), 1u);
@@ -146,8 +147,8 @@ TEST_F(CreditsTest, CashOutBanksTheCreditsWithAReceipt) {
     EXPECT_EQ(receipt.caption, "Credit Bank");
     EXPECT_EQ(receipt.texts.at("Label1"), "Old Balance:\r\nCredits Added:\r\nNew Balance:");
     EXPECT_EQ(receipt.texts.at("Label2"), "\r\n250\r\n250") << "an empty bank shows as nothing";
-    for (Control c : {Control::CashOut, Control::Bet1, Control::MaxBet, Control::Deal})
-        EXPECT_FALSE(enabled(c)) << refName({c});
+    EXPECT_FALSE(table().cashOutEnabled || table().bet1Enabled || table().maxBetEnabled ||
+                 table().dealEnabled);
 
     bank("999000");
     s.vPoints = 1000;
@@ -161,6 +162,14 @@ TEST_F(CreditsTest, CashOutBanksTheCreditsWithAReceipt) {
     app.click({Control::CashOut});
     EXPECT_EQ(bankNow(), "999999");
     EXPECT_EQ(f.dialogs.shown().back().texts.at("Label2"), "999,000\r\n999\r\n999,999");
+
+    // A hand-edited bank that is no whole number of credits is never overwritten.
+    bank("-5");
+    addDefault();
+    app.click({Control::CashOut});
+    EXPECT_EQ(f.messages.shown().back(), "Cashing Out|48|13: Type mismatch");
+    EXPECT_EQ(bankNow(), "-5");
+    EXPECT_EQ(s.vPoints, 80);
 }
 
 // Guards the default amount: only the list's amounts are taken, a typed one among them too.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "gamefiles/file_paths.h"
+#include "platform/file_paths.h"
 #include "tests/support/printers.h"
 
 namespace tandora {

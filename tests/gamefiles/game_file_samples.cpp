@@ -65,7 +65,9 @@ std::string stateText(const GameState& s) {
     for (const auto c : s.HandCounts)
         out << " " << c;
     out << "\nflags " << s.SoundOn << s.bChange << s.DoubleUpOffered << s.DoubleUpPending << s.Restarting
-        << " " << s.PendingAction << "\nrecent " << s.RecentCount;
+        << " " << s.PendingAction << "\nshown " << toInt(s.WinStrip) << " " << s.CoinColumn << " "
+        << s.GameOverShown << " " << s.LastCoinsBet << " " << s.DoubleUpPick << " " << int{s.HoldHints}
+        << "\nfile " << s.GameFile << "|" << s.GameTitle << "\nrecent";
     for (std::size_t i = 0; i < s.RecentPaths.size(); ++i)
         out << " " << s.RecentPaths[i] << "|" << s.RecentTitles[i];
     out << "\nscreen " << s.TwipsPerPixelX << " " << s.TwipsPerPixelY << " " << s.AlreadyRunning << "\n";

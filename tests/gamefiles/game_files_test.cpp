@@ -42,7 +42,8 @@ protected:
         GameState expected = testing_support::sampleState();
         expected.RecentPaths[0] = path;
         expected.RecentTitles[0] = title;
-        expected.RecentCount = 1;
+        expected.GameFile = path;
+        expected.GameTitle = title;
         expected.PendingAction = PendingActions::OpenGame;
         EXPECT_EQ(testing_support::stateText(s), testing_support::stateText(expected));
     }
@@ -128,70 +129,71 @@ TEST_F(GameFilesTest, UnchangedGameGoesAheadUnasked) {
     EXPECT_TRUE(f.messages.shown().empty());
 }
 
-// Guards the restored table: every button, hold, counter and card as the file has them, in order; Cash Out
-// stays off while the file's hand is open.
-TEST_F(GameFilesTest, OpeningRestoresTheTableInOrder) {
+// Guards the restored table: the file's game, deck, options, cards, holds and counters, the controls of a
+// hand waiting for the draw (Cash Out off while it is open), nothing left of the last hand, and the name.
+TEST_F(GameFilesTest, OpeningRestoresTheTable) {
     s.setGame(GameType::DeucesWild);
+    s.WinStrip = HandCategory::Flush;
+    s.GameOverShown = true;
+    s.holdCosts.credits = 12.5;
+    ctx.show();
     f.files.put("/g/dw.tn2", fileOf(sampleLines()));
     f.fileDialogs.answer("/g/dw.tn2");
     const std::size_t from = f.log.size();
     files.GameMenu_OpenGame_Click();
-    EXPECT_EQ(
-        f.log.textFrom(from),
-        lines({"file dialog open Open Game -> /g/dw.tn2", "pointer busy",
-               // the options first, then the buttons, holds and counters
-
-               "menu OptionsMenu_JacksOrBetter checked=off", "menu OptionsMenu_JacksOrBetter96 checked=off",
-               "menu OptionsMenu_DeucesWild checked=on", "menu OptionsMenu_JokerPoker checked=off",
-               "menu OptionsMenu_DoubleUp checked=off", "menu OptionsMenu_SelectDeck_BlueDeck checked=on",
-               "menu OptionsMenu_SelectDeck_RedDeck checked=off", "menu OptionsMenu_SoundEffects checked=on",
-               "menu GameMenu_LoadLastFile checked=off", "menu StrategyMenu_ShowBestHold checked=off",
-               "menu StrategyMenu_Trainer checked=off", "Deal picture=6015", "Deal enabled",
-               "Coins picture=1005", "Bet1 picture=6005", "Bet1 disabled", "Paid(1) picture=1000",
-               "Paid(2) picture=1000", "Paid(3) picture=1000", "Paid(4) picture=1000", "MaxBet picture=6008",
-               "MaxBet disabled", "Hold(1) enabled", "HandPos(1) enabled", "Hold(2) enabled",
-               "HandPos(2) enabled", "Hold(3) enabled", "HandPos(3) enabled", "Hold(4) enabled",
-               "HandPos(4) enabled", "Hold(5) enabled", "HandPos(5) enabled", "Hold(1) picture=6103",
-               "Hold(2) picture=6103", "Hold(3) picture=6102", "Hold(4) picture=6102", "Hold(5) picture=6102",
-               "Credits(1) picture=1001", "Credits(2) picture=1002", "Credits(3) picture=1003",
-               "Credits(4) picture=1004", "CashOut picture=6003", "CashOut enabled", "CashOut picture=6002",
-               "CashOut disabled",
-               // the cards, the leftovers of the last hand hidden
-               "HandPos(1) picture=402", "HandPos(2) picture=415", "HandPos(3) picture=230",
-               "HandPos(4) picture=244", "HandPos(5) picture=252", "GameOver hidden", "WinHighlight hidden",
-               "CoinHighlight hidden", "imgDoubleUp hidden", "pointer default",
-               // the caption and the recent list
-               "caption Tandora - dw.tn2", "menu mnuFileList(1) caption=&1 /g/dw.tn2",
-               "menu mnuFileList(1) visible=on", "menu mnuFileList(2) caption=-",
-               "menu mnuFileList(2) visible=off", "menu mnuFileList(3) caption=-",
-               "menu mnuFileList(3) visible=off", "menu mnuFileList(4) caption=-",
-               "menu mnuFileList(4) visible=off", "menu mnuFileList(0) visible=on"}));
+    EXPECT_EQ(f.log.textFrom(from),
+              lines({"file dialog open Open Game -> /g/dw.tn2",
+                     "pointer busy",
+                     "deck blue",
+                     "card 1 2h",
+                     "label 1 HELD",
+                     "card 2 2d",
+                     "label 2 HELD",
+                     "card 3 4c",
+                     "card 4 5s",
+                     "card 5 Ks",
+                     "positions 11111",
+                     "deal Draw on",
+                     "credits 1234",
+                     "coins 5",
+                     "strip none",
+                     "game over off",
+                     "marks doubleup off sound on lastgame off besthold off trainer off",
+                     "pointer default",
+                     "caption Tandora - dw.tn2",
+                     "recent 1 &1 /g/dw.tn2"}));
     expectTheSampleOpenedAs("/g/dw.tn2", "dw.tn2");
+    EXPECT_EQ(s.holdCosts.credits, 0) << "an opened game counts the cost of its holds afresh";
 }
 
-// Guards a file of another game saved after the deal: its game is chosen even while a hand is under way.
+// Guards a file of another game saved after the deal: its game is chosen even while a hand is under way,
+// and the holds survive the game change.
 TEST_F(GameFilesTest, FileOfAnotherGameOpensAsSavedMidHand) {
     s.HandState = HandStates::Dealt;
     f.files.put("/g/dw.tn2", fileOf(sampleLines()));
     f.fileDialogs.answer("/g/dw.tn2");
     files.GameMenu_OpenGame_Click();
-    EXPECT_EQ(f.view.picture({Control::GridLabel}), 4000);
-    EXPECT_EQ(f.view.picture({Control::Hold, 1}), 6103) << "the holds survive the game change";
+    EXPECT_EQ(f.view.scene().game, GameType::DeucesWild);
+    EXPECT_EQ(f.view.scene().labels[0], HoldLabel::Held);
     EXPECT_TRUE(f.messages.shown().empty());
     expectTheSampleOpenedAs("/g/dw.tn2", "dw.tn2");
 }
 
-// Guards Cash Out after opening a game between hands with credits: on, as after any finished hand.
-TEST_F(GameFilesTest, GameBetweenHandsOpensWithCashOutOn) {
-    std::vector<std::string> between = sampleLines();
-    // Lines 10 to 16: the hand over, no coins so Deal off (showing Deal), the bet buttons on; 21: holds off.
-    const auto over = testing_support::splitAt('|', "2|False|Deal|0|True|Won 0|True");
-    std::copy(over.begin(), over.end(), between.begin() + 9);
-    between[20] = "False";
-    f.files.put("/g/between.tn2", fileOf(between));
-    ASSERT_TRUE(files.OpenOrSaveFile("/g/between.tn2", FileModes::Read));
-    EXPECT_TRUE(f.view.isEnabled({Control::CashOut}));
-    EXPECT_EQ(f.view.picture({Control::CashOut}), 6003);
+// Guards Cash Out after opening a game between hands: on with credits and no coins bet, as after any
+// finished hand; off with a coin bet, whatever the file says of its buttons.
+TEST_F(GameFilesTest, GameBetweenHandsOpensWithCashOutAsAnyOther) {
+    for (const char* coins : {"0", "1"}) {
+        std::vector<std::string> between = sampleLines();
+        // Lines 10 to 16: the hand over, the bet buttons on (line 11 claims Deal is off); 21: holds off.
+        const auto over =
+            testing_support::splitAt('|', std::string("2|False|Deal|") + coins + "|True|Won 0|True");
+        std::copy(over.begin(), over.end(), between.begin() + 9);
+        between[20] = "False";
+        f.files.put("/g/between.tn2", fileOf(between));
+        ASSERT_TRUE(files.OpenOrSaveFile("/g/between.tn2", FileMode::Read));
+        EXPECT_EQ(f.view.scene().cashOutEnabled, *coins == '0');
+        EXPECT_EQ(f.view.scene().dealEnabled, *coins == '1');
+    }
 }
 
 // Guards the sound option on a machine without a device: the player's option stays, nothing plays.
@@ -199,7 +201,7 @@ TEST_F(GameFilesTest, NoSoundDeviceKeepsTheOption) {
     f.sound.setDevices(0);
     s.options.SoundEffects = false;
     f.files.put("/g/dw.tn2", fileOf(sampleLines()));
-    ASSERT_TRUE(files.OpenOrSaveFile("/g/dw.tn2", FileModes::Read));
+    ASSERT_TRUE(files.OpenOrSaveFile("/g/dw.tn2", FileMode::Read));
     EXPECT_FALSE(s.options.SoundEffects);
     EXPECT_FALSE(s.SoundOn);
 }
@@ -219,8 +221,6 @@ TEST_F(GameFilesTest, RefusedFilesLeaveTheGame) {
     EXPECT_EQ(f.messages.shown(),
               (std::vector<std::string>{"Open Game|48|/g/bad.tn2" + NotValid,
                                         "Open Game|48|/g/gone.tn2\r\n\r\nFile not found."}));
-    files.OpenOrSaveFile("/g/x.tn2", 3);
-    EXPECT_EQ(f.messages.shown().back(), "OpenOrSaveFile|16|Invalid parameter.");
     s.PendingAction = 0;
     EXPECT_EQ(stateText(s), before);
     EXPECT_TRUE(f.log.matching("caption").empty());
@@ -244,7 +244,7 @@ TEST_F(GameFilesTest, SaveNamesTheGameOnce) {
     EXPECT_EQ(f.fileDialogs.requests().size(), 1u);
     EXPECT_FALSE(s.bChange);
     EXPECT_EQ(parseGameFile(f.files.contents(Documents + "/g.tn2")).value().vPoints, 77);
-    EXPECT_EQ(f.view.caption(), "Tandora - g.tn2");
+    EXPECT_EQ(f.view.scene().caption, "Tandora - g.tn2");
     EXPECT_EQ(s.RecentPaths[1], "-") << "saving the same file again does not list it twice";
 }
 
@@ -273,15 +273,13 @@ TEST_F(GameFilesTest, RecentListKeepsTheLastFour) {
         f.fileDialogs.answer(std::string("/g/") + name + ".tn2");
         files.GameMenu_OpenGame_Click();
         if (*name == 'a') {
-            EXPECT_TRUE(f.view.isMenuVisible({MenuItem::mnuFileList, 0}));
-            EXPECT_FALSE(f.view.isMenuVisible({MenuItem::mnuFileList, 2}));
+            EXPECT_EQ(f.view.scene().recentFiles, (std::array<std::string, 4>{"&1 /g/a.tn2", "", "", ""}));
         }
     }
     EXPECT_EQ(s.RecentPaths, (std::array<std::string, 4>{"/g/e.tn2", "/g/e.tn2", "/g/d.tn2", "/g/c.tn2"}));
-    EXPECT_EQ(f.view.menuCaption({MenuItem::mnuFileList, 4}), "&4 /g/c.tn2");
+    EXPECT_EQ(f.view.scene().recentFiles[3], "&4 /g/c.tn2");
     EXPECT_EQ(f.fileDialogs.requests().front().initialFolder, Documents);
     EXPECT_EQ(f.fileDialogs.requests().back().initialFolder, "/g/");
-    EXPECT_EQ(s.RecentCount, 4);
 }
 
 // Guards choosing a recent file: the save question first, a missing file reported, the chosen file on top.
@@ -295,7 +293,7 @@ TEST_F(GameFilesTest, ChoosingARecentFile) {
     EXPECT_EQ(s.vPoints, 0) << "cancelled";
     files.mnuFileList_Click(3);
     EXPECT_EQ(s.vPoints, 1234);
-    EXPECT_EQ(f.view.caption(), "Tandora - Three");
+    EXPECT_EQ(f.view.scene().caption, "Tandora - Three");
     EXPECT_EQ(s.RecentPaths, (std::array<std::string, 4>{"/g/3.tn2", "/g/1.tn2", "/g/2.tn2", "-"}));
     files.mnuFileList_Click(2);
     EXPECT_EQ(f.messages.shown().back(), "Open Game|48|/g/1.tn2\r\n\r\nFile not found.");
@@ -330,7 +328,7 @@ TEST_P(StartupFile, OpensTheRightFile) {
     s.bChange = true; // a listed command-line file opens without a question
     files.setStartupFile(r.commandLine);
     files.openStartupFile();
-    EXPECT_EQ(f.view.caption(), r.caption);
+    EXPECT_EQ(f.view.scene().caption, *r.caption ? r.caption : "Tandora - [untitled]");
     EXPECT_EQ(f.messages.shown().empty() ? std::string() : f.messages.shown().front(), r.message);
     EXPECT_EQ(s.RecentPaths[0], r.topAfter);
 }
@@ -372,24 +370,22 @@ TEST_F(GameFilesTest, RandomGamesRoundTrip) {
             g.Hand[i] = g.HandState == HandStates::BetweenHands && round % 4 == 0 ? CardBackCode : deck[i];
             g.Held[i] = upTo(1) == 1;
         }
-        g.CoinsBet = static_cast<std::int16_t>(upTo(5));
-        g.PaidAmount = upTo(2147483647);
-        g.vPoints = upTo(2147483647);
+        // Everything play can produce, to the largest amounts the counters show and the statistics hold.
+        g.CoinsBet = static_cast<std::int16_t>(g.HandState == HandStates::Dealt ? 1 + upTo(4) : upTo(5));
+        g.PaidAmount = upTo(MaxHandWin);
+        g.vPoints = upTo(MaxShownCredits);
         for (std::int64_t* stat : {&g.vAmtPlayed, &g.CreditsIn, &g.vHandsPlayed, &g.vHandsWon, &g.vAmtWon})
-            *stat = upTo(999'999'999'999'999);
+            *stat = upTo(MaxStatistic);
         for (auto& count : g.HandCounts)
-            count = static_cast<std::int32_t>(upTo(2147483647));
-        for (const Control c : {Control::Deal, Control::Bet1, Control::MaxBet})
-            f.view.setEnabled({c}, upTo(1) == 1);
-        f.view.setEnabled({Control::Hold, 1}, upTo(1) == 1);
+            count = upTo(MaxStatistic);
         const GameFileRecord saved = recordOf(g, buttons());
-        ASSERT_TRUE(files.OpenOrSaveFile("/g/r.tn2", FileModes::Write));
+        ASSERT_TRUE(files.OpenOrSaveFile("/g/r.tn2", FileMode::Write));
 
         testing_support::FakeTable other;
         other.f.files.put("/g/r.tn2", f.files.contents("/g/r.tn2"));
-        ASSERT_TRUE(other.files.OpenOrSaveFile("/g/r.tn2", FileModes::Read)) << round;
+        ASSERT_TRUE(other.files.OpenOrSaveFile("/g/r.tn2", FileMode::Read)) << round;
         ASSERT_EQ(recordOf(other.s, other.buttons()), saved) << round;
-        ASSERT_EQ(other.f.view.isEnabled({Control::HandPos, 5}), saved.buttons.holdsEnabled);
+        ASSERT_EQ(other.f.view.scene(), deriveTable(other.s));
     }
 }
 

@@ -126,7 +126,7 @@ TEST(HelpTexts, AboutBoxShowsVersionAndIcon) {
     int icon = 0;
     for (const auto& row : AboutDialog(f.platform).layout().rows)
         for (const DialogControl& c : row)
-            if (c.name == "picIcon")
+            if (c.name.text() == "picIcon")
                 icon = c.picture;
     EXPECT_EQ(icon, WindowIconPicture);
     EXPECT_TRUE(f.messages.shown().empty());

@@ -17,31 +17,33 @@ namespace {
 
 // A dialog like the bank's: a label set at load, a text box, OK (default) and Cancel. OK closes only for
 // a number; every press is recorded.
+constexpr ControlName txtAmount{"txtAmount"};
+constexpr ControlName Combo1{"Combo1"};
+constexpr ControlName lblInstructions{"lblInstructions"};
+
 class AmountDialog : public DialogLogic {
 public:
     DialogLayout layout() const override {
         DialogControl amount;
         amount.kind = DialogControlKind::TextBox;
-        amount.name = "txtAmount";
+        amount.name = txtAmount;
         DialogControl points;
         points.kind = DialogControlKind::ComboBox;
-        points.name = "Combo1";
+        points.name = Combo1;
         points.items = {"5", "10", "20"};
         points.text = "10";
-        return {"Credit Bank",
-                {{label("lblInstructions", "")},
-                 {amount, points},
-                 {button("btnOK", "OK", true), button("btnCancel", "Cancel", false, true)}}};
+        return {"Credit Bank", {{label(lblInstructions, "")}, {amount, points}, okCancelButtons()}};
     }
     void load(DialogWindow& window) override {
-        window.setText("lblInstructions", "first line\r\nsecond line");
-        window.setText("txtAmount", "25");
-        window.selectAll("txtAmount");
+        window.setText(lblInstructions, "first line\r\nsecond line");
+        window.setText(txtAmount, "25");
+        window.selectAll(txtAmount);
     }
-    void buttonClicked(DialogWindow& window, const std::string& button) override {
-        presses.push_back(button + ":" + window.text("txtAmount") + ":" + window.text("Combo1"));
-        if (button == "btnCancel" ||
-            window.text("txtAmount").find_first_not_of("0123456789") == std::string::npos)
+    void buttonClicked(DialogWindow& window, ControlName button) override {
+        presses.push_back(std::string(button.text()) + ":" + window.text(txtAmount) + ":" +
+                          window.text(Combo1));
+        if (button == btnCancel ||
+            window.text(txtAmount).find_first_not_of("0123456789") == std::string::npos)
             window.close();
     }
     std::vector<std::string> presses;

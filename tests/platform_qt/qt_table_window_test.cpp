@@ -78,9 +78,7 @@ protected:
 
 // Guards against controls landing elsewhere than the game put them, or painting another picture.
 TEST_F(QtTableWindowTest, ControlsShowTheirPictureWhereTheyWerePut) {
-    const ControlRef card{Control::HandPos, 3};
-    EXPECT_EQ(window.geometry(card), (Rect{228, 198, 83, 116}));
-    EXPECT_EQ(window.picture(card), 103);
+    EXPECT_EQ(window.controlWidget({Control::HandPos, 3})->geometry(), QRect(228, 198, 83, 116));
     EXPECT_EQ(window.centralWidget()->size(), QSize(541, 421));
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the table must not be resizable";
     const QImage shown = window.grab().toImage();

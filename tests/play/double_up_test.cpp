@@ -16,28 +16,40 @@ protected:
     }
 };
 
-// Guards the offer: the question on the table, everything but the answer locked, the hand still open.
-TEST_F(DoubleUpTest, OfferLocksTheTableUntilAnswered) {
-    offerOn(MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h");
-    EXPECT_TRUE(f.view.isVisible({Control::imgDoubleUp}));
-    EXPECT_EQ(picture(Control::imgDoubleUp), 2001);
-    EXPECT_EQ(f.view.geometry({Control::imgDoubleUp}), (Rect{120, 55, 304, 129}));
-    for (Control c : {Control::Deal, Control::Bet1, Control::MaxBet, Control::CashOut})
-        EXPECT_FALSE(enabled(c)) << refName({c});
-    for (int i = 1; i <= 5; ++i) {
-        EXPECT_FALSE(enabled(Control::Hold, i));
-        EXPECT_FALSE(enabled(Control::HandPos, i));
-    }
-    for (MenuItem m : {MenuItem::OptionsMenu_DeucesWild, MenuItem::OptionsMenu_JacksOrBetter,
-                       MenuItem::OptionsMenu_DoubleUp, MenuItem::OptionsMenu_SelectDeck,
-                       MenuItem::OptionsMenu_SoundEffects, MenuItem::AddCreditsMenu,
-                       MenuItem::GameMenu_SaveGame, MenuItem::GameMenu_SaveGameAs})
-        EXPECT_FALSE(f.view.isMenuEnabled({m})) << refName({m});
-    EXPECT_TRUE(f.view.isMenuEnabled({MenuItem::OptionsMenu_JokerPoker}));
-    EXPECT_EQ(s.HandState, HandStates::Dealt);
+// Guards the whole gamble in order: the offer locks everything but the answer; YES shows the dealer's card
+// with the others face down; the pick draws the four cards only then; the finish pays, marks the picked
+// card and opens the table again.
+TEST_F(DoubleUpTest, OfferYesAndPickPlayTheGambleInOrder) {
+    app.menuClick({MenuItem::OptionsMenu_JacksOrBetter});
+    addDefault();
+    nextCards("Jh Jd 4c 7s 9h");
+    app.click({Control::MaxBet});
+    for (int i = 1; i <= 5; ++i)
+        app.click({Control::Hold, i});
+    auto at = mark();
+    app.click({Control::Deal});
+    EXPECT_EQ(since(at), lines({"pointer busy", "strip none", "sleep 50", "sleep 50", "sleep 50", "sleep 50",
+                                "paid 5", "strip HighPair", "sound 11 wait", "positions 00000",
+                                "deal Deal off", "double up question", "menus locked", "pointer default"}));
     EXPECT_EQ(s.vPoints, 75) << "the win waits for the answer";
-    EXPECT_EQ(s.vHandsPlayed, 1);
-    EXPECT_EQ(s.HandCounts[12], 1);
+    nextCard("Th");
+    at = mark();
+    key('y');
+    EXPECT_EQ(since(at), lines({"card 1 back", "label 1 DEALER", "card 2 back", "label 2 PICK", "card 3 back",
+                                "label 3 PICK", "card 4 back", "label 4 PICK", "card 5 back", "label 5 PICK",
+                                "positions 01111", "double up pick", "sound 3 background", "card 1 Th"}));
+    key('1');
+    EXPECT_TRUE(s.DoubleUpPending) << "the dealer's card cannot be picked";
+    nextCards("Qs 2c 3d 4s");
+    at = mark();
+    app.click({Control::HandPos, 3});
+    EXPECT_EQ(since(at), lines({"sound 3 background", "card 2 Qs", "card 3 2c", "card 4 3d", "card 5 4s",
+                                "positions 00000", "paid 0", "sound 10 background", "label 2 -", "label 4 -",
+                                "label 5 -", "bet1 on", "maxbet on", "cashout on", "game over on",
+                                "double up none", "menus open"}));
+    EXPECT_EQ(s.vHandsWon, 1) << "a lost gamble still counts the paying hand";
+    EXPECT_EQ(s.vAmtWon, 0);
+    EXPECT_EQ(s.vPoints, 75);
 }
 
 struct AreaRow {
@@ -52,13 +64,15 @@ void PrintTo(const AreaRow& r, std::ostream* os) {
 
 class DoubleUpAnswer : public DoubleUpTest, public ::testing::WithParamInterface<AreaRow> {};
 
-// Guards the YES and NO areas of the question, bounds included, and that only a plain left release answers.
+// Guards the YES and NO areas of the question, bounds included, and that only a plain left release answers;
+// No pays the win as it stood.
 TEST_P(DoubleUpAnswer, OnlyTheAreasAnswer) {
     const AreaRow& r = GetParam();
     offerOn(MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h");
     clickDoubleUp(r.x, r.y, r.button, r.shift);
     const std::string outcome = !s.DoubleUpPending ? "no" : s.DoubleUpOffered ? "nothing" : "yes";
     EXPECT_EQ(outcome, r.outcome);
+    EXPECT_EQ(s.vPoints, outcome == "no" ? 80 : 75);
 }
 
 INSTANTIATE_TEST_SUITE_P(Releases, DoubleUpAnswer,
@@ -75,64 +89,6 @@ INSTANTIATE_TEST_SUITE_P(Releases, DoubleUpAnswer,
                                            AreaRow{"YesWithShift", 100, 100, 1, 1, "nothing"}),
                          RowName());
 
-// Guards the answer No: the hand is paid as it stood and the table returns to betting.
-TEST_F(DoubleUpTest, NoPaysTheWinAsItStood) {
-    offerOn(MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h");
-    key('n');
-    EXPECT_EQ(s.vPoints, 80);
-    EXPECT_EQ(s.vAmtWon, 5);
-    EXPECT_FALSE(f.view.isVisible({Control::imgDoubleUp}));
-    EXPECT_EQ(picture(Control::Hold, 1), 6103) << "the holds stay as the player left them";
-    EXPECT_TRUE(f.view.isMenuEnabled({MenuItem::AddCreditsMenu}));
-    EXPECT_EQ(s.HandState, HandStates::BetweenHands);
-}
-
-// Guards the whole gamble in order: YES deals the dealer's card face up with the others face down, the
-// pick draws the four cards only then, and the finish marks the picked card.
-TEST_F(DoubleUpTest, YesThenPickPlaysTheGambleInOrder) {
-    offerOn(MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h");
-    nextCard("Th");
-    auto at = mark();
-    key('y');
-    EXPECT_EQ(since(at),
-              lines({// the dealer's position is out of the pick, the others wait for it
-                     "Hold(1) disabled", "HandPos(1) disabled", "Hold(1) picture=6101",
-                     "Hold(2) picture=6104", "Hold(2) enabled", "HandPos(2) enabled", "Hold(3) picture=6104",
-                     "Hold(3) enabled", "HandPos(3) enabled", "Hold(4) picture=6104", "Hold(4) enabled",
-                     "HandPos(4) enabled", "Hold(5) picture=6104", "Hold(5) enabled", "HandPos(5) enabled",
-                     // all face down, then the dealer's card alone face up
-                     "HandPos(1) picture=100", "HandPos(2) picture=100", "HandPos(3) picture=100",
-                     "HandPos(4) picture=100", "HandPos(5) picture=100", "sound 3 background",
-                     "HandPos(1) picture=110", "imgDoubleUp at 154,106 240x38", "imgDoubleUp picture=2002"}));
-    key('1');
-    EXPECT_TRUE(s.DoubleUpPending) << "the dealer's card cannot be picked";
-    nextCards("Qs 2c 3d 4s");
-    at = mark();
-    app.click({Control::HandPos, 3});
-    EXPECT_EQ(
-        since(at),
-        lines({// the four cards drawn only now, turned together
-               "sound 3 background", "HandPos(2) picture=151", "HandPos(3) picture=128",
-               "HandPos(4) picture=116", "HandPos(5) picture=143", "Paid(1) picture=1000",
-               "Paid(2) picture=1000", "Paid(3) picture=1000", "Paid(4) picture=1000", "sound 10 background",
-               // the finish: the credits, the table back to betting, the picked card marked
-               "Credits(1) picture=1000", "Credits(2) picture=1000", "Credits(3) picture=1007",
-               "Credits(4) picture=1005", "CashOut picture=6003", "CashOut enabled", "Hold(2) picture=6102",
-               "Hold(2) disabled", "HandPos(2) disabled", "Hold(3) picture=6102", "Hold(3) disabled",
-               "HandPos(3) disabled", "Hold(4) picture=6102", "Hold(4) disabled", "HandPos(4) disabled",
-               "Hold(5) picture=6102", "Hold(5) disabled", "HandPos(5) disabled", "Hold(3) picture=6104",
-               "menu OptionsMenu_DeucesWild enabled=on", "menu OptionsMenu_JacksOrBetter enabled=on",
-               "menu OptionsMenu_DoubleUp enabled=on", "menu OptionsMenu_SelectDeck enabled=on",
-               "menu OptionsMenu_SoundEffects enabled=on", "menu AddCreditsMenu enabled=on",
-               "menu GameMenu_SaveGame enabled=on", "menu GameMenu_SaveGameAs enabled=on",
-               "Deal picture=6011", "Deal disabled", "imgDoubleUp hidden", "GridLabel shown",
-               "Bet1 picture=6006", "Bet1 enabled", "MaxBet picture=6009", "MaxBet enabled",
-               "GameOver shown"}));
-    EXPECT_EQ(s.vHandsWon, 1) << "a lost gamble still counts the paying hand";
-    EXPECT_EQ(s.vAmtWon, 0);
-    EXPECT_EQ(s.PaidAmount, 0);
-}
-
 struct TieRow {
     const char* name;
     MenuItem game;
@@ -148,7 +104,8 @@ void PrintTo(const TieRow& r, std::ostream* os) {
 
 class DoubleUpRanks : public DoubleUpTest, public ::testing::WithParamInterface<TieRow> {};
 
-// Guards the comparison: aces high, in Deuces Wild a deuce and in Joker Poker the joker rank with the aces.
+// Guards the comparison: aces high, in Deuces Wild a deuce and in Joker Poker the joker rank with the aces;
+// and each outcome's sound.
 TEST_P(DoubleUpRanks, CompareAcesAndWildCardsHigh) {
     const TieRow& r = GetParam();
     offerOn(r.game, r.hand);
@@ -171,8 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
         TieRow{"KingLosesToAce", MenuItem::OptionsMenu_JacksOrBetter96, "Jh Jd 4c 7s 9h", "Ac", "Kc", 0},
         TieRow{"EqualRanksPush", MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "8c", "8s", 5},
         TieRow{"DeuceTiesAceInDeucesWild", MenuItem::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "Ac", "2s", 5},
-        TieRow{"DeuceTiesDeuceInDeucesWild", MenuItem::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "2c", "2s",
-               5},
         TieRow{"DeuceBeatsKingInDeucesWild", MenuItem::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "Kc", "2s",
                10},
         TieRow{"DeuceIsLowInJacksOrBetter", MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "3c", "2s",
@@ -197,6 +152,36 @@ TEST_F(DoubleUpTest, PickedCardsNeverRepeatTheKeptCodes) {
         for (std::size_t i = 1; i < HandSize; ++i)
             ASSERT_TRUE(seen.insert(s.Hand[i]).second) << "round " << round;
         ASSERT_EQ(s.HandState, HandStates::BetweenHands);
+    }
+}
+
+// Guards New Game and Open Game during the gamble: either leaves a table that plays, with every menu open,
+// Add Credits working and no question about the Double Up on exit.
+TEST_F(DoubleUpTest, NewOrOpenedGameDuringTheGambleLeavesAWorkingTable) {
+    for (const bool open : {false, true}) {
+        offerOn(MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h");
+        f.messages.answer({MsgAnswer::Yes}); // start anyway
+        if (open) {
+            f.files.put("/g/saved.tn2",
+                        std::string("GamePlay=DeucesWild\r\nDoubleUp=True\r\nWhatDeck=Red\r\n") +
+                            "SoundEff=True\r\nDefPoint=80\r\nCurrHand=0,0,0,0,0\r\nCurScore=40\r\n0\r\n"
+                            "40\r\n2\r\nFalse\r\nDeal\r\n0\r\nTrue\r\nWon 0\r\nTrue\r\nTrue\r\nHold "
+                            "All\r\n\r\n\r\nFalse\r\n0\r\n0\r\n0\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\n"
+                            "False\r\n");
+            f.fileDialogs.answer("/g/saved.tn2");
+            app.menuClick({MenuItem::GameMenu_OpenGame});
+        } else {
+            app.menuClick({MenuItem::GameMenu_NewGame});
+        }
+        SCOPED_TRACE(open ? "open" : "new");
+        EXPECT_FALSE(table().doubleUpLocksMenus);
+        EXPECT_EQ(table().doubleUp, DoubleUpPanel::None);
+        app.menuClick({MenuItem::mnuAddCredits_AddDefault});
+        EXPECT_TRUE(table().bet1Enabled);
+        const auto boxes = f.messages.shown().size();
+        app.menuClick({MenuItem::GameMenu_Exit});
+        ASSERT_GT(f.messages.shown().size(), boxes);
+        EXPECT_EQ(f.messages.shown().back(), "Tandora|35|Do you want to save the current game?");
     }
 }
 

@@ -44,8 +44,8 @@ public:
     }
     std::size_t mark() const { return f.log.size(); }
     std::string since(std::size_t at) const { return f.log.textFrom(at); }
-    bool enabled(Control c, int index = 0) const { return f.view.isEnabled({c, index}); }
-    int picture(Control c, int index = 0) const { return f.view.picture({c, index}); }
+    // What the player sees now.
+    const TableScene& table() const { return f.view.scene(); }
 
     FakePlatform f;
     ShellHooks hooks;

@@ -3,24 +3,62 @@
 #include <random>
 
 #include "play_fixture.h"
-#include "table/value_text.h"
+#include "table/derived_table.h"
 
 namespace tandora::testing_support {
 namespace {
 
 // A long random session of everything a player can do, checking after every action that no credit is
-// made or lost anywhere, that no control is on that the table keeps off in that state, and that no hold
-// hint shows but on an unheld card of a hand waiting for the draw.
+// made or lost anywhere, that the table shows exactly what the game's state says (so no path forgot to
+// show a change), that no control is on that the table keeps off in that state, and that a game saved at
+// any moment opens again to the same table.
 class SessionTest : public PlayTest {
 protected:
     SessionTest() { f.settings.set("Bank", "Credits", std::to_string(BankStart)); }
 
     std::int64_t bank() const { return std::stoll(f.settings.value("Bank", "Credits")); }
 
-    // The window delivers clicks only to controls that are shown and enabled.
+    // The window delivers clicks only to controls that are enabled.
     void clickIfLive(ControlRef c) {
-        if (f.view.isEnabled(c) && f.view.isVisible(c))
+        const TableScene& t = table();
+        const bool live = c.control == Control::Hold || c.control == Control::HandPos
+                              ? t.positionsEnabled[static_cast<std::size_t>(c.index - 1)]
+                          : c.control == Control::Deal    ? t.dealEnabled
+                          : c.control == Control::Bet1    ? t.bet1Enabled
+                          : c.control == Control::MaxBet  ? t.maxBetEnabled
+                          : c.control == Control::CashOut ? t.cashOutEnabled
+                                                          : t.cashInEnabled;
+        if (live)
             app.click(c);
+    }
+
+    // Saves the game and opens it again: the table must come back as it was, but for what a file does not
+    // keep: the marks of the last hand, the bet shown after it, and the file's name and recent list.
+    void saveAndReopen() {
+        if (s.DoubleUpPending)
+            return;
+        const GameState saved = s;
+        const TableScene before = table();
+        f.fileDialogs.answer("/saves/round.tn2");
+        app.menuClick({MenuItem::GameMenu_SaveGameAs});
+        f.fileDialogs.answer("/saves/round.tn2");
+        app.menuClick({MenuItem::GameMenu_OpenGame});
+        TableScene after = table();
+        after.caption = before.caption;
+        after.recentFiles = before.recentFiles;
+        after.winStrip = before.winStrip;
+        after.coinColumn = before.coinColumn;
+        after.gameOver = before.gameOver;
+        if (saved.CoinsBet == 0)
+            after.coins = before.coins;
+        if (saved.DoubleUpPick != 0)
+            after.labels = before.labels;
+        ASSERT_EQ(after, before);
+        ASSERT_EQ(s.vAmtWon, saved.vAmtWon);
+        ASSERT_EQ(s.vHandsPlayed, saved.vHandsPlayed);
+        ASSERT_EQ(s.HandCounts, saved.HandCounts);
+        ASSERT_EQ(s.Held, saved.Held);
+        ASSERT_FALSE(s.bChange);
     }
 
     // An action that may draw: when the Trainer questions the hold (Change Hold, unscripted), the player
@@ -50,7 +88,7 @@ protected:
         } else if (pick < 65) {
             clickIfLive({anyBet && dice() % 2 == 0 ? Control::Bet1 : Control::MaxBet});
         } else if (pick < 70) {
-            if (f.view.isVisible({Control::imgDoubleUp}))
+            if (table().doubleUp == DoubleUpPanel::Question)
                 clickDoubleUp(static_cast<int>(dice() % 304), static_cast<int>(dice() % 129),
                               dice() % 8 == 0 ? 2 : 1, 0);
         } else if (pick < 76) {
@@ -58,6 +96,7 @@ protected:
             f.dialogs.script(
                 {type("txtAmount", std::to_string(static_cast<int>(dice() % 400) - 20)), press("btnOK")});
             app.menuClick({MenuItem::mnuAddCredits_AddFromBank});
+            f.dialogs.dropScripts(); // refused before its dialog showed
             takenFromBank += s.vPoints - before;
         } else if (pick < 80) {
             clickIfLive({Control::CashOut});
@@ -74,9 +113,22 @@ protected:
         } else if (pick < 98) {
             app.menuClick({MenuItem::OptionsMenu_DoubleUp});
         } else {
+            switch (dice() % 4) {
             // The advisor's options: an unscripted Trainer question is answered Change Hold.
-            app.menuClick(
-                {pick == 98 ? MenuItem::StrategyMenu_ShowBestHold : MenuItem::StrategyMenu_Trainer});
+            case 0: app.menuClick({MenuItem::StrategyMenu_ShowBestHold}); break;
+            case 1: app.menuClick({MenuItem::StrategyMenu_Trainer}); break;
+            case 2: saveAndReopen(); break;
+            default:
+                // Without saving, also in the middle of a Double Up: the game's credits go with it.
+                f.messages.answer({s.DoubleUpPending ? MsgAnswer::Yes : MsgAnswer::No});
+                handsInEarlierGames += s.vHandsPlayed;
+                wonInEarlierGames += s.vHandsWon;
+                app.menuClick({MenuItem::GameMenu_NewGame});
+                ++newGames;
+                cashedOutThisGame = 0;
+                cut = 0;
+                break;
+            }
         }
     }
 
@@ -91,6 +143,7 @@ protected:
                 std::string added = amounts.substr(first + 2, second - first - 2);
                 added.erase(std::remove(added.begin(), added.end(), ','), added.end());
                 cashedOut += added.empty() ? 0 : std::stoll(added);
+                cashedOutThisGame += added.empty() ? 0 : std::stoll(added);
             }
         }
         receiptsSeen = f.dialogs.shown().size();
@@ -98,7 +151,7 @@ protected:
 
     void checkCredits(int action) {
         const std::int64_t open = s.CoinsBet;
-        ASSERT_EQ(s.vPoints + open + cashedOut + cut, s.CreditsIn - s.vAmtPlayed + s.vAmtWon)
+        ASSERT_EQ(s.vPoints + open + cashedOutThisGame + cut, s.CreditsIn - s.vAmtPlayed + s.vAmtWon)
             << "action " << action;
         ASSERT_EQ(bank() + takenFromBank, BankStart + cashedOut) << "action " << action;
         ASSERT_GE(s.vPoints, 0);
@@ -111,33 +164,34 @@ protected:
     }
 
     void checkControls(int action) {
-        const auto on = [this](Control c, int i = 0) { return f.view.isEnabled({c, i}); };
+        const TableScene& t = table();
         SCOPED_TRACE(action);
-        for (int i = 1; i <= 5; ++i) {
-            const bool hinted = f.view.picture({Control::Hold, i}) == HoldHintPicture;
-            ASSERT_TRUE(!hinted || (s.options.ShowBestHold && s.HandState == HandStates::Dealt &&
-                                    !s.DoubleUpPending && !s.Held[static_cast<std::size_t>(i - 1)]));
+        ASSERT_EQ(t, deriveTable(s)) << "the table shows the state as it is";
+        for (std::size_t i = 0; i < 5; ++i) {
+            ASSERT_TRUE(t.labels[i] != HoldLabel::Hint ||
+                        (s.options.ShowBestHold && s.HandState == HandStates::Dealt && !s.DoubleUpPending &&
+                         !s.Held[i]));
+            const bool picking = s.DoubleUpPending && !s.DoubleUpOffered;
+            ASSERT_EQ(t.labels[i] == HoldLabel::Held, s.Held[i] && !picking && s.DoubleUpPick == 0);
         }
+        ASSERT_LE(t.credits, MaxShownCredits);
+        ASSERT_EQ(t.doubleUpLocksMenus, s.DoubleUpPending);
         if (s.HandState == HandStates::BetweenHands) {
             ASSERT_FALSE(s.DoubleUpPending);
-            for (int i = 1; i <= 5; ++i)
-                ASSERT_FALSE(on(Control::Hold, i) || on(Control::HandPos, i));
-            ASSERT_EQ(on(Control::Deal), s.CoinsBet > 0);
-            ASSERT_FALSE(on(Control::CashOut) && (s.vPoints == 0 || s.CoinsBet > 0));
-            ASSERT_FALSE((on(Control::Bet1) || on(Control::MaxBet)) && s.vPoints == 0 && s.CoinsBet == 0);
-            ASSERT_FALSE(f.view.isVisible({Control::imgDoubleUp}));
+            ASSERT_EQ(t.positionsEnabled, (std::array<bool, 5>{}));
+            ASSERT_EQ(t.dealEnabled, s.CoinsBet > 0);
+            ASSERT_EQ(t.cashOutEnabled, s.vPoints > 0 && s.CoinsBet == 0);
+            ASSERT_EQ(t.bet1Enabled && t.maxBetEnabled, s.vPoints > 0);
+            ASSERT_EQ(t.doubleUp, DoubleUpPanel::None);
         } else if (!s.DoubleUpPending) {
-            ASSERT_TRUE(on(Control::Deal));
-            ASSERT_FALSE(on(Control::Bet1) || on(Control::MaxBet) || on(Control::CashOut));
-            for (int i = 1; i <= 5; ++i)
-                ASSERT_TRUE(on(Control::Hold, i) && on(Control::HandPos, i));
+            ASSERT_TRUE(t.dealEnabled && t.dealFace == DealFace::Draw);
+            ASSERT_FALSE(t.bet1Enabled || t.maxBetEnabled || t.cashOutEnabled);
+            ASSERT_EQ(t.positionsEnabled, (std::array<bool, 5>{true, true, true, true, true}));
         } else {
-            ASSERT_FALSE(on(Control::Deal) || on(Control::Bet1) || on(Control::MaxBet) ||
-                         on(Control::CashOut));
-            ASSERT_FALSE(on(Control::Hold, 1) || on(Control::HandPos, 1));
-            for (int i = 2; i <= 5; ++i)
-                ASSERT_EQ(on(Control::Hold, i), !s.DoubleUpOffered);
-            ASSERT_FALSE(f.view.isMenuEnabled({MenuItem::AddCreditsMenu}));
+            ASSERT_FALSE(t.dealEnabled || t.bet1Enabled || t.maxBetEnabled || t.cashOutEnabled);
+            ASSERT_FALSE(t.positionsEnabled[0]);
+            for (std::size_t i = 1; i < 5; ++i)
+                ASSERT_EQ(t.positionsEnabled[i], !s.DoubleUpOffered);
         }
     }
 
@@ -145,6 +199,10 @@ protected:
     std::mt19937 dice{20261206};
     std::int64_t takenFromBank = 0;
     std::int64_t cashedOut = 0;
+    std::int64_t cashedOutThisGame = 0;
+    std::int64_t handsInEarlierGames = 0;
+    std::int64_t wonInEarlierGames = 0;
+    int newGames = 0;
     std::int64_t cut = 0;
     std::size_t receiptsSeen = 0;
 };
@@ -161,8 +219,9 @@ TEST_F(SessionTest, NoCreditIsMadeOrLostInALongRandomSession) {
             return;
         f.log.clear();
     }
-    EXPECT_GT(s.vHandsPlayed, 5000);
-    EXPECT_GT(s.vHandsWon, 1000);
+    EXPECT_GT(handsInEarlierGames + s.vHandsPlayed, 5000);
+    EXPECT_GT(wonInEarlierGames + s.vHandsWon, 1000);
+    EXPECT_GT(newGames, 100);
     EXPECT_GT(cashedOut, 0);
     EXPECT_GT(takenFromBank, 0);
 }

@@ -17,13 +17,12 @@ protected:
         app.state().vPoints = 57;
     }
 
-    // The steps that tell a deck change: questions, new games, card backs and the deck marks.
+    // The steps that tell a deck change: questions and the deck the table shows.
     std::string deckSteps(std::size_t from) const {
         std::string text;
         for (std::size_t i = from; i < f.log.size(); ++i) {
             const std::string& line = f.log.lines()[i];
-            for (const char* prefix :
-                 {"message", "answer", "HandPos(1) picture", "menu OptionsMenu_SelectDeck"}) {
+            for (const char* prefix : {"message", "answer", "deck"}) {
                 if (line.rfind(prefix, 0) == 0)
                     text += line + "\n";
             }
@@ -41,25 +40,15 @@ protected:
 TEST_F(DeckOptionsTest, YesRestartsTheGameWithTheNewDeck) {
     const std::size_t mark = f.log.size();
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_BlueDeck});
+    // The first New Game resets the game with the red deck; the deck changes between the two.
     EXPECT_EQ(deckSteps(mark), lines({"message Changing Decks: Changing decks will start a new game.\r\n\r\n"
                                       " Do you want to continue?",
-                                      "answer Yes",
-                                      // The first New Game: still the red deck.
-                                      "menu OptionsMenu_SelectDeck_BlueDeck checked=off",
-                                      "menu OptionsMenu_SelectDeck_RedDeck checked=on",
-                                      "HandPos(1) picture=100", "HandPos(1) picture=100",
-                                      // The deck changes between the two.
-                                      "menu OptionsMenu_SelectDeck_BlueDeck checked=on",
-                                      "menu OptionsMenu_SelectDeck_RedDeck checked=off",
-                                      // The second New Game lays out the blue backs.
-                                      "menu OptionsMenu_SelectDeck_BlueDeck checked=on",
-                                      "menu OptionsMenu_SelectDeck_RedDeck checked=off",
-                                      "HandPos(1) picture=200", "HandPos(1) picture=200"}));
+                                      "answer Yes", "deck blue"}));
     EXPECT_EQ(f.messages.shown().back(), "Changing Decks|36|Changing decks will start a new game.\r\n\r\n"
                                          " Do you want to continue?");
     EXPECT_EQ(app.state().options.deck, Deck::Blue);
     EXPECT_EQ(app.state().vPoints, 0);
-    EXPECT_EQ(f.view.picture({Control::HandPos, 5}), 200);
+    EXPECT_EQ(f.view.scene().cards[4], CardBackCode);
     EXPECT_TRUE(app.state().Restarting);
     EXPECT_TRUE(f.log.matching("window at").size() == 1) << "the window stays where it is";
 }
@@ -68,7 +57,7 @@ TEST_F(DeckOptionsTest, YesRestartsTheGameWithTheNewDeck) {
 TEST_F(DeckOptionsTest, NoAndTheCurrentDeckChangeNothing) {
     const std::size_t mark = f.log.size();
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_RedDeck});
-    EXPECT_EQ(f.log.size(), mark) << "the red deck is already in use";
+    EXPECT_TRUE(f.messages.shown().empty()) << "the red deck is already in use";
     f.messages.answer({MsgAnswer::No});
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_BlueDeck});
     EXPECT_EQ(deckSteps(mark), lines({"message Changing Decks: Changing decks will start a new game.\r\n\r\n"
@@ -76,12 +65,11 @@ TEST_F(DeckOptionsTest, NoAndTheCurrentDeckChangeNothing) {
                                       "answer No"}));
     EXPECT_EQ(app.state().options.deck, Deck::Red);
     EXPECT_EQ(app.state().vPoints, 57);
-    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::OptionsMenu_SelectDeck_RedDeck}));
-    EXPECT_FALSE(f.view.isMenuChecked({MenuItem::OptionsMenu_SelectDeck_BlueDeck}));
+    EXPECT_EQ(f.view.scene().deck, Deck::Red);
 }
 
 // Guards a cancelled save question: both New Games are refused, the old game stays on the table, and the new
-// deck is chosen for the cards drawn from now on.
+// deck is chosen and shown.
 TEST_F(DeckOptionsTest, CancelledSaveKeepsTheGameButChangesTheDeck) {
     app.state().bChange = true;
     // Yes to the deck question, then Cancel to both save questions.
@@ -89,10 +77,8 @@ TEST_F(DeckOptionsTest, CancelledSaveKeepsTheGameButChangesTheDeck) {
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_BlueDeck});
     EXPECT_EQ(f.log.matching("message Tandora: Do you want to save the current game?").size(), 2u);
     EXPECT_EQ(app.state().vPoints, 57);
-    EXPECT_EQ(f.view.picture({Control::HandPos, 1}), 100) << "the table is not set up again";
-    EXPECT_EQ(app.state().cardPictureOf(5), 205);
-    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::OptionsMenu_SelectDeck_BlueDeck}));
-    EXPECT_FALSE(f.view.isMenuChecked({MenuItem::OptionsMenu_SelectDeck_RedDeck}));
+    EXPECT_TRUE(app.state().bChange) << "the game was not set up again";
+    EXPECT_EQ(f.view.scene().deck, Deck::Blue);
 }
 
 // Guards the way back, whose question has no leading blank: blue to red restores the red backs.
@@ -101,8 +87,7 @@ TEST_F(DeckOptionsTest, RedDeckAsksItsOwnQuestion) {
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_RedDeck});
     EXPECT_EQ(f.messages.shown().back(), "Changing Decks|36|Changing decks will start a new game.\r\n\r\n"
                                          "Do you want to continue?");
-    EXPECT_EQ(app.state().options.deck, Deck::Red);
-    EXPECT_EQ(f.view.picture({Control::HandPos, 3}), 100);
+    EXPECT_EQ(f.view.scene().deck, Deck::Red);
 }
 
 // Guards the sound switch without an output device: the notice every time, the mark and the game untouched.
@@ -112,8 +97,7 @@ TEST_F(DeckOptionsTest, SoundWithoutADeviceSaysSoEveryTime) {
         app.menuClick({MenuItem::OptionsMenu_SoundEffects});
     EXPECT_EQ(f.messages.shown(),
               std::vector<std::string>(3, "Sound Effects|64|No Wave audio device available"));
-    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::OptionsMenu_SoundEffects}));
-    EXPECT_TRUE(app.state().options.SoundEffects);
+    EXPECT_TRUE(f.view.scene().marks.soundEffects);
     EXPECT_FALSE(app.state().bChange);
 }
 

@@ -20,44 +20,27 @@ protected:
     TandoraApp app{f.platform, f.splash, hooks};
 };
 
-// Guards the laid-out table: the controls where they belong, with their pictures and states.
-TEST_F(MainWindowTest, SetUpPlacesEveryControl) {
+// Guards the table after set-up: face down, nothing to bet, nothing lit, the start-up sound, the first-run
+// mark written (also where there is no uninstall log), and no recent file or separator in the menu.
+TEST_F(MainWindowTest, SetUpShowsAnEmptyTable) {
     start();
-    const testing_support::FakeTableView& v = f.view;
-    struct Row {
-        ControlRef ref;
-        Rect place;
-        int picture;
-        bool enabled;
-    };
-    const Row rows[] = {
-        {{Control::Deal}, {309, 387, 68, 30}, 6011, false},
-        {{Control::Hold, 1}, {66, 316, 55, 20}, 6102, false},
-        {{Control::HandPos, 5}, {404, 198, 83, 116}, 100, false},
-        {{Control::Credits, 1}, {136, 344, 14, 15}, 1000, true},
-        {{Control::Paid, 4}, {339, 344, 14, 15}, 1000, true},
-        {{Control::Coins}, {475, 344, 14, 15}, 1000, true},
-        {{Control::GameOver}, {185, 235, 161, 40}, 501, true},
-        {{Control::GridLabel}, {54, 33, 431, 156}, 8500, true},
-        {{Control::CashIn}, {442, 384, 29, 33}, 6016, true},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(testing_support::refName(r.ref));
-        EXPECT_EQ(v.geometry(r.ref), r.place);
-        EXPECT_EQ(v.picture(r.ref), r.picture);
-        EXPECT_EQ(v.isEnabled(r.ref), r.enabled);
+    const TableScene& t = f.view.scene();
+    EXPECT_EQ(t.caption, "Tandora - [untitled]");
+    EXPECT_EQ(t.game, GameType::JacksOrBetter85);
+    for (std::size_t i = 0; i < HandSize; ++i) {
+        EXPECT_EQ(t.cards[i], CardBackCode);
+        EXPECT_EQ(t.labels[i], HoldLabel::Empty);
+        EXPECT_FALSE(t.positionsEnabled[i]);
     }
-    EXPECT_FALSE(v.isVisible({Control::GameOver}));
-    EXPECT_FALSE(v.isVisible({Control::LabelRight}));
-    EXPECT_EQ(v.caption(), "Tandora - [untitled]");
-    EXPECT_FALSE(v.busyPointer());
-    const GameState& s = app.state();
-    EXPECT_EQ(s.HandState, 2);
-    EXPECT_EQ(s.vPoints, 0);
-    EXPECT_FALSE(s.bChange);
-    EXPECT_TRUE(s.SoundOn);
+    EXPECT_FALSE(t.dealEnabled || t.bet1Enabled || t.maxBetEnabled || t.cashOutEnabled);
+    EXPECT_TRUE(t.cashInEnabled);
+    EXPECT_EQ(t.credits + t.paid + t.coins + t.coinColumn, 0);
+    EXPECT_FALSE(t.gameOver || t.doubleUpLocksMenus);
+    EXPECT_EQ(t.recentFiles, (std::array<std::string, 4>{}));
+    EXPECT_FALSE(f.view.busyPointer());
+    EXPECT_FALSE(app.state().bChange);
     EXPECT_EQ(f.log.matching("sound"), (std::vector<std::string>{"sound 8 background"}));
-    EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False") << "also where there is no uninstall log";
+    EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False");
 }
 
 // Guards the restored options: stored game, deck and sound, and no device overriding the sound option.
@@ -71,13 +54,11 @@ TEST_F(MainWindowTest, AppliesStoredOptions) {
     start();
     const GameState& s = app.state();
     EXPECT_TRUE(s.flags().DeucesWildGame);
-    EXPECT_EQ(s.WildDeucePictureOffset(), 200);
-    EXPECT_EQ(s.DeckPictureBase(), 200);
-    EXPECT_EQ(f.view.picture({Control::HandPos, 3}), 200);
-    EXPECT_EQ(f.view.picture({Control::GridLabel}), 4000);
-    EXPECT_FALSE(s.options.DoubleUpOn);
+    EXPECT_EQ(f.view.scene().game, GameType::DeucesWild);
+    EXPECT_EQ(f.view.scene().deck, Deck::Blue);
+    EXPECT_FALSE(f.view.scene().marks.doubleUp);
     EXPECT_FALSE(s.SoundOn) << "no device means no sound, whatever the option says";
-    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::OptionsMenu_SoundEffects}));
+    EXPECT_TRUE(f.view.scene().marks.soundEffects);
     EXPECT_TRUE(f.log.matching("sound").empty());
 }
 
@@ -131,7 +112,7 @@ TEST_F(MainWindowTest, PlacesTheWindow) {
         EXPECT_EQ(p.messages.shown().size(), static_cast<std::size_t>(r.messages));
         for (const std::string& m : p.messages.shown())
             EXPECT_EQ(m, "Loading Main Window|48|13: Type mismatch");
-        EXPECT_EQ(p.view.picture({Control::GridLabel}), 8500) << "set-up goes on";
+        EXPECT_EQ(p.view.scene().caption, "Tandora - [untitled]") << "set-up goes on";
     }
 }
 
@@ -139,8 +120,7 @@ TEST_F(MainWindowTest, PlacesTheWindow) {
 TEST_F(MainWindowTest, NoStoredGameFallsBackToJacksOrBetter) {
     f.settings.set("Options", "JacksOrBetter", "False");
     start();
-    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::OptionsMenu_JacksOrBetter}));
-    EXPECT_EQ(f.view.picture({Control::GridLabel}), 8500);
+    EXPECT_EQ(f.view.scene().game, GameType::JacksOrBetter85);
     EXPECT_EQ(f.messages.shown().size(), 1u);
 }
 
@@ -152,14 +132,8 @@ TEST_F(MainWindowTest, BuildsRecentFilesMenu) {
     f.settings.set("RecentFiles", "Title 2", "b.tn2");
     f.settings.set("RecentFiles", "File 3", "abc");
     start();
-    EXPECT_EQ(f.view.menuCaption({MenuItem::mnuFileList, 1}), "&1 /g/a.tn2");
-    EXPECT_EQ(f.view.menuCaption({MenuItem::mnuFileList, 2}), "&2 /.../b.tn2");
-    EXPECT_TRUE(f.view.isMenuVisible({MenuItem::mnuFileList, 1}));
-    EXPECT_TRUE(f.view.isMenuVisible({MenuItem::mnuFileList, 2}));
-    EXPECT_FALSE(f.view.isMenuVisible({MenuItem::mnuFileList, 3}));
-    EXPECT_FALSE(f.view.isMenuVisible({MenuItem::mnuFileList, 4}));
-    EXPECT_TRUE(f.view.isMenuVisible({MenuItem::mnuFileList, 0}));
-    EXPECT_EQ(app.state().RecentCount, 2);
+    EXPECT_EQ(f.view.scene().recentFiles,
+              (std::array<std::string, 4>{"&1 /g/a.tn2", "&2 /.../b.tn2", "", ""}));
 }
 
 // Guards shutdown: a changed game asks first; Cancel keeps the window open and saves nothing, the sound
@@ -184,25 +158,29 @@ TEST_F(MainWindowTest, ShutdownSavesOnlyWhenAllowed) {
 TEST_F(MainWindowTest, GameMenuCommandsReachTheGameFiles) {
     f.files.put("/g/a.tn2", testing_support::fileOf(testing_support::sampleLines()));
     ASSERT_TRUE(app.start("/g/a.tn2"));
-    EXPECT_EQ(f.view.caption(), "Tandora - a.tn2");
+    EXPECT_EQ(f.view.scene().caption, "Tandora - a.tn2");
     EXPECT_EQ(app.state().vPoints, 1234);
     app.menuClick({MenuItem::GameMenu_LoadLastFile});
     EXPECT_TRUE(app.state().options.LoadLastGame);
-    EXPECT_TRUE(f.view.isMenuChecked({MenuItem::GameMenu_LoadLastFile}));
+    EXPECT_TRUE(f.view.scene().marks.loadLastGame);
 
     app.state().bChange = true;
     f.messages.answer({MsgAnswer::No});
     app.menuClick({MenuItem::GameMenu_NewGame});
     EXPECT_EQ(f.messages.shown().back(), "Tandora|35|Do you want to save the current game?");
     EXPECT_EQ(app.state().vPoints, 0);
-    EXPECT_EQ(f.view.caption(), "Tandora - [untitled]");
+    EXPECT_EQ(app.state().CreditsIn, 0);
+    EXPECT_EQ(f.view.scene().caption, "Tandora - [untitled]");
     EXPECT_EQ(app.state().RecentPaths[1], "-") << "the start-up file is not opened again";
 
+    // The new game has no file: Save asks for a name rather than overwrite the one opened before.
     f.fileDialogs.answer("/g/b.tn2");
-    app.menuClick({MenuItem::GameMenu_SaveGameAs});
-    EXPECT_EQ(f.view.caption(), "Tandora - b.tn2");
+    app.menuClick({MenuItem::GameMenu_SaveGame});
+    ASSERT_EQ(f.fileDialogs.requests().size(), 1u);
+    EXPECT_EQ(f.view.scene().caption, "Tandora - b.tn2");
+    EXPECT_EQ(f.files.contents("/g/a.tn2"), testing_support::fileOf(testing_support::sampleLines()));
     app.menuClick({MenuItem::mnuFileList, 2});
-    EXPECT_EQ(f.view.caption(), "Tandora - a.tn2");
+    EXPECT_EQ(f.view.scene().caption, "Tandora - a.tn2");
 }
 
 // Guards the Double Up and sound switches (without a device: DeckOptionsTest).
@@ -210,10 +188,13 @@ TEST_F(MainWindowTest, DoubleUpAndSoundOptionsToggle) {
     start();
     app.menuClick({MenuItem::OptionsMenu_DoubleUp});
     EXPECT_FALSE(app.state().options.DoubleUpOn);
-    EXPECT_FALSE(f.view.isMenuChecked({MenuItem::OptionsMenu_DoubleUp}));
+    EXPECT_FALSE(f.view.scene().marks.doubleUp);
     EXPECT_TRUE(app.state().bChange);
+    app.state().bChange = false;
     app.menuClick({MenuItem::OptionsMenu_SoundEffects});
     EXPECT_FALSE(app.state().SoundOn);
+    EXPECT_FALSE(f.view.scene().marks.soundEffects);
+    EXPECT_TRUE(app.state().bChange);
     app.menuClick({MenuItem::OptionsMenu_SoundEffects});
     EXPECT_TRUE(app.state().SoundOn);
 }

@@ -21,15 +21,12 @@ void PrintTo(const CommandRow& row, std::ostream* os) {
 
 class MenuCommands : public ::testing::TestWithParam<CommandRow> {};
 
-// Guards the menu bar: the statistics, the deck choice and every Help item are enabled after start, and
-// each one reaches its own command.
-TEST_P(MenuCommands, AreEnabledAndReachTheirCommand) {
+// Guards the menu bar: the statistics and every Help item reach their own command.
+TEST_P(MenuCommands, ReachTheirCommand) {
     FakePlatform f;
     ShellHooks hooks;
     TandoraApp app(f.platform, f.splash, hooks);
     ASSERT_TRUE(app.start());
-    EXPECT_TRUE(f.view.isMenuEnabled({GetParam().item}));
-    EXPECT_TRUE(f.view.isMenuEnabled({MenuItem::OptionsMenu_SelectDeck}));
     const std::size_t mark = f.log.size();
     app.menuClick({GetParam().item});
     ASSERT_GT(f.log.size(), mark);

@@ -21,7 +21,7 @@ protected:
 TEST_F(SettingsRegistryTest, FreshUserGetsDefaults) {
     state.options = GameOptions{true, false, false, Deck::Blue, 0};
     state.setGame(GameType::JokerPoker);
-    registry.SaveGetRegEntries(2);
+    registry.SaveGetRegEntries(SettingsMode::Load);
     EXPECT_EQ(state.game(), GameType::JacksOrBetter85);
     EXPECT_TRUE(state.options.DoubleUpOn);
     EXPECT_TRUE(state.options.SoundEffects);
@@ -60,7 +60,7 @@ TEST_F(SettingsRegistryTest, LoadsHandEditedValues) {
         f.settings.set("Options", "DefPoints", r.defPoints);
         state.options.DoubleUpOn = r.before;
         state.options.iDefaultPoints = 40;
-        registry.SaveGetRegEntries(2);
+        registry.SaveGetRegEntries(SettingsMode::Load);
         EXPECT_EQ(state.options.DoubleUpOn, r.after);
         EXPECT_EQ(state.options.iDefaultPoints, r.pointsAfter);
     }
@@ -88,14 +88,14 @@ TEST_F(SettingsRegistryTest, ResolvesSeveralMarkedGamesInTheDesignedOrder) {
         f.settings.set("Options", "DeucesWild", r.dw);
         f.settings.set("Options", "JokerPoker", r.jp);
         state.setGame(GameType::JokerPoker);
-        registry.SaveGetRegEntries(2);
+        registry.SaveGetRegEntries(SettingsMode::Load);
         EXPECT_EQ(registry.loadChoseAGame(), r.game.has_value());
         EXPECT_EQ(state.game(), r.game.value_or(GameType::JokerPoker))
             << "unmarked leaves the game as it was";
     }
     f.settings.set("Options", "RedDeck", "False");
     f.settings.set("Options", "BlueDeck", "False");
-    registry.SaveGetRegEntries(2);
+    registry.SaveGetRegEntries(SettingsMode::Load);
     EXPECT_EQ(state.options.deck, Deck::Blue) << "the red mark decides, as the deck base does";
 }
 
@@ -107,7 +107,7 @@ TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
     state.RecentPaths[0] = "/home/pat/games/friday.tn2";
     state.RecentTitles[0] = "friday.tn2";
     f.view.setWindowPosition(1500, 2250);
-    registry.SaveGetRegEntries(1);
+    registry.SaveGetRegEntries(SettingsMode::Save);
     EXPECT_EQ(f.settings.value("Options", "JokerPoker"), "True");
     EXPECT_EQ(f.settings.value("Options", "JacksOrBetter"), "False");
     EXPECT_EQ(f.settings.value("Options", "BlueDeck"), "True");
@@ -123,7 +123,7 @@ TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
     f.view.setWindowState(1);
     f.view.setWindowPosition(-32000, -32000);
     state.options.iDefaultPoints = 20;
-    registry.SaveGetRegEntries(1);
+    registry.SaveGetRegEntries(SettingsMode::Save);
     EXPECT_EQ(f.settings.value("Options", "DefPoints"), "20");
     EXPECT_EQ(f.settings.value("MainWindow", "Left"), "1500");
     EXPECT_EQ(f.settings.value("MainWindow", "WindowState"), "0");
@@ -132,13 +132,13 @@ TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
 // Guards the Strategy options in their own section: off for a new player, loaded and saved as "True" and
 // "False", and a hand-edited value that is no Boolean named to the player and leaving its option off.
 TEST_F(SettingsRegistryTest, StrategyOptionsHaveTheirOwnSection) {
-    registry.SaveGetRegEntries(2);
+    registry.SaveGetRegEntries(SettingsMode::Load);
     EXPECT_FALSE(state.options.ShowBestHold);
     EXPECT_FALSE(state.options.Trainer);
     f.settings.set("Strategy", "ShowBestHold", "true");
     f.settings.set("Strategy", "Trainer", "sometimes");
     state.options.Trainer = true;
-    registry.SaveGetRegEntries(2);
+    registry.SaveGetRegEntries(SettingsMode::Load);
     EXPECT_TRUE(state.options.ShowBestHold);
     EXPECT_FALSE(state.options.Trainer);
     EXPECT_EQ(
@@ -147,7 +147,7 @@ TEST_F(SettingsRegistryTest, StrategyOptionsHaveTheirOwnSection) {
                                   "neither True nor False. Trainer stays off."}));
     state.options.ShowBestHold = false;
     state.options.Trainer = true;
-    registry.SaveGetRegEntries(1);
+    registry.SaveGetRegEntries(SettingsMode::Save);
     EXPECT_EQ(f.settings.value("Strategy", "ShowBestHold"), "False");
     EXPECT_EQ(f.settings.value("Strategy", "Trainer"), "True");
     EXPECT_FALSE(f.settings.has("Options", "Trainer"));
@@ -156,17 +156,10 @@ TEST_F(SettingsRegistryTest, StrategyOptionsHaveTheirOwnSection) {
 // Guards a read-only store: every refused write is skipped without a message and the rest still run.
 TEST_F(SettingsRegistryTest, SavingToARefusingStoreGoesOnQuietly) {
     f.settings.refuseWrites(true);
-    registry.SaveGetRegEntries(1);
+    registry.SaveGetRegEntries(SettingsMode::Save);
     EXPECT_EQ(f.log.matching("setting").size(), 9u + 1u + 2u + 8u + 3u);
     EXPECT_TRUE(f.messages.shown().empty());
     EXPECT_FALSE(registry.save("Bank", "Credits", "5"));
-}
-
-// Guards the refusal of an unknown mode, which neither reads nor writes.
-TEST_F(SettingsRegistryTest, RefusesUnknownMode) {
-    registry.SaveGetRegEntries(3);
-    EXPECT_EQ(f.messages.shown(), (std::vector<std::string>{"SaveGetRegEntries|16|Invalid parameter."}));
-    EXPECT_EQ(f.settings.writes() + f.settings.reads(), 0);
 }
 
 } // namespace

@@ -76,7 +76,7 @@ TEST(UninstallLog, MissingOrUnwritableLogWarnsOnce) {
         run(f);
         EXPECT_EQ(f.messages.shown(), (std::vector<std::string>{Warning}));
         EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False");
-        EXPECT_EQ(f.view.picture({Control::GridLabel}), 8500) << "set-up went on";
+        EXPECT_EQ(f.view.scene().caption, "Tandora - [untitled]") << "set-up went on";
         run(f);
         EXPECT_EQ(f.messages.shown().size(), 1u);
         EXPECT_EQ(f.files.contents(LogPath), present ? SetupLines : "");

@@ -14,8 +14,6 @@ using testing_support::press;
 
 class GameStatsTest : public ::testing::Test {
 protected:
-    GameStatsTest() { f.view.setCaption("Tandora - [untitled]"); }
-
     // Opens the statistics as the Game menu does, plays the script and returns the dialog as it closed.
     testing_support::FakeDialogs::Shown show(std::vector<testing_support::DialogAction> script = {}) {
         f.dialogs.script(std::move(script));
@@ -139,7 +137,7 @@ TEST_F(GameStatsTest, SwitchingGamesKeepsTheNumbers) {
 
 // Guards the report: one text for Print and Save, its columns aligned, lines ending in CR LF.
 TEST_F(GameStatsTest, PrintAndSaveProduceTheSameReport) {
-    f.view.setCaption("Tandora - evening.tn2");
+    state.GameTitle = "evening.tn2";
     state.setGame(GameType::DeucesWild);
     state.vHandsPlayed = 1234;
     state.vHandsWon = 400;

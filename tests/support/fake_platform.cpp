@@ -1,5 +1,7 @@
 #include "fake_platform.h"
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 
 #include "platform/table_layout.h"
@@ -35,55 +37,91 @@ std::string lines(std::initializer_list<std::string> expected) {
     return text;
 }
 
-std::string refName(ControlRef ref) {
-    std::string name(controlName(ref.control));
-    if (ref.index != 0)
-        name.append("(").append(std::to_string(ref.index)).append(")");
-    return name;
+namespace {
+
+std::string labelText(HoldLabel label) {
+    switch (label) {
+    case HoldLabel::Empty: return "-";
+    case HoldLabel::Held: return "HELD";
+    case HoldLabel::Dealer: return "DEALER";
+    case HoldLabel::Pick: return "PICK";
+    case HoldLabel::Hint: return "HOLD?";
+    }
+    return "?";
 }
 
-std::string refName(MenuRef ref) {
-    std::string name(menuItemName(ref.item));
-    if (ref.item == MenuItem::mnuFileList)
-        name.append("(").append(std::to_string(ref.index)).append(")");
-    return name;
+std::string buttonName(Button button) {
+    switch (button) {
+    case Button::CashOut: return "cashout";
+    case Button::Bet1: return "bet1";
+    case Button::MaxBet: return "maxbet";
+    case Button::Deal: return "deal";
+    case Button::CashIn: return "cashin";
+    }
+    return "?";
 }
 
-const FakeTableView::ControlState& FakeTableView::get(ControlRef c) const {
-    static const ControlState fresh;
-    const auto it = controls_.find({static_cast<int>(c.control), c.index});
-    return it == controls_.end() ? fresh : it->second;
+std::string cardText(Card card) {
+    return card == CardBackCode ? "back" : cardName(card);
 }
 
-const FakeTableView::MenuState& FakeTableView::menu(MenuRef m) const {
-    static const MenuState fresh;
-    const auto it = menus_.find({static_cast<int>(m.item), m.index});
-    return it == menus_.end() ? fresh : it->second;
+std::string panelText(DoubleUpPanel panel) {
+    switch (panel) {
+    case DoubleUpPanel::None: return "none";
+    case DoubleUpPanel::Question: return "question";
+    case DoubleUpPanel::Pick: return "pick";
+    }
+    return "?";
 }
 
-FakeTableView::ControlState& FakeTableView::note(ControlRef c, const std::string& change) {
-    log_.add(refName(c) + change);
-    return controls_[{static_cast<int>(c.control), c.index}];
+} // namespace
+
+void FakeTableView::show(const TableScene& t) {
+    const bool first = scenes_++ == 0;
+    const TableScene& o = scene_;
+    auto note = [&](bool changed, const std::string& line) {
+        if (first || changed)
+            log_.add(line);
+    };
+    note(o.caption != t.caption, "caption " + t.caption);
+    note(o.game != t.game, "game " + std::string(gameCode(t.game)));
+    note(o.deck != t.deck, std::string("deck ") + (t.deck == Deck::Blue ? "blue" : "red"));
+    std::string positions;
+    for (std::size_t i = 0; i < HandSize; ++i)
+        positions += t.positionsEnabled[i] ? '1' : '0';
+    for (std::size_t i = 0; i < HandSize; ++i) {
+        note(o.cards[i] != t.cards[i], "card " + std::to_string(i + 1) + " " + cardText(t.cards[i]));
+        note(o.labels[i] != t.labels[i], "label " + std::to_string(i + 1) + " " + labelText(t.labels[i]));
+    }
+    note(o.positionsEnabled != t.positionsEnabled, "positions " + positions);
+    note(o.dealFace != t.dealFace || o.dealEnabled != t.dealEnabled,
+         std::string("deal ") + (t.dealFace == DealFace::Deal ? "Deal " : "Draw ") + onOff(t.dealEnabled));
+    for (const Button b : {Button::Bet1, Button::MaxBet, Button::CashOut, Button::CashIn})
+        note(o.enabled(b) != t.enabled(b), buttonName(b) + " " + onOff(t.enabled(b)));
+    note(o.credits != t.credits, "credits " + std::to_string(t.credits));
+    note(o.paid != t.paid, "paid " + std::to_string(t.paid));
+    note(o.coins != t.coins, "coins " + std::to_string(t.coins));
+    note(o.winStrip != t.winStrip,
+         "strip " + (t.winStrip == HandCategory::NoWin ? std::string("none")
+                                                       : std::string(categoryName(t.winStrip))));
+    note(o.coinColumn != t.coinColumn, "column " + std::to_string(t.coinColumn));
+    note(o.gameOver != t.gameOver, "game over " + onOff(t.gameOver));
+    note(o.doubleUp != t.doubleUp, "double up " + panelText(t.doubleUp));
+    note(o.doubleUpLocksMenus != t.doubleUpLocksMenus,
+         std::string("menus ") + (t.doubleUpLocksMenus ? "locked" : "open"));
+    const MenuMarks& m = t.marks;
+    note(o.marks != t.marks, "marks doubleup " + onOff(m.doubleUp) + " sound " + onOff(m.soundEffects) +
+                                 " lastgame " + onOff(m.loadLastGame) + " besthold " + onOff(m.showBestHold) +
+                                 " trainer " + onOff(m.trainer));
+    for (std::size_t i = 0; i < t.recentFiles.size(); ++i)
+        note(o.recentFiles[i] != t.recentFiles[i],
+             "recent " + std::to_string(i + 1) + " " + t.recentFiles[i]);
+    scene_ = t;
 }
 
-FakeTableView::MenuState& FakeTableView::note(MenuRef m, const char* what, bool on) {
-    log_.add("menu " + refName(m) + what + onOff(on));
-    return menus_[{static_cast<int>(m.item), m.index}];
-}
-
-void FakeTableView::setGeometry(ControlRef c, Rect r) {
-    note(c, " at " + std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.width) +
-                "x" + std::to_string(r.height))
-        .rect = r;
-}
-
-void FakeTableView::setMenuCaption(MenuRef m, const std::string& caption) {
-    menus_[{static_cast<int>(m.item), m.index}].caption = caption;
-    log_.add("menu " + refName(m) + " caption=" + caption);
-}
-
-void FakeTableView::setTableSize(int width, int height) {
-    log_.add("table " + std::to_string(width) + "x" + std::to_string(height));
+void FakeTableView::showPressed(Button button, bool pressed) {
+    pressed_[static_cast<std::size_t>(button)] = pressed;
+    log_.add(buttonName(button) + (pressed ? " pressed" : " released"));
 }
 
 void FakeTableView::setWindowState(int state) {
@@ -145,35 +183,47 @@ public:
         shown_.caption = layout.caption;
         for (const auto& row : layout.rows) {
             for (const DialogControl& c : row) {
-                shown_.texts[c.name] = c.text;
+                const std::string name(c.name.text());
+                names_[name] = c.name;
+                shown_.texts[name] = c.text;
                 if (c.kind == DialogControlKind::Picture)
-                    shown_.pictures[c.name] = c.picture;
+                    shown_.pictures[name] = c.picture;
                 if (c.isCancel)
                     cancel_ = c.name;
             }
         }
     }
     void setCaption(const std::string& caption) override { shown_.caption = caption; }
-    void setText(const std::string& control, const std::string& text) override {
-        shown_.texts[control] = text;
+    void setText(ControlName control, const std::string& text) override {
+        shown_.texts[std::string(control.text())] = text;
     }
-    std::string text(const std::string& control) const override {
-        const auto found = shown_.texts.find(control);
+    std::string text(ControlName control) const override {
+        const auto found = shown_.texts.find(std::string(control.text()));
         return found == shown_.texts.end() ? std::string() : found->second;
     }
-    void selectAll(const std::string& control) override { shown_.selections.push_back(control); }
+    void selectAll(ControlName control) override { shown_.selections.emplace_back(control.text()); }
+    // The dialog's control a script names; a name the dialog does not have fails the test.
+    ControlName named(const std::string& name) const {
+        const auto found = names_.find(name);
+        if (found == names_.end()) {
+            ADD_FAILURE() << "the dialog " << shown_.caption << " has no control " << name;
+            return {};
+        }
+        return found->second;
+    }
     void close() override {
         closed_ = true;
         log_.add("dialog " + shown_.caption + " closed");
     }
 
     bool closed() const { return closed_; }
-    const std::string& cancelButton() const { return cancel_; }
+    ControlName cancelButton() const { return cancel_; }
     FakeDialogs::Shown shown_;
 
 private:
     Transcript& log_;
-    std::string cancel_;
+    std::map<std::string, ControlName> names_;
+    ControlName cancel_;
     bool closed_ = false;
 };
 
@@ -192,17 +242,18 @@ void FakeDialogs::showModal(DialogLogic& logic) {
         if (window.closed())
             break;
         if (action.kind == DialogAction::Kind::Type) {
-            window.setText(action.control, action.text);
+            window.setText(window.named(action.control), action.text);
             log_.add("dialog type " + action.control + "=" + action.text);
         } else {
             log_.add("dialog press " + action.control);
-            logic.buttonClicked(window, action.control);
+            logic.buttonClicked(window, window.named(action.control));
         }
     }
     if (!window.closed()) {
         // The player closes the window: its cancel button, or simply the window when it has none.
-        log_.add("dialog press " +
-                 (window.cancelButton().empty() ? std::string("close box") : window.cancelButton()));
+        log_.add("dialog press " + (window.cancelButton().empty()
+                                        ? std::string("close box")
+                                        : std::string(window.cancelButton().text())));
         if (window.cancelButton().empty())
             window.close();
         else

@@ -8,6 +8,8 @@
 #include <tuple>
 #include <vector>
 
+#include <array>
+
 #include "platform/platform.h"
 #include "platform/splash_view.h"
 
@@ -32,34 +34,16 @@ private:
 // Expected transcript lines joined the way Transcript::textFrom joins them.
 std::string lines(std::initializer_list<std::string> expected);
 
-std::string refName(ControlRef ref);
-std::string refName(MenuRef ref);
-
+// The table as a test reads it: every scene shown is compared with the last one and each change written to
+// the transcript as one line ("card 2 Kh", "credits 75", "deal Draw on"), so a hand reads as what the
+// player saw, in order.
 class FakeTableView : public TableView {
 public:
     explicit FakeTableView(Transcript& log) : log_(log) {}
 
-    void setPicture(ControlRef c, int p) override { note(c, " picture=" + std::to_string(p)).picture = p; }
-    int picture(ControlRef c) const override { return get(c).picture; }
-    void setGeometry(ControlRef c, Rect r) override;
-    Rect geometry(ControlRef c) const override { return get(c).rect; }
-    void setVisible(ControlRef c, bool v) override { note(c, v ? " shown" : " hidden").visible = v; }
-    bool isVisible(ControlRef c) const override { return get(c).visible; }
-    void setEnabled(ControlRef c, bool e) override { note(c, e ? " enabled" : " disabled").enabled = e; }
-    bool isEnabled(ControlRef c) const override { return get(c).enabled; }
-
-    void setMenuChecked(MenuRef m, bool v) override { note(m, " checked=", v).checked = v; }
-    void setMenuEnabled(MenuRef m, bool v) override { note(m, " enabled=", v).enabled = v; }
-    bool isMenuEnabled(MenuRef m) const override { return menu(m).enabled; }
-    void setMenuVisible(MenuRef m, bool v) override { note(m, " visible=", v).visible = v; }
-    bool isMenuVisible(MenuRef m) const override { return menu(m).visible; }
-    void setMenuCaption(MenuRef m, const std::string& caption) override;
-    std::string menuCaption(MenuRef m) const override { return menu(m).caption; }
-
-    void setCaption(const std::string& caption) override { log_.add("caption " + (caption_ = caption)); }
-    std::string caption() const override { return caption_; }
+    void show(const TableScene& scene) override;
+    void showPressed(Button button, bool pressed) override;
     void setBusyPointer(bool busy) override { log_.add((busy_ = busy) ? "pointer busy" : "pointer default"); }
-    void setTableSize(int width, int height) override;
     void setWindowState(int state) override;
     int windowState() const override { return windowState_; }
     void setWindowPosition(double left, double top) override;
@@ -77,39 +61,23 @@ public:
         log_.add("window close");
     }
 
-    // What the player sees: the game draws marks, tests read them.
-    bool isMenuChecked(MenuRef m) const { return menu(m).checked; }
+    // The last scene shown: what the player sees now.
+    const TableScene& scene() const { return scene_; }
+    int scenes() const { return scenes_; }
     // Runs inside the next repaint, as an event the window would deliver there.
     void duringNextRepaint(std::function<void()> event) { pending_.push_back(std::move(event)); }
     int repaints() const { return repaints_; }
     bool shown() const { return shown_; }
     bool closed() const { return closed_; }
     bool busyPointer() const { return busy_; }
+    bool pressed(Button button) const { return pressed_[static_cast<std::size_t>(button)]; }
 
 private:
-    struct ControlState {
-        int picture = 0;
-        Rect rect;
-        bool visible = true;
-        bool enabled = true;
-    };
-    struct MenuState {
-        bool checked = false;
-        bool enabled = true;
-        bool visible = true;
-        std::string caption;
-    };
-    const ControlState& get(ControlRef c) const;
-    const MenuState& menu(MenuRef m) const;
-    // Writes the change to the transcript and returns the state to change.
-    ControlState& note(ControlRef c, const std::string& change);
-    MenuState& note(MenuRef m, const char* what, bool on);
-
     Transcript& log_;
-    std::map<std::pair<int, int>, ControlState> controls_;
-    std::map<std::pair<int, int>, MenuState> menus_;
+    TableScene scene_;
+    int scenes_ = 0;
     std::deque<std::function<void()>> pending_;
-    std::string caption_;
+    std::array<bool, 5> pressed_{};
     int windowState_ = 0;
     double left_ = 0;
     double top_ = 0;
@@ -156,6 +124,8 @@ public:
     explicit FakeDialogs(Transcript& log) : log_(log) {}
     void showModal(DialogLogic& logic) override;
     void script(std::vector<DialogAction> actions) { scripts_.push_back(std::move(actions)); }
+    // Forgets the scripts of dialogs that were not shown after all.
+    void dropScripts() { scripts_.clear(); }
 
     // A dialog as it was when it closed.
     struct Shown {

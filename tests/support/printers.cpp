@@ -11,11 +11,15 @@ void PrintTo(const Rect& rect, std::ostream* os) {
 }
 
 void PrintTo(const ControlRef& control, std::ostream* os) {
-    *os << testing_support::refName(control);
+    *os << controlName(control.control);
+    if (control.index != 0)
+        *os << "(" << control.index << ")";
 }
 
 void PrintTo(const MenuRef& item, std::ostream* os) {
-    *os << testing_support::refName(item);
+    *os << menuItemName(item.item);
+    if (item.item == MenuItem::mnuFileList)
+        *os << "(" << item.index << ")";
 }
 
 void PrintTo(GameType game, std::ostream* os) {
@@ -24,6 +28,14 @@ void PrintTo(GameType game, std::ostream* os) {
 
 void PrintTo(HandCategory category, std::ostream* os) {
     *os << categoryName(category);
+}
+
+void PrintTo(const TableScene& scene, std::ostream* os) {
+    testing_support::Transcript lines;
+    testing_support::FakeTableView view(lines);
+    view.show(scene);
+    for (const std::string& line : lines.lines())
+        *os << line << "; ";
 }
 
 namespace testing_support {

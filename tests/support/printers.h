@@ -8,6 +8,7 @@
 #include "engine/game_type.h"
 #include "engine/hand_category.h"
 #include "platform/controls.h"
+#include "platform/table_scene.h"
 
 // Readable values in failure messages and test names instead of byte dumps.
 namespace tandora {
@@ -17,6 +18,8 @@ void PrintTo(const ControlRef& control, std::ostream* os);
 void PrintTo(const MenuRef& item, std::ostream* os);
 void PrintTo(GameType game, std::ostream* os);
 void PrintTo(HandCategory category, std::ostream* os);
+// The scene's cards, labels, buttons and counters on one line.
+void PrintTo(const TableScene& scene, std::ostream* os);
 
 namespace testing_support {
 

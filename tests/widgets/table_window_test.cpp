@@ -7,8 +7,10 @@
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 
+#include "platform/qt/picture_control.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_table_window.h"
+#include "platform/table_presenter.h"
 #include "resources/resource_catalogue.h"
 #include "shell/tandora_app.h"
 #include "tests/platform_qt/qt_test_app.h"
@@ -38,12 +40,14 @@ protected:
         relay.app = &*app;
     }
 
+    int picture(ControlRef ref) const {
+        return static_cast<PictureControl*>(window.controlWidget(ref))->picture();
+    }
     // What the window shows where a control sits, as the player sees it.
     QImage shown(ControlRef ref) {
-        const Rect r = window.geometry(ref);
         return window.controlWidget({Control::pbMain})
             ->parentWidget()
-            ->grab(QRect(r.left, r.top, r.width, r.height))
+            ->grab(window.controlWidget(ref)->geometry())
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     }
@@ -54,8 +58,9 @@ protected:
     QtSettingsStore settings{folder.path()};
     RelayToApp relay;
     QtTableWindow window{relay};
+    TablePresenter presenter{window};
     ShellHooks hooks;
-    Platform platform{.view = window,
+    Platform platform{.view = presenter,
                       .messages = fakes.messages,
                       .dialogs = fakes.dialogs,
                       .fileDialogs = fakes.fileDialogs,
@@ -79,7 +84,7 @@ TEST_F(TableWindowTest, StartsWithTheTableAsDesigned) {
     fakes.splash.fireTimer();
     EXPECT_TRUE(window.QMainWindow::isVisible());
     EXPECT_EQ(window.windowTitle(), "Tandora - [untitled]");
-    EXPECT_EQ(window.picture({Control::HandPos, 2}), 100);
+    EXPECT_EQ(picture({Control::HandPos, 2}), 100);
     EXPECT_EQ(window.controlWidget({Control::HandPos, 2})->geometry(), QRect(140, 198, 83, 116));
     EXPECT_TRUE(window.menuAction({MenuItem::OptionsMenu_JacksOrBetter})->isChecked());
     EXPECT_TRUE(window.menuAction({MenuItem::GameMenu_Stats})->isEnabled());
@@ -96,7 +101,7 @@ TEST_F(TableWindowTest, GameMenuSwitchesAndExitSavesTheChoice) {
     ASSERT_TRUE(app->start());
     fakes.splash.fireTimer();
     window.menuAction({MenuItem::OptionsMenu_JokerPoker})->trigger();
-    EXPECT_EQ(window.picture({Control::GridLabel}), 5000);
+    EXPECT_EQ(picture({Control::GridLabel}), 5000);
     EXPECT_TRUE(window.menuAction({MenuItem::OptionsMenu_JokerPoker})->isChecked());
     EXPECT_FALSE(window.menuAction({MenuItem::OptionsMenu_JacksOrBetter})->isChecked());
     const QImage table = ResourceCatalogue::instance().picture(5000).convertToFormat(QImage::Format_RGB32);
@@ -121,9 +126,9 @@ TEST_F(TableWindowTest, HandPlaysWithTheKeyboardAndTheMouse) {
     for (const char* card : {"Kh", "Kd", "Jh", "Ks", "5c"})
         fakes.random.cards({*parseCard(card)});
     QTest::keyClicks(&window, "p124");
-    EXPECT_EQ(window.picture({Control::HandPos, 4}), 152);
-    EXPECT_EQ(window.picture({Control::Hold, 2}), 6103);
-    EXPECT_EQ(window.picture({Control::Credits, 3}), 1007);
+    EXPECT_EQ(picture({Control::HandPos, 4}), 152);
+    EXPECT_EQ(picture({Control::Hold, 2}), 6103);
+    EXPECT_EQ(picture({Control::Credits, 3}), 1007);
     const QImage king = ResourceCatalogue::instance().picture(152).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown({Control::HandPos, 4}).pixel(41, 58), king.pixel(41, 58));
 
@@ -132,8 +137,8 @@ TEST_F(TableWindowTest, HandPlaysWithTheKeyboardAndTheMouse) {
     ASSERT_TRUE(window.controlWidget({Control::imgDoubleUp})->isVisible());
     fakes.random.cards({*parseCard("Tc")});
     QTest::mouseClick(window.controlWidget({Control::imgDoubleUp}), Qt::LeftButton, {}, QPoint(100, 100));
-    EXPECT_EQ(window.picture({Control::HandPos, 1}), 136);
-    EXPECT_EQ(window.picture({Control::imgDoubleUp}), 2002);
+    EXPECT_EQ(picture({Control::HandPos, 1}), 136);
+    EXPECT_EQ(picture({Control::imgDoubleUp}), 2002);
     EXPECT_TRUE(window.controlWidget({Control::Hold, 3})->isEnabled());
 }
 

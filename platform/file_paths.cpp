@@ -1,4 +1,4 @@
-#include "gamefiles/file_paths.h"
+#include "platform/file_paths.h"
 
 namespace tandora {
 

@@ -1,0 +1,238 @@
+#include "play_fixture.h"
+
+namespace tandora::testing_support {
+namespace {
+
+class HandTest : public PlayTest {};
+
+// Guards the bet and the deal as the player sees and hears it, in order: the bet on the counters and the
+// five-coin column, no flips on a table of card backs, the five cards with their pauses, and the table
+// left waiting for the draw.
+TEST_F(HandTest, MaxBetBetsDealsAndWaitsForTheDraw) {
+    ASSERT_TRUE(started);
+    addDefault();
+    nextCards("Ah Kh 7c 7d 2s");
+    const auto at = mark();
+    app.click({Control::MaxBet});
+    EXPECT_EQ(since(at),
+              lines({"deal Deal on",    "cashout off",  "credits 75", "coins 5",    "column 5",
+                     "pointer busy",    "card 1 Ah",    "sleep 50",   "card 2 Kh",  "sleep 50",
+                     "card 3 7c",       "sleep 50",     "card 4 7d",  "sleep 50",   "card 5 2s",
+                     "positions 11111", "deal Draw on", "bet1 off",   "maxbet off", "pointer default"}));
+}
+
+// Guards the draw with Double Up off: only the cards not held turn (with a flip each) and change, the win
+// is shown, paid into the credits with its sounds, counted once, and the table is back to betting.
+TEST_F(HandTest, DrawReplacesTheCardsNotHeldAndPaysTheWin) {
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    addDefault();
+    nextCards("Ah Kh 7c 7d 2s");
+    app.click({Control::MaxBet});
+    app.click({Control::Hold, 3});
+    app.click({Control::HandPos, 4}); // a card holds like its label
+    nextCards("7h 9s 2d");
+    const auto at = mark();
+    app.click({Control::Deal});
+    EXPECT_EQ(since(at), lines({"pointer busy",       "card 1 back",    "sound 3 background",
+                                "sleep 100",          "card 2 back",    "sound 3 background",
+                                "sleep 100",          "card 5 back",    "sound 3 background",
+                                "sleep 100",          "card 1 7h",      "sleep 50",
+                                "card 2 9s",          "sleep 50",       "sleep 50",
+                                "sleep 50",           "card 5 2d",      "paid 15",
+                                "strip ThreeOfAKind", "sound 15 wait",  "sound 1 background",
+                                "positions 00000",    "deal Deal off",  "bet1 on",
+                                "maxbet on",          "cashout on",     "credits 90",
+                                "game over on",       "pointer default"}));
+    EXPECT_EQ(table().labels[2], HoldLabel::Held) << "the holds stay shown until the next deal";
+    EXPECT_EQ(table().coins, 5) << "COINS shows the last bet until the next one";
+    EXPECT_EQ(s.vHandsPlayed, 1);
+    EXPECT_EQ(s.vHandsWon, 1);
+    EXPECT_EQ(s.vAmtPlayed, 5);
+    EXPECT_EQ(s.vAmtWon, 15);
+    EXPECT_EQ(s.HandCounts, (HandCounts{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0})) << "three of a kind, once";
+}
+
+// Guards the dealt hand: a paying deal shows its strip but pays, shows and counts nothing until the draw;
+// a draw of five held cards turns nothing.
+TEST_F(HandTest, DealtWinShowsItsStripButPaysOnlyAfterTheDraw) {
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    addDefault();
+    nextCards("Jh Jd 4c 7s 9h");
+    app.click({Control::MaxBet});
+    EXPECT_EQ(table().winStrip, HandCategory::HighPair);
+    EXPECT_EQ(table().paid, 0);
+    EXPECT_EQ(s.HandCounts, HandCounts{});
+    for (int i = 1; i <= 5; ++i)
+        app.click({Control::Hold, i});
+    const auto at = mark();
+    app.click({Control::Deal});
+    EXPECT_EQ(f.log.textFrom(at).find("sound 3"), std::string::npos);
+    EXPECT_EQ(s.HandCounts[12], 1);
+    EXPECT_EQ(s.vPoints, 80);
+}
+
+// Guards a losing final hand: no strip, no Double Up offer even with the option on, finished at once.
+TEST_F(HandTest, LosingHandFinishesAtOnceEvenWithDoubleUpOn) {
+    addDefault();
+    nextCards("Ah Kh 7c 8d 2s");
+    app.click({Control::MaxBet});
+    nextCards("3c 4d 5s 9c Th");
+    app.click({Control::Deal});
+    EXPECT_EQ(table().doubleUp, DoubleUpPanel::None);
+    EXPECT_EQ(table().winStrip, HandCategory::NoWin);
+    EXPECT_EQ(s.HandState, HandStates::BetweenHands);
+    EXPECT_EQ(s.vHandsWon, 0);
+    EXPECT_TRUE(table().gameOver && table().cashOutEnabled);
+    EXPECT_EQ(f.log.matching("sound 1").size(), 1u) << "only the credits added, no win arrived";
+}
+
+// Guards the next deal: it clears the holds and turns every card face down with a flip each, and never
+// deals a card of the last hand back at its own position or to its right (one may come back to its left).
+TEST_F(HandTest, NextDealClearsHoldsAndTurnsEveryCard) {
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    addDefault();
+    playHeldHand("Jh Jd 4c 7s 9h");
+    // 7s was position 4: it may come back at 1. Jh (1), 4c (3) and 9h (5) may not come back at 2, 3 or 5.
+    nextCards("7s Jh Ah 4c 2h");
+    nextCards("3h 9h 5h Kc Kd");
+    f.log.clear();
+    const auto at = mark();
+    app.click({Control::MaxBet});
+    EXPECT_EQ(f.log.matching("label").size(), 5u) << "the five holds of the last hand cleared";
+    EXPECT_EQ(f.log.matching("sound 3").size(), 5u);
+    EXPECT_LT(f.log.textFrom(at).find("label 5 -"), f.log.textFrom(at).find("card 1 back"));
+    EXPECT_EQ(s.Hand, handOf("7s Ah 2h 3h 5h"));
+    EXPECT_EQ(s.Held, (std::array<bool, 5>{}));
+}
+
+// Guards the first deal of a new game's table (card backs, no card before): no flips, and nothing excluded,
+// so the first Joker Poker deal may hold the joker.
+TEST_F(HandTest, FirstDealAfterAGameChangeFlipsNothingAndExcludesNothing) {
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    addDefault();
+    playHeldHand("Jh Jd 4c 7s Ks");
+    app.menuClick({MenuItem::OptionsMenu_JokerPoker});
+    for (const Card c : table().cards)
+        EXPECT_EQ(c, CardBackCode);
+    nextCards("Jkr Ks 2c 9d 5h");
+    const auto at = mark();
+    app.click({Control::MaxBet});
+    EXPECT_EQ(f.log.textFrom(at).find("sound 3"), std::string::npos);
+    EXPECT_EQ(s.Hand, handOf("Jkr Ks 2c 9d 5h"));
+    EXPECT_EQ(table().winStrip, HandCategory::HighPair) << "the joker and a king make kings or better";
+}
+
+// Guards the buttons' pressed looks: shown for a plain left press only, and let up by the release.
+TEST_F(HandTest, ButtonsLookPressedOnlyForAPlainLeftPress) {
+    addDefault();
+    struct Press {
+        Control control;
+        Button button;
+        int mouse, shift;
+        bool shows;
+    };
+    for (const Press& p :
+         {Press{Control::Bet1, Button::Bet1, 1, 0, true}, Press{Control::MaxBet, Button::MaxBet, 2, 0, false},
+          Press{Control::CashOut, Button::CashOut, 1, 1, false},
+          Press{Control::CashIn, Button::CashIn, 1, 0, true}}) {
+        app.mouseDown({p.control}, p.mouse, p.shift, 5, 5);
+        EXPECT_EQ(f.view.pressed(p.button), p.shows);
+        app.mouseUp({p.control}, p.mouse, p.shift, 5, 5);
+        EXPECT_FALSE(f.view.pressed(p.button));
+    }
+}
+
+// Guards the re-entry guard: a release that arrives while an action runs still lets its button up
+// afterwards, and a click arriving then starts nothing.
+TEST_F(HandTest, ReleaseDroppedDuringAnActionStillLetsTheButtonUp) {
+    addDefault();
+    app.mouseDown({Control::Bet1}, 1, 0, 5, 5);
+    ASSERT_TRUE(f.view.pressed(Button::Bet1));
+    f.view.duringNextRepaint([this] {
+        app.mouseUp({Control::Bet1}, 1, 0, 5, 5);
+        app.click({Control::Bet1});
+    });
+    app.menuClick({MenuItem::OptionsMenu_JokerPoker});
+    EXPECT_FALSE(f.view.pressed(Button::Bet1));
+    EXPECT_EQ(s.CoinsBet, 0) << "the click that came during the game change was dropped";
+}
+
+struct BetRow {
+    const char* name;
+    int credits;
+    const char* presses; // b Bet 1, m Max Bet
+    int coins, creditsAfter, column;
+    bool dealt;
+};
+
+void PrintTo(const BetRow& r, std::ostream* os) {
+    *os << r.name;
+}
+
+class Bets : public HandTest, public ::testing::WithParamInterface<BetRow> {};
+
+// Guards the bets: a coin a press with its column, the deal on the fifth coin or the last credit, Max Bet
+// topping up to five coins or every credit under the five-coin column, and nothing at all without credits.
+TEST_P(Bets, TakeCoinsLightTheColumnAndDealWhenDue) {
+    const BetRow& r = GetParam();
+    s.vPoints = r.credits;
+    for (const char* p = r.presses; *p != '\0'; ++p)
+        app.click({*p == 'b' ? Control::Bet1 : Control::MaxBet});
+    EXPECT_EQ(s.CoinsBet, r.coins);
+    EXPECT_EQ(s.vPoints, r.creditsAfter);
+    EXPECT_EQ(table().coinColumn, r.column);
+    EXPECT_EQ(s.HandState == HandStates::Dealt, r.dealt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Presses, Bets,
+                         ::testing::Values(BetRow{"TwoCoinsWait", 100, "bb", 2, 98, 2, false},
+                                           BetRow{"FifthCoinDeals", 100, "bbbbb", 5, 95, 5, true},
+                                           BetRow{"LastCreditDeals", 3, "bbb", 3, 0, 3, true},
+                                           BetRow{"MaxTopsUpTwoCoins", 12, "bbm", 5, 7, 5, true},
+                                           BetRow{"MaxBetsEveryCredit", 3, "m", 3, 0, 5, true},
+                                           BetRow{"MaxWithOneCoinAndFourCredits", 5, "bm", 5, 0, 5, true},
+                                           BetRow{"MaxWithOneCoinAndThreeCredits", 4, "bm", 4, 0, 5, true},
+                                           BetRow{"NothingWithoutCredits", 0, "bm", 0, 0, 0, false}),
+                         RowName());
+
+// Guards what a new bet clears of the last hand: PAID, the strip and GAME OVER, while the credits stay.
+TEST_F(HandTest, BetClearsTheLastWin) {
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    addDefault();
+    playHeldHand("Jh Jd 4c 7s 9h");
+    ASSERT_EQ(table().paid, 5);
+    app.click({Control::Bet1});
+    EXPECT_EQ(table().paid, 0);
+    EXPECT_EQ(table().winStrip, HandCategory::NoWin);
+    EXPECT_FALSE(table().gameOver);
+    EXPECT_EQ(table().coins, 1);
+}
+
+// Guards a bet placed and then a game change: the coins belong to the hand about to be dealt, so the change
+// waits with its message, and the table keeps its bet.
+TEST_F(HandTest, GameChangeWaitsWhileCoinsAreBet) {
+    addDefault();
+    app.click({Control::Bet1});
+    app.menuClick({MenuItem::OptionsMenu_DeucesWild});
+    ASSERT_EQ(f.messages.shown().size(), 1u);
+    EXPECT_EQ(f.messages.shown()[0], "Options|64|Please finish the current hand before changing games.");
+    EXPECT_EQ(s.game(), GameType::JacksOrBetter85);
+    EXPECT_EQ(s.CoinsBet, 1);
+}
+
+// Guards the credits the counter can show: a game near 99,999 credits refuses the bet that could win past
+// it, and says why, so no credit is ever lost off the counter.
+TEST_F(HandTest, BetThatCouldPassTheCounterIsRefused) {
+    s.vPoints = MaxShownCredits - MaxHandWin + 1;
+    app.click({Control::MaxBet});
+    EXPECT_EQ(s.CoinsBet, 0);
+    ASSERT_EQ(f.messages.shown().size(), 1u);
+    EXPECT_EQ(f.messages.shown()[0],
+              "Credit Bank|48|The game holds at most 99,999 credits. Please cash out before you play on.");
+    s.vPoints = MaxShownCredits - MaxHandWin;
+    app.click({Control::Bet1});
+    EXPECT_EQ(s.CoinsBet, 1);
+}
+
+} // namespace
+} // namespace tandora::testing_support

@@ -303,7 +303,8 @@ std::string creditsPage() {
 play. Adding credits stops at )" +
            figure(MaxGameCredits) + R"(; wins can take a game beyond that, up to )" +
            figure(MaxShownCredits) +
-           R"(.</p>
+           R"(, the most the display shows. Near that, a hand that could win past it is not dealt until you cash
+out some credits.</p>
 <h2>Adding credits</h2>
 <ul>
 <li><b>Add Credits, Add Default</b> (Ctrl+A), or the <b>dollar sign</b> button: adds the default amount,

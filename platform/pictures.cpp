@@ -11,7 +11,7 @@ namespace {
 
 std::map<int, PictureSize> buildSizes() {
     std::map<int, PictureSize> sizes;
-    const PictureSize card{CardPictureWidth, CardPictureHeight};
+    const PictureSize card = CardSize;
     for (const int base : {RedDeckPictureBase, BlueDeckPictureBase}) {
         for (int code = 0; code <= 53; ++code) // the back, the 52 cards and the joker
             sizes[base + code] = card;
@@ -19,36 +19,36 @@ std::map<int, PictureSize> buildSizes() {
             sizes[base + wildDeucePictureOffsetFor(GameType::DeucesWild) + deuce] = card;
     }
     sizes[TableBackgroundPicture] = {Layout::TableWidth, Layout::TableHeight};
-    sizes[GameOverPicture] = {161, 40};
-    sizes[SplashPicture] = {390, 191};
-    sizes[WindowIconPicture] = {64, 64};
+    sizes[GameOverPicture] = GameOverSize;
+    sizes[SplashPicture] = SplashSize;
+    sizes[WindowIconPicture] = WindowIconSize;
     for (int d = 0; d <= 9; ++d)
-        sizes[DigitPictureBase + d] = {14, 15};
-    sizes[JacksOrBetterLabelPicture] = {220, 19};
-    sizes[DoubleUpQuestionPicture] = {304, 129};
-    sizes[DoubleUpPickPicture] = {240, 38};
+        sizes[DigitPictureBase + d] = DigitSize;
+    sizes[JacksOrBetterLabelPicture] = JacksOrBetterLabelSize;
+    sizes[DoubleUpQuestionPicture] = DoubleUpQuestionSize;
+    sizes[DoubleUpPickPicture] = DoubleUpPickSize;
     for (int label = FirstRowLabelPicture; label <= LastRowLabelPicture; ++label)
-        sizes[label] = {Layout::RowLabelWidth, Layout::RowLabelHeight};
+        sizes[label] = RowLabelSize;
     for (const GameType game : AllGames) {
         const PayTableArt art = payTableArtFor(game);
-        sizes[art.tablePicture] = {Layout::PayTableWidth, art.tableHeight};
+        sizes[art.tablePicture] = {PayTableWidth, art.tableHeight};
         for (int coins = 1; coins <= MaxCoins; ++coins)
-            sizes[art.tablePicture + coins] = {Layout::CoinHighlightWidth, art.highlightHeight};
+            sizes[art.tablePicture + coins] = {CoinHighlightWidth, art.highlightHeight};
     }
-    sizes[DeucesWildLeftLabelPicture] = {16, 120};
-    sizes[DeucesWildRightLabelPicture] = {24, 84};
-    sizes[JokerPokerLeftLabelPicture] = {18, 103};
-    sizes[JokerPokerRightLabelPicture] = {18, 103};
+    sizes[DeucesWildLeftLabelPicture] = DeucesWildLeftLabelSize;
+    sizes[DeucesWildRightLabelPicture] = DeucesWildRightLabelSize;
+    sizes[JokerPokerLeftLabelPicture] = JokerPokerLabelSize;
+    sizes[JokerPokerRightLabelPicture] = JokerPokerLabelSize;
     for (const ButtonPictures& b :
          {CashOutPictures, Bet1Pictures, MaxBetPictures, DealPictures, DrawPictures}) {
         for (const int number : {b.pressed, b.disabled, b.enabled})
-            sizes[number] = {ButtonPictureWidth, ButtonPictureHeight};
+            sizes[number] = ButtonSize;
     }
-    sizes[CashInPicture] = {29, 33};
-    sizes[CashInPressedPicture] = {29, 33};
+    sizes[CashInPicture] = CashInSize;
+    sizes[CashInPressedPicture] = CashInSize;
     for (const int hold :
          {HoldDealerPicture, HoldEmptyPicture, HoldHeldPicture, HoldPickPicture, HoldHintPicture})
-        sizes[hold] = {55, 20};
+        sizes[hold] = HoldLabelSize;
     return sizes;
 }
 

@@ -20,6 +20,24 @@ struct PictureSize {
 
 inline constexpr int CardPictureWidth = 83;
 inline constexpr int CardPictureHeight = 116;
+inline constexpr PictureSize CardSize{CardPictureWidth, CardPictureHeight};
+// The sizes of the table's pictures; the layout places them at these sizes.
+inline constexpr PictureSize GameOverSize{161, 40};
+inline constexpr PictureSize SplashSize{390, 191};
+inline constexpr PictureSize WindowIconSize{64, 64};
+inline constexpr PictureSize DigitSize{14, 15};
+inline constexpr PictureSize JacksOrBetterLabelSize{220, 19};
+inline constexpr PictureSize DoubleUpQuestionSize{304, 129};
+inline constexpr PictureSize DoubleUpPickSize{240, 38};
+inline constexpr PictureSize RowLabelSize{136, 13};
+inline constexpr int PayTableWidth = 431;
+inline constexpr int CoinHighlightWidth = 57;
+inline constexpr PictureSize DeucesWildLeftLabelSize{16, 120};
+inline constexpr PictureSize DeucesWildRightLabelSize{24, 84};
+inline constexpr PictureSize JokerPokerLabelSize{18, 103};
+inline constexpr PictureSize ButtonSize{68, 30};
+inline constexpr PictureSize CashInSize{29, 33};
+inline constexpr PictureSize HoldLabelSize{55, 20};
 
 // A deck's base picture is its card back; base + code shows a card and base + 53 the joker.
 inline constexpr int RedDeckPictureBase = 100;
@@ -86,8 +104,6 @@ inline constexpr ButtonPictures Bet1Pictures{6004, 6005, 6006};
 inline constexpr ButtonPictures MaxBetPictures{6007, 6008, 6009};
 inline constexpr ButtonPictures DealPictures{6010, 6011, 6012};
 inline constexpr ButtonPictures DrawPictures{6013, 6014, 6015};
-inline constexpr int ButtonPictureWidth = 68;
-inline constexpr int ButtonPictureHeight = 30;
 
 inline constexpr int CashInPicture = 6016;
 inline constexpr int CashInPressedPicture = 6017;

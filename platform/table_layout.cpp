@@ -8,22 +8,22 @@ namespace tandora::Layout {
 SideLabels sideLabelsFor(GameType game) {
     switch (game) {
     case GameType::DeucesWild:
-        return {{DeucesWildLeftLabelPicture, {30, 115, 16, 120}},
-                {DeucesWildRightLabelPicture, {488, 135, 24, 84}}};
+        return {{DeucesWildLeftLabelPicture, placed(30, 115, DeucesWildLeftLabelSize)},
+                {DeucesWildRightLabelPicture, placed(488, 135, DeucesWildRightLabelSize)}};
     case GameType::JokerPoker:
-        return {{JokerPokerLeftLabelPicture, {28, 115, 18, 103}},
-                {JokerPokerRightLabelPicture, {492, 115, 18, 103}}};
+        return {{JokerPokerLeftLabelPicture, placed(28, 115, JokerPokerLabelSize)},
+                {JokerPokerRightLabelPicture, placed(492, 115, JokerPokerLabelSize)}};
     case GameType::JacksOrBetter85:
     case GameType::JacksOrBetter96: break;
     }
-    return {{JacksOrBetterLabelPicture, {161, 170, 220, 19}}, {0, {1, 1, 1, 1}}};
+    return {{JacksOrBetterLabelPicture, placed(161, 170, JacksOrBetterLabelSize)}, {0, {1, 1, 1, 1}}};
 }
 
 Rect winHighlightPlace(HandCategory category, GameType game) {
     const auto row = payTableRow(category, game);
     if (!row)
         return {};
-    return {RowLabelLeft, payTableRowTop(*row), RowLabelWidth, RowLabelHeight};
+    return placed(RowLabelLeft, payTableRowTop(*row), RowLabelSize);
 }
 
 } // namespace tandora::Layout

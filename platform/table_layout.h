@@ -18,24 +18,25 @@ inline constexpr int TableHeight = 421;
 inline constexpr int WindowExtraWidth = 6;
 inline constexpr int WindowExtraHeight = 46;
 
+// A picture's place: where its top-left corner lies, at its own size.
+constexpr Rect placed(int left, int top, PictureSize size) {
+    return {left, top, size.width, size.height};
+}
+
 inline constexpr Rect TablePlace{0, 0, TableWidth, TableHeight};
-inline constexpr Rect CashOutPlace{64, 387, 68, 30};
-inline constexpr Rect Bet1Place{167, 387, 68, 30};
-inline constexpr Rect MaxBetPlace{238, 387, 68, 30};
-inline constexpr Rect DealPlace{309, 387, 68, 30};
-inline constexpr Rect CashInPlace{442, 384, 29, 33};
-inline constexpr Rect GameOverPlace{185, 235, 161, 40};
-inline constexpr Rect CoinsPlace{475, 344, 14, 15};
+inline constexpr Rect CashOutPlace = placed(64, 387, ButtonSize);
+inline constexpr Rect Bet1Place = placed(167, 387, ButtonSize);
+inline constexpr Rect MaxBetPlace = placed(238, 387, ButtonSize);
+inline constexpr Rect DealPlace = placed(309, 387, ButtonSize);
+inline constexpr Rect CashInPlace = placed(442, 384, CashInSize);
+inline constexpr Rect GameOverPlace = placed(185, 235, GameOverSize);
+inline constexpr Rect CoinsPlace = placed(475, 344, DigitSize);
 
 // The pay table, its row labels and its coin columns.
 inline constexpr int PayTableLeft = 54;
 inline constexpr int PayTableTop = 33;
-inline constexpr int PayTableWidth = 431;
 inline constexpr int RowLabelLeft = 57;
-inline constexpr int RowLabelWidth = 136;
-inline constexpr int RowLabelHeight = 13;
 inline constexpr int CoinHighlightTop = 35;
-inline constexpr int CoinHighlightWidth = 57;
 constexpr int coinHighlightLeft(int coins) {
     return 194 + 58 * (coins - 1);
 }
@@ -48,10 +49,10 @@ inline constexpr Rect GridLabelPlace{PayTableLeft, PayTableTop, PayTableWidth, 1
 // Cards and hold labels share centres on an 88-pixel pitch; positions 1..5.
 inline constexpr int CardPitch = 88;
 constexpr Rect handPosPlace(int i) {
-    return {52 + CardPitch * (i - 1), 198, 83, 116};
+    return placed(52 + CardPitch * (i - 1), 198, CardSize);
 }
 constexpr Rect holdPlace(int i) {
-    return {66 + CardPitch * (i - 1), 316, 55, 20};
+    return placed(66 + CardPitch * (i - 1), 316, HoldLabelSize);
 }
 
 // Counter digits 1..4, thousands first.
@@ -64,15 +65,15 @@ constexpr std::int64_t largestShown(int digits) {
 }
 inline constexpr int FirstCreditDigit = CounterDigits - MaxCreditDigits + 1;
 constexpr Rect creditsDigitPlace(int i) {
-    return {136 + 14 * (i - 1), 344, 14, 15};
+    return placed(136 + DigitSize.width * (i - 1), 344, DigitSize);
 }
 constexpr Rect paidDigitPlace(int i) {
-    return {297 + 14 * (i - 1), 344, 14, 15};
+    return placed(297 + DigitSize.width * (i - 1), 344, DigitSize);
 }
 
 // The Double Up question and, once answered, the banner shown while the player picks.
-inline constexpr Rect DoubleUpQuestionPlace{120, 55, 304, 129};
-inline constexpr Rect DoubleUpPickPlace{154, 106, 240, 38};
+inline constexpr Rect DoubleUpQuestionPlace = placed(120, 55, DoubleUpQuestionSize);
+inline constexpr Rect DoubleUpPickPlace = placed(154, 106, DoubleUpPickSize);
 // Click areas within the question picture, bounds included.
 inline constexpr Rect DoubleUpYesArea{71, 87, 65, 40};
 inline constexpr Rect DoubleUpNoArea{174, 87, 47, 40};

@@ -14,8 +14,8 @@ public:
     enum class Look { Enabled, Pressed, Disabled };
     enum class Hold { Dealer, Empty, Held, Pick, Hint };
 
-    static constexpr int Width = ButtonPictureWidth;
-    static constexpr int Height = ButtonPictureHeight;
+    static constexpr int Width = ButtonSize.width;
+    static constexpr int Height = ButtonSize.height;
 
     static QImage button(const QString& label, const QColor& face, const QColor& text, Look look);
     static QImage cashIn(bool pressed);

@@ -14,7 +14,7 @@ const QColor GridLine(70, 104, 210);
 const QColor HighlightFill(206, 20, 36);
 
 QFont nameFont(const QString& name) {
-    return PaintKit::fittedFont(PaintKit::Face::CondensedBold, 11, name, Layout::RowLabelWidth - 8);
+    return PaintKit::fittedFont(PaintKit::Face::CondensedBold, 11, name, RowLabelSize.width - 8);
 }
 
 } // namespace
@@ -64,7 +64,7 @@ void PayTablePainter::paintNameCell(QPainter& p, const QRectF& cell, const QStri
 
 void PayTablePainter::paintColumn(QPainter& p, const std::vector<PrintedRow>& rows, int coins, int height,
                                   bool lit) {
-    const QRectF column(columnLeft(coins), ColumnTop, Layout::CoinHighlightWidth, height);
+    const QRectF column(columnLeft(coins), ColumnTop, CoinHighlightWidth, height);
     if (lit) {
         QLinearGradient g(column.topLeft(), column.topRight());
         g.setColorAt(0, HighlightFill.darker(115));
@@ -75,7 +75,7 @@ void PayTablePainter::paintColumn(QPainter& p, const std::vector<PrintedRow>& ro
     p.setFont(PaintKit::font(PaintKit::Face::SansBold, 11));
     for (const PrintedRow& row : rows) {
         const QRectF cell(column.left(), row.rowTop - Layout::PayTableTop, column.width() - 6,
-                          Layout::RowLabelHeight);
+                          RowLabelSize.height);
         const QString amount = QString::number(row.amounts[static_cast<std::size_t>(coins - 1)]);
         PaintKit::drawShadowText(p, cell, Qt::AlignRight | Qt::AlignVCenter, amount,
                                  lit ? QColor(Qt::white) : PaintKit::TableYellow);
@@ -84,7 +84,7 @@ void PayTablePainter::paintColumn(QPainter& p, const std::vector<PrintedRow>& ro
 
 QImage PayTablePainter::table(GameType game) {
     const PayTableArt art = payTableArtFor(game);
-    QImage image(Layout::PayTableWidth, art.tableHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image(PayTableWidth, art.tableHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(TableFill);
     QPainter p;
     PaintKit::begin(p, image);
@@ -92,9 +92,9 @@ QImage PayTablePainter::table(GameType game) {
     // Thin grid: a frame, the line under the names, and one line between coin columns.
     p.setPen(QPen(GridLine, 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(0.5, 0.5, Layout::PayTableWidth - 1, art.tableHeight - 1));
+    p.drawRect(QRectF(0.5, 0.5, PayTableWidth - 1, art.tableHeight - 1));
     p.setPen(QPen(PaintKit::Gold, 1));
-    p.drawRect(QRectF(1.5, 1.5, Layout::PayTableWidth - 3, art.tableHeight - 3));
+    p.drawRect(QRectF(1.5, 1.5, PayTableWidth - 3, art.tableHeight - 3));
     p.setPen(QPen(GridLine, 1));
     for (int coins = 1; coins <= MaxCoins; ++coins) {
         const qreal x = columnLeft(coins) - 0.5;
@@ -104,8 +104,7 @@ QImage PayTablePainter::table(GameType game) {
     const auto rows = printedAmounts(game);
     for (const PrintedRow& row : rows)
         paintNameCell(
-            p,
-            QRectF(NameLeft, row.rowTop - Layout::PayTableTop, Layout::RowLabelWidth, Layout::RowLabelHeight),
+            p, QRectF(NameLeft, row.rowTop - Layout::PayTableTop, RowLabelSize.width, RowLabelSize.height),
             handName(row.rowLabelPicture), false);
     for (int coins = 1; coins <= MaxCoins; ++coins)
         paintColumn(p, rows, coins, art.highlightHeight, false);
@@ -114,7 +113,7 @@ QImage PayTablePainter::table(GameType game) {
 
 QImage PayTablePainter::columnHighlight(GameType game, int coins) {
     const PayTableArt art = payTableArtFor(game);
-    QImage image(Layout::CoinHighlightWidth, art.highlightHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image(CoinHighlightWidth, art.highlightHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(TableFill);
     QPainter p;
     PaintKit::begin(p, image);
@@ -125,12 +124,11 @@ QImage PayTablePainter::columnHighlight(GameType game, int coins) {
 }
 
 QImage PayTablePainter::rowLabel(int rowLabelPicture) {
-    QImage image(Layout::RowLabelWidth, Layout::RowLabelHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image(RowLabelSize.width, RowLabelSize.height, QImage::Format_ARGB32_Premultiplied);
     image.fill(TableFill);
     QPainter p;
     PaintKit::begin(p, image);
-    paintNameCell(p, QRectF(0, 0, Layout::RowLabelWidth, Layout::RowLabelHeight), handName(rowLabelPicture),
-                  true);
+    paintNameCell(p, QRectF(0, 0, RowLabelSize.width, RowLabelSize.height), handName(rowLabelPicture), true);
     return image;
 }
 

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
-#include <random>
 
 #include "tests/gamefiles/fake_table.h"
 #include "tests/gamefiles/game_file_samples.h"
@@ -164,19 +162,6 @@ TEST_F(GameFilesTest, OpeningRestoresTheTable) {
                      "recent 1 &1 /g/dw.tn2"}));
     expectTheSampleOpenedAs("/g/dw.tn2", "dw.tn2");
     EXPECT_EQ(s.holdCosts.credits, 0) << "an opened game counts the cost of its holds afresh";
-}
-
-// Guards a file of another game saved after the deal: its game is chosen even while a hand is under way,
-// and the holds survive the game change.
-TEST_F(GameFilesTest, FileOfAnotherGameOpensAsSavedMidHand) {
-    s.HandState = HandStates::Dealt;
-    f.files.put("/g/dw.tn2", fileOf(sampleLines()));
-    f.fileDialogs.answer("/g/dw.tn2");
-    files.GameMenu_OpenGame_Click();
-    EXPECT_EQ(f.view.scene().game, GameType::DeucesWild);
-    EXPECT_EQ(f.view.scene().labels[0], HoldLabel::Held);
-    EXPECT_TRUE(f.messages.shown().empty());
-    expectTheSampleOpenedAs("/g/dw.tn2", "dw.tn2");
 }
 
 // Guards Cash Out after opening a game between hands: on with credits and no coins bet, as after any
@@ -346,48 +331,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "Open Game|48|/g/gone.tn2\r\n\r\nFile not found.", "/g/gone.tn2"},
         StartupRow{"LastGameOff", std::nullopt, false, "/g/1.tn2", "", "", "/g/1.tn2"}),
     testing_support::RowName{});
-
-// Guards every field through a save and an open: random games, table buttons included, come back whole.
-TEST_F(GameFilesTest, RandomGamesRoundTrip) {
-    std::mt19937_64 random(20240611);
-    const auto upTo = [&](std::int64_t max) {
-        return std::uniform_int_distribution<std::int64_t>(0, max)(random);
-    };
-    for (int round = 0; round < 300; ++round) {
-        GameState& g = s;
-        g.setGame(AllGames[static_cast<std::size_t>(upTo(3))]);
-        g.options = {.LoadLastGame = false,
-                     .DoubleUpOn = upTo(1) == 1,
-                     .SoundEffects = upTo(1) == 1,
-                     .deck = upTo(1) == 1 ? Deck::Blue : Deck::Red,
-                     .iDefaultPoints = std::array<std::int16_t, 9>{5, 10, 20, 40, 50, 80, 100, 200,
-                                                                   400}[static_cast<std::size_t>(upTo(8))]};
-        std::array<Card, 53> deck{};
-        std::iota(deck.begin(), deck.end(), Card{0});
-        std::shuffle(deck.begin(), deck.end(), random);
-        g.HandState = upTo(1) == 1 ? HandStates::Dealt : HandStates::BetweenHands;
-        for (std::size_t i = 0; i < 5; ++i) {
-            g.Hand[i] = g.HandState == HandStates::BetweenHands && round % 4 == 0 ? CardBackCode : deck[i];
-            g.Held[i] = upTo(1) == 1;
-        }
-        // Everything play can produce, to the largest amounts the counters show and the statistics hold.
-        g.CoinsBet = static_cast<std::int16_t>(g.HandState == HandStates::Dealt ? 1 + upTo(4) : upTo(5));
-        g.PaidAmount = upTo(MaxHandWin);
-        g.vPoints = upTo(MaxShownCredits);
-        for (std::int64_t* stat : {&g.vAmtPlayed, &g.CreditsIn, &g.vHandsPlayed, &g.vHandsWon, &g.vAmtWon})
-            *stat = upTo(MaxStatistic);
-        for (auto& count : g.HandCounts)
-            count = upTo(MaxStatistic);
-        const GameFileRecord saved = recordOf(g, buttons());
-        ASSERT_TRUE(files.OpenOrSaveFile("/g/r.tn2", FileMode::Write));
-
-        testing_support::FakeTable other;
-        other.f.files.put("/g/r.tn2", f.files.contents("/g/r.tn2"));
-        ASSERT_TRUE(other.files.OpenOrSaveFile("/g/r.tn2", FileMode::Read)) << round;
-        ASSERT_EQ(recordOf(other.s, other.buttons()), saved) << round;
-        ASSERT_EQ(other.f.view.scene(), deriveTable(other.s));
-    }
-}
 
 } // namespace
 } // namespace tandora

@@ -76,7 +76,7 @@ TEST(HelpBook, FiguresAreTheGames) {
     const std::pair<const char*, std::string> rows[] = {
         {"how-to-play", "(" + defaultCredits + " at a time"},
         {"credits", "stops at " + n(MaxGameCredits) + "; wins can take a game beyond that, up to " +
-                        n(MaxShownCredits) + "."},
+                        n(MaxShownCredits) + ", the most the display shows"},
         {"credits", defaultCredits + " credits unless"},
         {"credits", "from " + n(choices[0]) + " to " + n(choices[std::size(choices) - 1]) + "."},
         {"credits", "holds up to " + n(MaxBankCredits) + " credits"},

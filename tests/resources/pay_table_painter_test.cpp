@@ -55,9 +55,8 @@ TEST_P(PrintedTable, LightsTheWinOnItsPrintedRow) {
         ASSERT_EQ(printed != rows.end(), handPays(category, game, payTableFor(game), 1) > 0);
         if (printed == rows.end())
             continue;
-        EXPECT_EQ(
-            Layout::winHighlightPlace(category, game),
-            (Rect{Layout::RowLabelLeft, printed->rowTop, Layout::RowLabelWidth, Layout::RowLabelHeight}));
+        EXPECT_EQ(Layout::winHighlightPlace(category, game),
+                  (Rect{Layout::RowLabelLeft, printed->rowTop, RowLabelSize.width, RowLabelSize.height}));
         for (int coins = 1; coins <= MaxCoins; ++coins)
             EXPECT_EQ(printed->amounts[static_cast<std::size_t>(coins - 1)],
                       handPays(category, game, payTableFor(game), coins));
@@ -69,9 +68,8 @@ TEST_P(PrintedTable, RowsFitThePicture) {
     const PayTableArt art = payTableArtFor(GetParam());
     int previousTop = Layout::PayTableTop;
     for (const auto& row : PayTablePainter::printedAmounts(GetParam())) {
-        EXPECT_GE(row.rowTop - previousTop,
-                  row.rowTop == Layout::CoinHighlightTop ? 0 : Layout::RowLabelHeight);
-        EXPECT_LE(row.rowTop + Layout::RowLabelHeight, Layout::CoinHighlightTop + art.highlightHeight);
+        EXPECT_GE(row.rowTop - previousTop, row.rowTop == Layout::CoinHighlightTop ? 0 : RowLabelSize.height);
+        EXPECT_LE(row.rowTop + RowLabelSize.height, Layout::CoinHighlightTop + art.highlightHeight);
         EXPECT_FALSE(PayTablePainter::handName(row.rowLabelPicture).isEmpty());
         previousTop = row.rowTop;
     }
@@ -86,7 +84,7 @@ TEST_P(PrintedTable, ColumnHighlightsLightTheirColumn) {
         SCOPED_TRACE(coins);
         const QImage lit = catalogue.picture(art.tablePicture + coins);
         const QRect region(Layout::coinHighlightLeft(coins) - Layout::PayTableLeft,
-                           Layout::CoinHighlightTop - Layout::PayTableTop, Layout::CoinHighlightWidth,
+                           Layout::CoinHighlightTop - Layout::PayTableTop, CoinHighlightWidth,
                            art.highlightHeight);
         ASSERT_TRUE(table.rect().contains(region));
         const QImage under = table.copy(region);

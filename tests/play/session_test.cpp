@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <cctype>
 #include <functional>
 #include <random>
+#include <tuple>
 
 #include "play_fixture.h"
 #include "table/derived_table.h"
@@ -30,6 +32,22 @@ protected:
                                                           : t.cashInEnabled;
         if (live)
             app.click(c);
+    }
+
+    // Whether the control a key stands for takes input now; every other key is dead.
+    bool keyIsLive(char key) const {
+        const TableScene& t = table();
+        switch (std::tolower(static_cast<unsigned char>(key))) {
+        case 'c': return t.cashOutEnabled;
+        case '$': return t.cashInEnabled;
+        case 'b': return t.bet1Enabled;
+        case 'm':
+        case 'p': return t.maxBetEnabled;
+        case 'd': return t.dealEnabled;
+        case 'y':
+        case 'n': return t.doubleUp == DoubleUpPanel::Question;
+        default: return key >= '1' && key <= '5' && t.positionsEnabled[static_cast<std::size_t>(key - '1')];
+        }
     }
 
     // Saves the game and opens it again: the table must come back as it was, but for what a file does not
@@ -78,7 +96,14 @@ protected:
         if (pick < 25) {
             static const std::string keys = "12345cCbBmMpPdDyYnN$x";
             const char typed = keys[dice() % keys.size()];
+            const bool live = keyIsLive(typed);
+            const auto before =
+                std::tie(s.Hand, s.Held, s.CoinsBet, s.vPoints, s.HandState, s.DoubleUpOffered);
+            const auto copy =
+                std::make_tuple(s.Hand, s.Held, s.CoinsBet, s.vPoints, s.HandState, s.DoubleUpOffered);
             mayDraw([&] { key(typed); });
+            // A key whose control takes no input does nothing at all.
+            ASSERT_TRUE(live || before == copy) << "key " << typed;
         } else if (pick < 35) {
             clickIfLive({Control::Hold, static_cast<int>(dice() % 5) + 1});
         } else if (pick < 40) {

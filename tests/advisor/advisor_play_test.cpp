@@ -235,13 +235,21 @@ TEST_F(AdvisorTest, CostOfHoldsAddsUpAndANewGameClearsIt) {
     EXPECT_EQ(cost(), "97.30%\r\n0.00");
 }
 
-// Guards the bet in use: one coin forgoes the royal flush bonus, so its return is below the five-coin one.
+// Guards the bet in use: one coin forgoes the royal flush bonus, so its return is below the five-coin one;
+// between hands it is the bet of the hand last drawn, until the next bet.
 TEST_F(AdvisorTest, PayTableReturnFollowsTheBet) {
+    const auto shownReturn = [this] {
+        app.menuClick({MenuItem::GameMenu_Stats});
+        return std::stod(lastDialog().texts.at("lblStrategyValues"));
+    };
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp}); // off: the hand ends with the draw
     addDefault();
+    EXPECT_GT(shownReturn(), 97.29) << "five coins before any hand";
     app.click({Control::Bet1});
-    app.menuClick({MenuItem::GameMenu_Stats});
-    const std::string values = lastDialog().texts.at("lblStrategyValues");
-    EXPECT_LT(std::stod(values), 97.30) << values;
+    EXPECT_LT(shownReturn(), 97.29);
+    app.click({Control::Deal});
+    app.click({Control::Deal});
+    EXPECT_LT(shownReturn(), 97.29) << "the one-coin hand just drawn";
 }
 
 } // namespace

@@ -26,7 +26,8 @@ const std::array<ShortcutColumn, ShortcutColumns>& keyShortcutColumns();
 // The About box: title, version, what the program is, who made it and what a player may do with it.
 inline constexpr const char* AboutComments = "A video poker game for the desktop.";
 inline constexpr const char* AboutCopyright = "Copyright (C) 2026 The Tandora developers";
-inline constexpr const char* AboutTrademarks = "Tandora is free: play it, copy it and share it.";
+inline constexpr const char* AboutTrademarks =
+    "Tandora is free software under the GNU General Public License, version 3 or later.";
 std::string versionText();
 std::string aboutDescription();
 

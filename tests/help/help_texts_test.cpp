@@ -121,7 +121,7 @@ TEST(HelpTexts, AboutBoxShowsVersionAndIcon) {
     EXPECT_EQ(shown.texts.at("lblDescription"),
               "Tandora Version 2.0.2\r\n\r\nA video poker game for the desktop.\r\n"
               "Copyright (C) 2026 The Tandora developers\r\n\r\n\r\n"
-              "Tandora is free: play it, copy it and share it.");
+              "Tandora is free software under the GNU General Public License, version 3 or later.");
     EXPECT_EQ(shown.texts.at("lblDisclaimer"), " ");
     int icon = 0;
     for (const auto& row : AboutDialog(f.platform).layout().rows)

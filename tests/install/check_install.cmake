@@ -29,6 +29,7 @@ set(expected
     bin/tandora
     bin/tandora-analyze
     share/applications/${APP_ID}.desktop
+    share/doc/tandora/copyright
     share/man/man6/tandora-analyze.6.gz
     share/man/man6/tandora.6.gz
     share/metainfo/${APP_ID}.metainfo.xml

@@ -21,6 +21,7 @@
 #include "platform/qt/qt_splash_window.h"
 #include "platform/qt/qt_system_info.h"
 #include "platform/qt/qt_table_window.h"
+#include "platform/qt/quiet_messages.h"
 #include "platform/table_presenter.h"
 #include "resources/resource_catalogue.h"
 #include "shell/tandora_app.h"
@@ -28,6 +29,7 @@
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    tandora::installQuietMessages();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tandora");
     QApplication::setOrganizationName("Tandora");

@@ -1,4 +1,5 @@
 #include "platform/qt/qt_sound_device.h"
+#include "platform/qt/quiet_messages.h"
 
 #include <QAudioDevice>
 #include <QElapsedTimer>
@@ -31,6 +32,17 @@ TEST(QtSoundDevice, WithoutAnOutputNothingIsPlayedAndNothingWaits) {
     sound.stop();
     EXPECT_LT(timer.elapsed(), 500);
     EXPECT_EQ(asked, 0);
+}
+
+// Guards the quiet terminal: the audio back end's complaints about a missing sound server are dropped, and
+// nothing else is, not even an audio message that is a real error.
+TEST(QuietMessages, DropOnlyTheAudioLibrarysNoise) {
+    EXPECT_TRUE(isLibraryNoise(QtWarningMsg, "default", "PulseAudioService: pa_context_connect() failed"));
+    EXPECT_TRUE(isLibraryNoise(QtWarningMsg, "qt.multimedia.audio", "no sink"));
+    EXPECT_FALSE(isLibraryNoise(QtCriticalMsg, "qt.multimedia.audio", "no sink"));
+    EXPECT_FALSE(
+        isLibraryNoise(QtWarningMsg, "default", "QPainter::begin: Paint device returned engine == 0"));
+    EXPECT_FALSE(isLibraryNoise(QtWarningMsg, nullptr, "Tandora: something else"));
 }
 
 } // namespace

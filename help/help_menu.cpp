@@ -23,6 +23,25 @@ const char* shellMessage(int result, const char* noAssociation) {
     }
 }
 
+// The shipped files are a few kilobytes; anything much larger is not one of them.
+constexpr std::size_t MaxShippedFileBytes = 1024 * 1024;
+
+// Plain text inside HTML: the markup characters as entities.
+std::string escapedHtml(const std::string& text) {
+    std::string html;
+    html.reserve(text.size());
+    for (const char ch : text) {
+        switch (ch) {
+        case '&': html += "&amp;"; break;
+        case '<': html += "&lt;"; break;
+        case '>': html += "&gt;"; break;
+        case '\r': break;
+        default: html += ch;
+        }
+    }
+    return html;
+}
+
 bool unreserved(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
            c == '.' || c == '_' || c == '~' || c == '/' || c == ':';
@@ -58,15 +77,8 @@ void HelpMenu::HelpMenu_KeyShortcuts_Click() {
 }
 
 void HelpMenu::HelpMenu_Readme_Click() {
-    const std::string path = ctx_.platform.desktop.programFolder() + "/" + ReadmeFile;
-    if (!ctx_.platform.files.exists(path)) {
-        ctx_.messageBox("The Readme.txt file could not be found.", MsgStyle::Exclamation, AppTitle);
-        return;
-    }
-    const int result = ctx_.platform.desktop.openDocument(path);
-    if (const char* message =
-            shellMessage(result, "A program association for text files could not be found."))
-        ctx_.messageBox(message, MsgStyle::Exclamation, AppTitle);
+    openShipped(ReadmeFile, "The Readme.txt file could not be found.",
+                "A program association for text files could not be found.");
 }
 
 void HelpMenu::HelpMenu_GettingStarted_Click() {
@@ -79,11 +91,13 @@ void HelpMenu::HelpMenu_Hands_Click() {
 }
 
 void HelpMenu::HelpMenu_Support_Click() {
-    openPage(SupportPage, "The Technical Support page could not be found.");
+    openShipped(SupportPage, "The Technical Support page could not be found.",
+                "A program association for Web pages could not be found.");
 }
 
 void HelpMenu::HelpMenu_OrrinSoft_Click() {
-    openPage(StorePage, "The store page could not be found.");
+    openShipped(StorePage, "The store page could not be found.",
+                "A program association for Web pages could not be found.");
 }
 
 void HelpMenu::HelpMenu_AboutTND_Click() {
@@ -91,17 +105,35 @@ void HelpMenu::HelpMenu_AboutTND_Click() {
     ctx_.platform.dialogs.showModal(dialog);
 }
 
-void HelpMenu::openPage(const char* file, const std::string& missingMessage) {
-    // The pages are files shipped with the program, so a missing one can be told apart from a browser
-    // that will not start.
+void HelpMenu::openShipped(const char* file, const std::string& missingMessage,
+                           const char* noProgramMessage) {
+    // The files are shipped with the program, so a missing one can be told apart from a desktop that will
+    // not show it.
     const std::string path = ctx_.platform.desktop.programFolder() + "/" + file;
     if (!ctx_.platform.files.exists(path)) {
         ctx_.messageBox(missingMessage, MsgStyle::Exclamation, AppTitle);
         return;
     }
-    const int result = ctx_.platform.desktop.openWebAddress(fileUrlOf(path));
-    if (const char* message = shellMessage(result, "A program association for Web pages could not be found."))
+    Desktop& desktop = ctx_.platform.desktop;
+    const bool readme = std::string_view(file) == ReadmeFile;
+    const int result = readme ? desktop.openDocument(path) : desktop.openWebAddress(fileUrlOf(path));
+    if (const char* message = shellMessage(result, noProgramMessage))
         ctx_.messageBox(message, MsgStyle::Exclamation, AppTitle);
+    // Without a program for it, or without a launcher at all, the player still gets to read it.
+    if (result == ShellResult::NoAssociation || result == ShellResult::AssociationIncomplete ||
+        result == ShellResult::NoLauncher)
+        showInHelpWindow(path, file);
+}
+
+void HelpMenu::showInHelpWindow(const std::string& path, const char* file) {
+    const ReadResult read = ctx_.platform.files.readAll(path, MaxShippedFileBytes);
+    if (!read.ok)
+        return;
+    const bool readme = std::string_view(file) == ReadmeFile;
+    const std::string html =
+        readme ? "<pre style=\"white-space: pre-wrap\">" + escapedHtml(read.bytes) + "</pre>" : read.bytes;
+    const HelpBook book{std::string(AppTitle) + " - " + file, {{file, file, html}}};
+    ctx_.platform.help.showHelp(book, file);
 }
 
 } // namespace tandora

@@ -31,8 +31,11 @@ public:
     void HelpMenu_AboutTND_Click();
 
 private:
-    // A page shipped with the program, opened in the player's web browser.
-    void openPage(const char* file, const std::string& missingMessage);
+    // A file shipped with the program, handed to the desktop: the readme as a document, the pages as
+    // addresses for the web browser.
+    void openShipped(const char* file, const std::string& missingMessage, const char* noProgramMessage);
+    // The file in the program's own help window, for when the desktop cannot show it.
+    void showInHelpWindow(const std::string& path, const char* file);
 
     TableContext ctx_;
 };

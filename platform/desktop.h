@@ -14,6 +14,8 @@ inline constexpr int OutOfMemory = 8;
 inline constexpr int AssociationIncomplete = 27;
 inline constexpr int NoAssociation = 31;
 inline constexpr int Success = 42;
+// Nothing on this system hands documents to other programs (no desktop launcher).
+inline constexpr int NoLauncher = -1;
 } // namespace ShellResult
 
 // The desktop around the program: documents, web addresses, other programs and the program's folders.

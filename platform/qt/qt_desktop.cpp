@@ -14,22 +14,29 @@
 
 namespace tandora {
 
+int QtDesktop::open(const QUrl& url) const {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Linux desktops hand documents on through xdg-open; a system without it has no launcher at all.
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-open"), toolFolders_).isEmpty())
+        return ShellResult::NoLauncher;
+#endif
+    return QDesktopServices::openUrl(url) ? ShellResult::Success : ShellResult::NoAssociation;
+}
+
 int QtDesktop::openDocument(const std::string& path) {
     const QFileInfo info(QString::fromStdString(path));
     if (!info.exists())
         return ShellResult::FileNotFound;
     if (!info.isReadable())
         return ShellResult::AccessDenied;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath()))
-               ? ShellResult::Success
-               : ShellResult::NoAssociation;
+    return open(QUrl::fromLocalFile(info.absoluteFilePath()));
 }
 
 int QtDesktop::openWebAddress(const std::string& address) {
     const QUrl url(QString::fromStdString(address));
     if (!url.isValid())
         return ShellResult::FileNotFound;
-    return QDesktopServices::openUrl(url) ? ShellResult::Success : ShellResult::NoAssociation;
+    return open(url);
 }
 
 bool QtDesktop::startProgram(const std::string& path, const std::vector<std::string>& arguments) {

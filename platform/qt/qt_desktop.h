@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QUrl>
 
 #include "platform/desktop.h"
 
@@ -9,7 +10,8 @@ namespace tandora {
 // Documents and addresses go to the desktop's own applications.
 class QtDesktop : public Desktop {
 public:
-    // toolFolders: where to look for the system information tool; empty for the system's search path.
+    // toolFolders: where to look for the programs it starts (the system information tool, the desktop's
+    // launcher); empty for the system's search path.
     explicit QtDesktop(QStringList toolFolders = {}) : toolFolders_(std::move(toolFolders)) {}
 
     int openDocument(const std::string& path) override;
@@ -21,6 +23,9 @@ public:
     bool installerKeepsUninstallLog() const override;
 
 private:
+    // Hands an address to the desktop's launcher.
+    int open(const QUrl& url) const;
+
     QStringList toolFolders_;
 };
 

@@ -15,57 +15,68 @@ struct OpenRow {
     std::string file; // shipped beside the program; empty: missing
     int result;       // the shell's answer
     std::string message;
+    bool inHelpWindow; // shown in the program's own help window as well
 };
 
 void PrintTo(const OpenRow& row, std::ostream* os) {
     *os << row.name;
 }
 
+constexpr auto Readme = &HelpMenu::HelpMenu_Readme_Click;
+constexpr auto Support = &HelpMenu::HelpMenu_Support_Click;
+constexpr auto Store = &HelpMenu::HelpMenu_OrrinSoft_Click;
+
 class ShippedFile : public ::testing::TestWithParam<OpenRow> {};
 
 // Guards the readme, support and store items: each opens its own file (the readme as a document, the pages
 // as file:// addresses), translates the shell's answer (5, 8, 27 and 31 have messages, success and other
-// codes none) and names a missing file without calling the shell.
+// codes none), names a missing file without calling the shell, and shows the file in the help window when
+// no program or no launcher could show it.
 TEST_P(ShippedFile, OpensAndTranslatesTheShellsAnswer) {
     const OpenRow& r = GetParam();
     FakePlatform f;
     GameState state;
     if (!r.file.empty())
-        f.files.put("/opt/tandora/" + r.file, "Tandora");
+        f.files.put("/opt/tandora/" + r.file, "Tandora <&> rules");
     f.desktop.result(r.result);
     HelpMenu menu({f.platform, state});
     (menu.*r.command)();
-    const std::string opened = r.command == &HelpMenu::HelpMenu_Readme_Click
-                                   ? "open document /opt/tandora/"
-                                   : "open address file:///opt/tandora/";
+    const std::string opened =
+        r.command == Readme ? "open document /opt/tandora/" : "open address file:///opt/tandora/";
     EXPECT_EQ(f.log.matching("open"),
               r.file.empty() ? std::vector<std::string>{} : std::vector{opened + r.file});
     EXPECT_EQ(f.messages.shown(),
               r.message.empty() ? std::vector<std::string>{} : std::vector{"Tandora|48|" + r.message});
+    EXPECT_EQ(f.log.matching("help").size(), r.inHelpWindow ? 1u : 0u);
+    if (r.inHelpWindow) {
+        const std::string shown = f.help.book.pages.at(0).html;
+        EXPECT_EQ(shown, r.command == Readme
+                             ? "<pre style=\"white-space: pre-wrap\">Tandora &lt;&amp;&gt; rules</pre>"
+                             : "Tandora <&> rules");
+    }
 }
 
-constexpr auto Readme = &HelpMenu::HelpMenu_Readme_Click;
-constexpr auto Support = &HelpMenu::HelpMenu_Support_Click;
-constexpr auto Store = &HelpMenu::HelpMenu_OrrinSoft_Click;
 const std::string Denied = "Access was denied. The file may be in use by another application.";
 const std::string NoTextProgram = "A program association for text files could not be found.";
 const std::string NoWebProgram = "A program association for Web pages could not be found.";
 
 INSTANTIATE_TEST_SUITE_P(
     Items, ShippedFile,
-    ::testing::Values(OpenRow{"ReadmeAccessDenied", Readme, "readme.txt", 5, Denied},
-                      OpenRow{"ReadmeOutOfMemory", Readme, "readme.txt", 8, "Not enough memory available."},
-                      OpenRow{"ReadmeAssociationIncomplete", Readme, "readme.txt", 27, NoTextProgram},
-                      OpenRow{"ReadmeNoAssociation", Readme, "readme.txt", 31, NoTextProgram},
-                      OpenRow{"ReadmeOpened", Readme, "readme.txt", 42, ""},
-                      OpenRow{"ReadmeOtherFailure", Readme, "readme.txt", 2, ""},
-                      OpenRow{"ReadmeMissing", Readme, "", 0, "The Readme.txt file could not be found."},
-                      OpenRow{"SupportAssociationIncomplete", Support, "support.html", 27, NoWebProgram},
-                      OpenRow{"SupportMissing", Support, "", 0,
-                              "The Technical Support page could not be found."},
-                      OpenRow{"StoreNoAssociation", Store, "store.html", 31, NoWebProgram},
-                      OpenRow{"StoreOpened", Store, "store.html", 42, ""},
-                      OpenRow{"StoreMissing", Store, "", 0, "The store page could not be found."}),
+    ::testing::Values(
+        OpenRow{"ReadmeAccessDenied", Readme, "readme.txt", 5, Denied, false},
+        OpenRow{"ReadmeOutOfMemory", Readme, "readme.txt", 8, "Not enough memory available.", false},
+        OpenRow{"ReadmeAssociationIncomplete", Readme, "readme.txt", 27, NoTextProgram, true},
+        OpenRow{"ReadmeNoAssociation", Readme, "readme.txt", 31, NoTextProgram, true},
+        OpenRow{"ReadmeWithoutALauncher", Readme, "readme.txt", ShellResult::NoLauncher, "", true},
+        OpenRow{"ReadmeOpened", Readme, "readme.txt", 42, "", false},
+        OpenRow{"ReadmeOtherFailure", Readme, "readme.txt", 2, "", false},
+        OpenRow{"ReadmeMissing", Readme, "", 0, "The Readme.txt file could not be found.", false},
+        OpenRow{"SupportAssociationIncomplete", Support, "support.html", 27, NoWebProgram, true},
+        OpenRow{"SupportWithoutALauncher", Support, "support.html", ShellResult::NoLauncher, "", true},
+        OpenRow{"SupportMissing", Support, "", 0, "The Technical Support page could not be found.", false},
+        OpenRow{"StoreNoAssociation", Store, "store.html", 31, NoWebProgram, true},
+        OpenRow{"StoreOpened", Store, "store.html", 42, "", false},
+        OpenRow{"StoreMissing", Store, "", 0, "The store page could not be found.", false}),
     testing_support::RowName{});
 
 // Guards addresses of folders a browser must be able to open: blanks and non-ASCII bytes escaped, Windows

@@ -87,6 +87,14 @@ TEST(QtDesktop, MissingDocumentsAreNotFoundAndFoldersAreKnown) {
     EXPECT_FALSE(desktop.programFolder().empty());
     EXPECT_FALSE(desktop.startProgram("/no/such/program", {}));
     EXPECT_FALSE(desktop.installerKeepsUninstallLog()) << "Linux installs have no uninstall log";
+    // Where no launcher is, the help shows the file itself.
+    QTemporaryDir empty;
+    QTemporaryDir dir;
+    const std::string readme = pathIn(dir, "readme.txt");
+    ASSERT_TRUE(QtFileSystem().writeAtomically(readme, "text").ok);
+    EXPECT_EQ(QtDesktop({empty.path()}).openDocument(readme), ShellResult::NoLauncher);
+    EXPECT_EQ(QtDesktop({empty.path()}).openWebAddress("file:///opt/tandora/support.html"),
+              ShellResult::NoLauncher);
 }
 
 // Guards the save and open dialogs' first folder: the documents folder only when there is one, otherwise

@@ -14,7 +14,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core fonts-dejavu-extra
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-pulseaudio
-    desktop-file-utils appstream groff-base
+    desktop-file-utils appstream groff-base shared-mime-info
 )
 # What cpack needs for the package's library dependencies.
 package_tools=(dpkg-dev file)

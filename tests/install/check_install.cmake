@@ -1,6 +1,7 @@
 # Guards the installed tree: every file where the desktop and the program look for it, nothing else, the
-# desktop entry and the AppStream file valid, the icons of the size their folder says, the manual pages
-# free of roff errors, and a program that runs from the tree.
+# desktop entry and the AppStream file valid, the icons of the size their folder says, saved games known to
+# the desktop as our file type and opened by our entry, the manual pages free of roff errors, and a program
+# that runs from the tree.
 function(fail)
     string(JOIN "" text ${ARGN})
     message(FATAL_ERROR "${text}")
@@ -15,9 +16,9 @@ function(run_checked)
     set(run_output "${out}${err}" PARENT_SCOPE)
 endfunction()
 
-foreach(tool DESKTOP_FILE_VALIDATE APPSTREAMCLI GROFF)
+foreach(tool DESKTOP_FILE_VALIDATE APPSTREAMCLI GROFF UPDATE_MIME_DATABASE UPDATE_DESKTOP_DATABASE)
     if(NOT ${tool})
-        fail("${tool} not found: install desktop-file-utils, appstream and groff-base")
+        fail("${tool} not found: install desktop-file-utils, appstream, groff-base and shared-mime-info")
     endif()
 endforeach()
 
@@ -30,6 +31,7 @@ set(expected
     bin/tandora-analyze
     share/applications/${APP_ID}.desktop
     share/doc/tandora/copyright
+    share/mime/packages/${APP_ID}.xml
     share/man/man6/tandora-analyze.6.gz
     share/man/man6/tandora.6.gz
     share/metainfo/${APP_ID}.metainfo.xml
@@ -37,7 +39,8 @@ set(expected
     share/tandora/store.html
     share/tandora/support.html)
 foreach(size ${icon_sizes})
-    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+    list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png
+                         share/icons/hicolor/${size}x${size}/mimetypes/application-x-tandora-game.png)
 endforeach()
 list(SORT expected)
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
@@ -82,6 +85,19 @@ if(NOT exec MATCHES "^Exec=tandora( |$)" OR NOT icon STREQUAL "Icon=${APP_ID}")
     fail("the desktop entry must start tandora and show the installed icon: ${exec} ${icon}")
 endif()
 run_checked(${APPSTREAMCLI} validate --no-net ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
+
+# The desktop's databases, built from the tree alone (and removed again so the file list stays exact): a
+# saved game is our type, and our entry opens it.
+run_checked(${UPDATE_MIME_DATABASE} ${PREFIX}/share/mime)
+file(STRINGS ${PREFIX}/share/mime/globs2 globs REGEX "application/x-tandora-game")
+if(NOT globs MATCHES "application/x-tandora-game:\\*\\.tn2" OR NOT globs MATCHES "\\*\\.tnd")
+    fail("saved games are not known by their names: ${globs}")
+endif()
+run_checked(${UPDATE_DESKTOP_DATABASE} ${PREFIX}/share/applications)
+file(STRINGS ${PREFIX}/share/applications/mimeinfo.cache opener REGEX "^application/x-tandora-game=")
+if(NOT opener MATCHES "^application/x-tandora-game=${APP_ID}\\.desktop")
+    fail("the desktop entry does not open saved games: ${opener}")
+endif()
 
 foreach(page tandora tandora-analyze)
     execute_process(COMMAND gzip -dc ${PREFIX}/share/man/man6/${page}.6.gz

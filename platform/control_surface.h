@@ -15,6 +15,7 @@ public:
     virtual void setGeometry(ControlRef control, Rect pixels) = 0;
     virtual void setVisible(ControlRef control, bool visible) = 0;
     virtual void setEnabled(ControlRef control, bool enabled) = 0;
+    virtual void setToolTip(ControlRef control, const std::string& text) = 0;
 
     virtual void setMenuChecked(MenuRef item, bool checked) = 0;
     virtual void setMenuEnabled(MenuRef item, bool enabled) = 0;

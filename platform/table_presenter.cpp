@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/pay_table.h"
+#include "platform/key_bindings.h"
 #include "platform/pictures.h"
 #include "platform/table_layout.h"
 
@@ -77,7 +78,16 @@ void TablePresenter::layOut() {
     for (int i = 1; i <= HandSize; ++i) {
         surface_.setGeometry({Control::HandPos, i}, Layout::handPosPlace(i));
         surface_.setGeometry({Control::Hold, i}, Layout::holdPlace(i));
+        surface_.setToolTip({Control::HandPos, i}, cardToolTip(i));
+        surface_.setToolTip({Control::Hold, i}, cardToolTip(i));
     }
+    for (const Button button : AllButtons)
+        surface_.setToolTip({controlOf(button)}, buttonToolTip(button));
+    for (int i = Layout::FirstCreditDigit; i <= Layout::CounterDigits; ++i)
+        surface_.setToolTip({Control::Credits, i}, "The credits in the game");
+    for (int i = 1; i <= Layout::CounterDigits; ++i)
+        surface_.setToolTip({Control::Paid, i}, "What the hand paid");
+    surface_.setToolTip({Control::Coins}, "The coins bet on the hand");
     for (int i = Layout::FirstCreditDigit; i <= Layout::CounterDigits; ++i)
         surface_.setGeometry({Control::Credits, i}, Layout::creditsDigitPlace(i));
     for (int i = 1; i <= Layout::CounterDigits; ++i)

@@ -1,5 +1,7 @@
 #include "table/keyboard.h"
 
+#include "platform/key_bindings.h"
+
 namespace tandora {
 
 namespace {
@@ -20,17 +22,15 @@ void Keyboard::Form_KeyPress(int KeyAscii) {
         if (table().positionsEnabled[static_cast<std::size_t>(i - 1)] && KeyAscii == '0' + i)
             hands_.Hold_Click(i);
     }
-    if (table().cashOutEnabled && either(KeyAscii, 'c') && credits_.CashOut_Click)
+    if (table().cashOutEnabled && isKeyOf(Button::CashOut, KeyAscii) && credits_.CashOut_Click)
         credits_.CashOut_Click();
-    if (table().cashInEnabled && KeyAscii == '$' && credits_.CashIn_Click)
+    if (table().cashInEnabled && isKeyOf(Button::CashIn, KeyAscii) && credits_.CashIn_Click)
         credits_.CashIn_Click();
-    if (table().bet1Enabled && either(KeyAscii, 'b'))
+    if (table().bet1Enabled && isKeyOf(Button::Bet1, KeyAscii))
         betting_.Bet1_Click();
-    if (table().maxBetEnabled && either(KeyAscii, 'm'))
+    if (table().maxBetEnabled && isKeyOf(Button::MaxBet, KeyAscii))
         betting_.MaxBet_Click();
-    if (table().maxBetEnabled && either(KeyAscii, 'p'))
-        betting_.MaxBet_Click();
-    if (table().dealEnabled && either(KeyAscii, 'd'))
+    if (table().dealEnabled && isKeyOf(Button::Deal, KeyAscii))
         hands_.Deal_Click();
     const bool asking = table().doubleUp == DoubleUpPanel::Question;
     if (asking && either(KeyAscii, 'y'))

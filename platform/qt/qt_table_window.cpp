@@ -131,6 +131,12 @@ void QtTableWindow::setEnabled(ControlRef control, bool enabled) {
     }
 }
 
+void QtTableWindow::setToolTip(ControlRef control, const std::string& text) {
+    if (PictureControl* widget = find(control)) {
+        widget->setToolTip(toQString(text));
+    }
+}
+
 void QtTableWindow::setMenuChecked(MenuRef item, bool checked) {
     if (QAction* action = menus_->action(item)) {
         action->setChecked(checked);

@@ -33,6 +33,7 @@ public:
     void setGeometry(ControlRef control, Rect pixels) override;
     void setVisible(ControlRef control, bool visible) override;
     void setEnabled(ControlRef control, bool enabled) override;
+    void setToolTip(ControlRef control, const std::string& text) override;
 
     void setMenuChecked(MenuRef item, bool checked) override;
     void setMenuEnabled(MenuRef item, bool enabled) override;

@@ -1,3 +1,7 @@
+#include <cctype>
+#include <tuple>
+
+#include "platform/key_bindings.h"
 #include "play_fixture.h"
 
 namespace tandora::testing_support {
@@ -71,6 +75,39 @@ TEST_F(KeyboardTest, CashKeys) {
     key('$');
     EXPECT_EQ(f.messages.shown().back(), "Add Credits|64|Finish this hand and try again.");
     EXPECT_EQ(s.vPoints, 79);
+}
+
+// Guards the tooltips' promise: every key a button's tooltip names, in either case, does what a click on the
+// button does.
+TEST(ButtonKeys, DoWhatTheirTooltipsSay) {
+    const std::pair<Button, Control> buttons[] = {{Button::CashOut, Control::CashOut},
+                                                  {Button::CashIn, Control::CashIn},
+                                                  {Button::Bet1, Control::Bet1},
+                                                  {Button::MaxBet, Control::MaxBet},
+                                                  {Button::Deal, Control::Deal}};
+    for (const auto& [button, control] : buttons) {
+        for (const char k : keysOf(button)) {
+            const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(k)));
+            EXPECT_NE(buttonToolTip(button).find(std::string(1, upper)), std::string::npos) << k;
+            for (const char typed : {k, upper}) {
+                Play keyed;
+                Play clicked;
+                for (Play* p : {&keyed, &clicked}) {
+                    p->addDefault();
+                    if (button == Button::Deal)
+                        p->app.click({Control::Bet1});
+                }
+                const auto play = [](const GameState& g) {
+                    return std::make_tuple(g.vPoints, g.CoinsBet, g.HandState, g.Hand);
+                };
+                const auto before = play(keyed.s);
+                keyed.key(typed);
+                clicked.app.click({control});
+                EXPECT_EQ(play(keyed.s), play(clicked.s)) << typed;
+                EXPECT_NE(play(keyed.s), before) << typed << " does something";
+            }
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "platform/key_bindings.h"
 #include "platform/table_presenter.h"
 #include "tests/support/printers.h"
 
@@ -16,6 +17,7 @@ public:
         Rect rect;
         bool visible = true;
         bool enabled = true;
+        std::string tip;
     };
     struct Menu {
         bool checked = false;
@@ -27,6 +29,7 @@ public:
     void setGeometry(ControlRef c, Rect r) override { at(c).rect = r; }
     void setVisible(ControlRef c, bool v) override { at(c).visible = v; }
     void setEnabled(ControlRef c, bool e) override { at(c).enabled = e; }
+    void setToolTip(ControlRef c, const std::string& text) override { at(c).tip = text; }
     void setMenuChecked(MenuRef m, bool v) override { menu(m).checked = v; }
     void setMenuEnabled(MenuRef m, bool v) override { menu(m).enabled = v; }
     void setMenuVisible(MenuRef m, bool v) override { menu(m).visible = v; }
@@ -164,6 +167,8 @@ TEST_F(TablePresenterTest, ButtonsShowTheirLooks) {
     EXPECT_EQ(surface.of(Control::Deal).picture, 6015);
     EXPECT_EQ(surface.of(Control::CashOut).picture, 6002);
     EXPECT_EQ(surface.of(Control::CashIn).picture, 6016);
+    EXPECT_EQ(surface.of(Control::MaxBet).tip, "Play Max: bet five coins and deal (key P or M)");
+    EXPECT_EQ(surface.of(Control::HandPos, 4).tip, "Hold or release this card (key 4)");
     presenter.showPressed(Button::Deal, true);
     EXPECT_EQ(surface.of(Control::Deal).picture, 6013);
     presenter.showPressed(Button::CashIn, true);

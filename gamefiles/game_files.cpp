@@ -132,6 +132,12 @@ void GameFiles::mnuFileList_Click(int Index) {
         openRecent(Index);
 }
 
+void GameFiles::openHandedFile(const std::string& path) {
+    ctx_.state.PendingAction = PendingActions::OpenGame;
+    if (CheckForChange())
+        openNamed(path);
+}
+
 void GameFiles::openStartupFile() {
     const GameState& s = ctx_.state;
     if (!startupFile_) {

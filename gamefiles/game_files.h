@@ -41,6 +41,8 @@ public:
     void GameMenu_SaveGameAs_Click();
     void GameMenu_LoadLastFile_Click();
     void mnuFileList_Click(int Index);
+    // A game file another copy of the program was started with: opened as Open Game opens one.
+    void openHandedFile(const std::string& path);
     // At first start: the command line's file, or the last game when the player asked for it.
     void openStartupFile();
 

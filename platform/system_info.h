@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 namespace tandora {
 
 // Facts about the screen and the running program.
@@ -13,6 +16,11 @@ public:
     virtual int screenHeight() const = 0;
     // True when another copy of this program runs for the same user.
     virtual bool previousInstance() = 0;
+    // Hands a game file to open (or nothing, to come to the front) to the copy already running; false when
+    // that copy could not be reached.
+    virtual bool handToRunningCopy(const std::string& path) = 0;
+    // What later copies hand over arrives through handler, one path (or nothing) at a time, between events.
+    virtual void listenForOtherCopies(std::function<void(const std::string& path)> handler) = 0;
 };
 
 } // namespace tandora

@@ -7,10 +7,16 @@ Splash::Splash(TableContext context, SplashView& view, MainWindow& mainWindow)
     view_.setUnloadHandler([this] { Form_Unload(); });
 }
 
-bool Splash::Form_Load() {
+bool Splash::Form_Load(const std::optional<std::string>& startupFile) {
     ctx_.state.AlreadyRunning = false;
-    if (ctx_.platform.system.previousInstance()) {
+    SystemInfo& system = ctx_.platform.system;
+    if (system.previousInstance()) {
         ctx_.state.AlreadyRunning = true;
+        // The running copy opens the file itself, asking about its own game first.
+        if (startupFile && system.handToRunningCopy(*startupFile))
+            return false;
+        // Otherwise it comes to the front, and the player reads why no second table appears.
+        (void)system.handToRunningCopy({});
         ctx_.messageBox("Tandora 2.0 is already running. Please check your Taskbar.", MsgStyle::Exclamation,
                         "Tandora 2.0");
         return false;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "platform/splash_view.h"
 #include "shell/main_window.h"
 
@@ -10,8 +13,9 @@ class Splash {
 public:
     Splash(TableContext context, SplashView& view, MainWindow& mainWindow);
 
-    // False when the program must end at once (another copy runs, or set-up failed).
-    bool Form_Load();
+    // False when the program must end at once (another copy runs, or set-up failed). A game file named to
+    // this copy goes to the copy already running, which opens it.
+    bool Form_Load(const std::optional<std::string>& startupFile = std::nullopt);
     void Timer1_Timer() { view_.closeSplash(); }
     void Form_Unload();
 

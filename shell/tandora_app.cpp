@@ -8,6 +8,11 @@ public:
     ~BusyScope() {
         app_.busy_ = false;
         app_.releaseDropped();
+        if (app_.handOver_) {
+            const std::string path = *app_.handOver_;
+            app_.handOver_.reset();
+            app_.handedOver(path);
+        }
     }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
@@ -34,12 +39,26 @@ TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks
 
 bool TandoraApp::start(std::optional<std::string> startupFile) {
     BusyScope scope(*this);
-    files_.setStartupFile(std::move(startupFile));
-    if (!splash_.Form_Load())
+    files_.setStartupFile(startupFile);
+    if (!splash_.Form_Load(startupFile))
         return false;
     // The options are loaded and a game file may have put a hand on the table.
     advisor_.tableReplaced();
+    platform_.system.listenForOtherCopies([this](const std::string& path) { handedOver(path); });
     return true;
+}
+
+void TandoraApp::handedOver(const std::string& path) {
+    if (busy_) {
+        handOver_ = path;
+        return;
+    }
+    BusyScope scope(*this);
+    platform_.view.showWindow();
+    if (path.empty())
+        return;
+    files_.openHandedFile(path);
+    advisor_.tableReplaced();
 }
 
 void TandoraApp::click(ControlRef control) {

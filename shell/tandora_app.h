@@ -44,6 +44,9 @@ public:
     void menuClick(MenuRef item) override;
     bool queryUnload() override;
     void lostFocus() override;
+    // A later copy of the program was started, with a game file or without: this table comes to the front
+    // and opens the file.
+    void handedOver(const std::string& path);
 
 private:
     class BusyScope;
@@ -77,6 +80,8 @@ private:
     std::optional<ControlRef> droppedRelease_;
     // The button shown pressed by the last left press and not let up since.
     std::optional<Button> pressed_;
+    // A hand-over that arrived while an action ran; handled when the action ends.
+    std::optional<std::string> handOver_;
 };
 
 } // namespace tandora

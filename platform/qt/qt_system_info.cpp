@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QLocalSocket>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -65,6 +66,50 @@ bool QtSystemInfo::previousInstance() {
     }
     // A folder we cannot write to says nothing about other copies; only a live owner does.
     return lock_.error() == QLockFile::LockFailedError;
+}
+
+QString QtSystemInfo::serverName() const {
+#ifdef Q_OS_WIN
+    // Windows names pipes, not files: one per lock, so per user.
+    return QStringLiteral("tandora-") + QString::number(qHash(lock_.fileName()), 16);
+#else
+    return lock_.fileName() + QStringLiteral(".socket");
+#endif
+}
+
+bool QtSystemInfo::handToRunningCopy(const std::string& path) {
+    QLocalSocket socket;
+    socket.connectToServer(serverName());
+    if (!socket.waitForConnected(2000))
+        return false;
+    socket.write(QByteArray::fromStdString(path) + '\n');
+    const bool sent = socket.waitForBytesWritten(2000);
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState)
+        socket.waitForDisconnected(2000);
+    return sent;
+}
+
+void QtSystemInfo::listenForOtherCopies(std::function<void(const std::string& path)> handler) {
+    handler_ = std::move(handler);
+    server_ = std::make_unique<QLocalServer>();
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    // A copy that ended without closing its server leaves the name behind; this copy holds the lock.
+    QLocalServer::removeServer(serverName());
+    if (!server_->listen(serverName()))
+        return;
+    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(), [this] {
+        while (QLocalSocket* socket = server_->nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+                while (socket->canReadLine()) {
+                    const QByteArray line = socket->readLine().chopped(1);
+                    if (handler_)
+                        handler_(line.toStdString());
+                }
+            });
+        }
+    });
 }
 
 } // namespace tandora

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QLocalServer>
 #include <QLockFile>
 #include <QString>
+#include <memory>
 
 #include "platform/system_info.h"
 
@@ -23,9 +25,16 @@ public:
     int screenHeight() const override;
     // Takes the lock if it can; the lock is held until this object goes.
     bool previousInstance() override;
+    // Through a local socket beside the lock: the running copy's own, private to the user like the lock.
+    bool handToRunningCopy(const std::string& path) override;
+    void listenForOtherCopies(std::function<void(const std::string& path)> handler) override;
 
 private:
+    QString serverName() const;
+
     QLockFile lock_;
+    std::unique_ptr<QLocalServer> server_;
+    std::function<void(const std::string&)> handler_;
 };
 
 } // namespace tandora

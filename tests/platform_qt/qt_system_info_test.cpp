@@ -3,9 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "qt_test_app.h"
 
@@ -43,6 +46,25 @@ TEST(QtSystemInfo, ASecondLockSeesTheFirstUntilItGoes) {
     EXPECT_TRUE(QtSystemInfo(path).previousInstance());
     first.reset();
     EXPECT_FALSE(QtSystemInfo(path).previousInstance());
+}
+
+// Guards the hand-over between copies: the running copy hears a later one's game file, or nothing, and a
+// later copy that finds no running copy to hear it says so.
+TEST(QtSystemInfo, ALaterCopyHandsItsFileToTheRunningOne) {
+    test::qtApp();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tandora-test.lock");
+    EXPECT_FALSE(QtSystemInfo(path).handToRunningCopy("/g/a.tn2")) << "nobody listens yet";
+    QtSystemInfo first(path);
+    ASSERT_FALSE(first.previousInstance());
+    std::vector<std::string> heard;
+    first.listenForOtherCopies([&heard](const std::string& file) { heard.push_back(file); });
+    QtSystemInfo later(path);
+    ASSERT_TRUE(later.previousInstance());
+    EXPECT_TRUE(later.handToRunningCopy("/home/ann/my games/\xC3\xA9t\xC3\xA9.tn2"));
+    EXPECT_TRUE(later.handToRunningCopy(""));
+    EXPECT_TRUE(QTest::qWaitFor([&heard] { return heard.size() == 2; }, 3000));
+    EXPECT_EQ(heard, (std::vector<std::string>{"/home/ann/my games/\xC3\xA9t\xC3\xA9.tn2", ""}));
 }
 
 // Guards against the lock sitting in the shared temporary folder under a name taken from $USER: with the

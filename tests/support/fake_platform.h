@@ -286,12 +286,23 @@ public:
     int screenWidth() const override { return width; }
     int screenHeight() const override { return height; }
     bool previousInstance() override { return otherCopyRunning; }
+    bool handToRunningCopy(const std::string& path) override {
+        handedOver.push_back(path);
+        return runningCopyAnswers;
+    }
+    void listenForOtherCopies(std::function<void(const std::string&)> handler) override {
+        fromOtherCopies = std::move(handler);
+    }
 
     int twipsX = 15;
     int twipsY = 15;
     int width = 1920;
     int height = 1080;
     bool otherCopyRunning = false;
+    bool runningCopyAnswers = true;
+    std::vector<std::string> handedOver;
+    // What this copy does with a path a later copy hands over.
+    std::function<void(const std::string&)> fromOtherCopies;
 };
 
 // A printer that records what it was given and answers as told (printed unless told otherwise).

@@ -30,6 +30,7 @@ set(expected
     bin/tandora
     bin/tandora-analyze
     share/applications/${APP_ID}.desktop
+    share/doc/tandora/changelog.gz
     share/doc/tandora/copyright
     share/mime/packages/${APP_ID}.xml
     share/man/man6/tandora-analyze.6.gz

@@ -22,6 +22,7 @@ std::string_view controlName(Control control) {
     case Control::CoinHighlight: return "CoinHighlight";
     case Control::WinHighlight: return "WinHighlight";
     case Control::imgDoubleUp: return "imgDoubleUp";
+    case Control::CreditsHint: return "CreditsHint";
     }
     return "?";
 }

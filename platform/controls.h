@@ -26,6 +26,7 @@ enum class Control {
     CoinHighlight,
     WinHighlight,
     imgDoubleUp,
+    CreditsHint,
 };
 
 struct ControlRef {

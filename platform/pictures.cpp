@@ -20,6 +20,7 @@ std::map<int, PictureSize> buildSizes() {
     }
     sizes[TableBackgroundPicture] = {Layout::TableWidth, Layout::TableHeight};
     sizes[GameOverPicture] = GameOverSize;
+    sizes[AddCreditsHintPicture] = AddCreditsHintSize;
     sizes[SplashPicture] = SplashSize;
     sizes[WindowIconPicture] = WindowIconSize;
     for (int d = 0; d <= 9; ++d)

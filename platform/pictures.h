@@ -23,6 +23,7 @@ inline constexpr int CardPictureHeight = 116;
 inline constexpr PictureSize CardSize{CardPictureWidth, CardPictureHeight};
 // The sizes of the table's pictures; the layout places them at these sizes.
 inline constexpr PictureSize GameOverSize{161, 40};
+inline constexpr PictureSize AddCreditsHintSize{300, 26};
 inline constexpr PictureSize SplashSize{390, 191};
 inline constexpr PictureSize WindowIconSize{64, 64};
 inline constexpr PictureSize DigitSize{14, 15};
@@ -65,6 +66,8 @@ inline constexpr int TableBackgroundPicture = 500;
 inline constexpr int GameOverPicture = 501;
 inline constexpr int SplashPicture = 502;
 inline constexpr int WindowIconPicture = 503;
+// Tells a player with no credits how to get some.
+inline constexpr int AddCreditsHintPicture = 504;
 
 // Digit d of the counters is DigitPictureBase + d.
 inline constexpr int DigitPictureBase = 1000;

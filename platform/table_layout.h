@@ -30,6 +30,8 @@ inline constexpr Rect MaxBetPlace = placed(238, 387, ButtonSize);
 inline constexpr Rect DealPlace = placed(309, 387, ButtonSize);
 inline constexpr Rect CashInPlace = placed(442, 384, CashInSize);
 inline constexpr Rect GameOverPlace = placed(185, 235, GameOverSize);
+// Below GAME OVER, over the lower half of the cards.
+inline constexpr Rect AddCreditsHintPlace = placed(120, 281, AddCreditsHintSize);
 inline constexpr Rect CoinsPlace = placed(475, 344, DigitSize);
 
 // The pay table, its row labels and its coin columns.

@@ -74,6 +74,9 @@ void TablePresenter::layOut() {
     surface_.setGeometry({Control::GameOver}, Layout::GameOverPlace);
     surface_.setPicture({Control::GameOver}, GameOverPicture);
     surface_.setVisible({Control::GameOver}, false);
+    surface_.setGeometry({Control::CreditsHint}, Layout::AddCreditsHintPlace);
+    surface_.setPicture({Control::CreditsHint}, AddCreditsHintPicture);
+    surface_.setVisible({Control::CreditsHint}, false);
     surface_.setGeometry({Control::GridLabel}, Layout::GridLabelPlace);
     for (int i = 1; i <= HandSize; ++i) {
         surface_.setGeometry({Control::HandPos, i}, Layout::handPosPlace(i));
@@ -139,6 +142,8 @@ void TablePresenter::show(const TableScene& scene) {
         showColumn(scene);
     if (!last || last->gameOver != scene.gameOver)
         surface_.setVisible({Control::GameOver}, scene.gameOver);
+    if (!last || last->addCreditsHint != scene.addCreditsHint)
+        surface_.setVisible({Control::CreditsHint}, scene.addCreditsHint);
     if (!last || last->doubleUp != scene.doubleUp)
         showDoubleUp(scene.doubleUp);
     showMenus(scene, last);

@@ -54,6 +54,8 @@ struct TableScene {
     // The lit coin column 1..5; 0 lights none.
     int coinColumn = 0;
     bool gameOver = false;
+    // How to add credits, shown while the game has none to bet.
+    bool addCreditsHint = false;
     DoubleUpPanel doubleUp = DoubleUpPanel::None;
     // The menu commands a Double Up under way shuts: the games it may not change, the options, Add Credits
     // and saving.

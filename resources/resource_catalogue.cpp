@@ -91,6 +91,7 @@ ResourceCatalogue::ResourceCatalogue() {
 
     add(TableBackgroundPicture, [] { return TablePainter::background(); });
     add(GameOverPicture, [] { return TablePainter::gameOver(); });
+    add(AddCreditsHintPicture, [] { return TablePainter::addCreditsHint(); });
     add(SplashPicture, [] { return SplashPainter::splash(); });
     add(WindowIconPicture, [] { return SplashPainter::windowIcon(); });
 }

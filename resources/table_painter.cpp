@@ -135,4 +135,18 @@ QImage TablePainter::gameOver() {
     return image;
 }
 
+QImage TablePainter::addCreditsHint() {
+    QImage image = PaintKit::blankPicture(AddCreditsHintPicture);
+    QPainter p;
+    PaintKit::begin(p, image);
+    const QRectF band(0.5, 0.5, image.width() - 1, image.height() - 1);
+    p.setPen(QPen(PaintKit::Gold, 1.2));
+    p.setBrush(QColor(8, 16, 60, 225));
+    p.drawRoundedRect(band, 5, 5);
+    p.setFont(PaintKit::font(PaintKit::Face::SansBold, 12));
+    PaintKit::drawShadowText(p, band, Qt::AlignCenter, QStringLiteral("PRESS $ TO ADD CREDITS"),
+                             PaintKit::Gold, QColor(0, 0, 0, 220));
+    return image;
+}
+
 } // namespace tandora

@@ -15,6 +15,7 @@ public:
 
     static QImage background();
     static QImage gameOver();
+    static QImage addCreditsHint();
 
 private:
     static void paintCabinet(QPainter& p);

@@ -46,6 +46,7 @@ TableScene deriveTable(const GameState& s) {
     t.winStrip = s.WinStrip;
     t.coinColumn = s.CoinColumn;
     t.gameOver = s.GameOverShown;
+    t.addCreditsHint = between && s.vPoints == 0 && s.CoinsBet == 0;
     t.doubleUp = !pending ? DoubleUpPanel::None : (asking ? DoubleUpPanel::Question : DoubleUpPanel::Pick);
     t.doubleUpLocksMenus = pending;
 

@@ -57,7 +57,7 @@ QtTableWindow::QtTableWindow(TableEvents& events, PictureSource pictures)
     for (int i = 1; i <= 4; ++i) {
         addControl({C::Paid, i});
     }
-    for (Control control : {C::Coins, C::GameOver, C::imgDoubleUp}) {
+    for (Control control : {C::Coins, C::GameOver, C::CreditsHint, C::imgDoubleUp}) {
         addControl({control});
     }
 

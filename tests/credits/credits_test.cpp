@@ -19,7 +19,7 @@ TEST_F(CreditsTest, AddDefaultAddsUpToTheMaximum) {
     EXPECT_EQ(s.CreditsIn, 80);
     EXPECT_TRUE(s.bChange);
     EXPECT_TRUE(table().bet1Enabled && table().maxBetEnabled && table().cashOutEnabled);
-    EXPECT_FALSE(table().dealEnabled);
+    EXPECT_FALSE(table().dealEnabled || table().addCreditsHint);
     EXPECT_EQ(f.log.matching("sound 1"), (std::vector<std::string>{"sound 1 background"}));
 
     s.vPoints = 9995;
@@ -149,6 +149,7 @@ TEST_F(CreditsTest, CashOutBanksTheCreditsWithAReceipt) {
     EXPECT_EQ(receipt.texts.at("Label2"), "\r\n250\r\n250") << "an empty bank shows as nothing";
     EXPECT_FALSE(table().cashOutEnabled || table().bet1Enabled || table().maxBetEnabled ||
                  table().dealEnabled);
+    EXPECT_TRUE(table().addCreditsHint) << "cashed out, the table says how to play on";
 
     bank("999000");
     s.vPoints = 1000;

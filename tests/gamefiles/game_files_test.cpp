@@ -156,6 +156,7 @@ TEST_F(GameFilesTest, OpeningRestoresTheTable) {
                      "coins 5",
                      "strip none",
                      "game over off",
+                     "add credits hint off",
                      "marks doubleup off sound on lastgame off besthold off trainer off",
                      "pointer default",
                      "caption Tandora - dw.tn2",

@@ -20,8 +20,9 @@ protected:
     TandoraApp app{f.platform, f.splash, hooks};
 };
 
-// Guards the table after set-up: face down, nothing to bet, nothing lit, the start-up sound, the first-run
-// mark written (also where there is no uninstall log), and no recent file or separator in the menu.
+// Guards the table after set-up: face down, nothing to bet, nothing lit but how to add credits, the start-up
+// sound, the first-run mark written (also where there is no uninstall log), and no recent file or separator
+// in the menu.
 TEST_F(MainWindowTest, SetUpShowsAnEmptyTable) {
     start();
     const TableScene& t = f.view.scene();
@@ -36,6 +37,7 @@ TEST_F(MainWindowTest, SetUpShowsAnEmptyTable) {
     EXPECT_TRUE(t.cashInEnabled);
     EXPECT_EQ(t.credits + t.paid + t.coins + t.coinColumn, 0);
     EXPECT_FALSE(t.gameOver || t.doubleUpLocksMenus);
+    EXPECT_TRUE(t.addCreditsHint) << "a new player reads how to get credits";
     EXPECT_EQ(t.recentFiles, (std::array<std::string, 4>{}));
     EXPECT_FALSE(f.view.busyPointer());
     EXPECT_FALSE(app.state().bChange);

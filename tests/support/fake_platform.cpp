@@ -106,6 +106,7 @@ void FakeTableView::show(const TableScene& t) {
                                                        : std::string(categoryName(t.winStrip))));
     note(o.coinColumn != t.coinColumn, "column " + std::to_string(t.coinColumn));
     note(o.gameOver != t.gameOver, "game over " + onOff(t.gameOver));
+    note(o.addCreditsHint != t.addCreditsHint, "add credits hint " + onOff(t.addCreditsHint));
     note(o.doubleUp != t.doubleUp, "double up " + panelText(t.doubleUp));
     note(o.doubleUpLocksMenus != t.doubleUpLocksMenus,
          std::string("menus ") + (t.doubleUpLocksMenus ? "locked" : "open"));

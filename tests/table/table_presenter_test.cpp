@@ -3,6 +3,7 @@
 #include <map>
 
 #include "platform/key_bindings.h"
+#include "platform/pictures.h"
 #include "platform/table_presenter.h"
 #include "tests/support/printers.h"
 
@@ -184,7 +185,7 @@ TEST_F(TablePresenterTest, ButtonsShowTheirLooks) {
 }
 
 // Guards where the marks of a hand sit: the strip on its row of each game's table, the coin column by
-// game and coins, the Double Up question and pick banner.
+// game and coins, the Double Up question and pick banner; and the hint for a game without credits.
 TEST_F(TablePresenterTest, StripColumnAndDoubleUpSitWhereTheTableSays) {
     scene.winStrip = HandCategory::FullHouse;
     scene.coinColumn = 3;
@@ -205,10 +206,14 @@ TEST_F(TablePresenterTest, StripColumnAndDoubleUpSitWhereTheTableSays) {
     EXPECT_EQ(surface.of(Control::CoinHighlight).picture, 5003);
     EXPECT_EQ(surface.of(Control::CoinHighlight).rect.height, 152);
     EXPECT_EQ(surface.of(Control::imgDoubleUp).rect, (Rect{154, 106, 240, 38}));
+    EXPECT_FALSE(surface.of(Control::CreditsHint).visible);
     scene.winStrip = HandCategory::NoWin;
     scene.coinColumn = 0;
     scene.doubleUp = DoubleUpPanel::None;
+    scene.addCreditsHint = true;
     presenter.show(scene);
+    EXPECT_TRUE(surface.of(Control::CreditsHint).visible);
+    EXPECT_EQ(surface.of(Control::CreditsHint).picture, AddCreditsHintPicture);
     EXPECT_FALSE(surface.of(Control::WinHighlight).visible || surface.of(Control::CoinHighlight).visible ||
                  surface.of(Control::imgDoubleUp).visible);
 }

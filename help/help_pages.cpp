@@ -55,7 +55,8 @@ std::string howToPlayPage() {
 <p>Open the <b>Options</b> menu and click the game you want. The pay table at the top of the table
 changes to that game's. You can change games between hands at any time; your credits stay.</p>
 <h2>2. Add credits</h2>
-<p>A new game starts with no credits. Click the <b>dollar sign</b> button at the lower right, or choose
+<p>A new game starts with no credits, and the table says so. Click the <b>dollar sign</b> button at the
+lower right (or press $), or choose
 <b>Add Credits, Add Default</b>, to add credits ()" +
            figure(GameOptions{}.iDefaultPoints) + R"( at a time unless you change it). See
 <a href="help:credits">Credits and the Bank</a>.</p>
@@ -344,6 +345,8 @@ time it starts.</li>
 <p>Before a new game, another game or the end of the program replaces a game with unsaved changes,
 Tandora asks whether to save it. The title bar shows the name of the game file, or [untitled] for a game
 that has not been saved yet.</p>
+<p>A double click on a saved game in the file manager opens it in Tandora; when Tandora is already
+running, that copy comes to the front and opens the game, asking first about the one on the table.</p>
 <p>The credit bank is not part of any game file: it stays with you whichever game you open.</p>)";
 }
 

@@ -40,6 +40,19 @@ INSTANTIATE_TEST_SUITE_P(
                       PathRow{"NoSeparator", Linux, "my.tn2", "", ""}),
     testing_support::RowName{});
 
+// Guards the system's own separators, which the game uses when none are named: a backslash ends a folder
+// on Windows only (this test runs in the Windows cross-build under Wine too).
+TEST(SystemPaths, SplitAtTheSystemsOwnSeparators) {
+#ifdef _WIN32
+    EXPECT_EQ(GetFileName("C:\\Games\\my.tn2"), "my.tn2");
+    EXPECT_EQ(GetFilePath("C:\\Games\\my.tn2"), "C:\\Games\\");
+    EXPECT_EQ(pathRoot("\\\\server\\share\\games\\my.tn2"), "\\\\server\\share\\");
+#else
+    EXPECT_EQ(GetFileName("/home/p/a\\b.tn2"), "a\\b.tn2");
+    EXPECT_EQ(pathRoot("/home/p/my.tn2"), "/");
+#endif
+}
+
 struct CaptionRow {
     const char* name;
     std::string_view separators;

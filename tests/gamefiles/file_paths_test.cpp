@@ -9,36 +9,21 @@ namespace {
 constexpr std::string_view Linux = "/";
 constexpr std::string_view Windows = "/\\";
 
-struct PathRow {
-    const char* name;
-    std::string_view separators;
-    const char* path;
-    const char* folder;
-    const char* file;
-};
-
-void PrintTo(const PathRow& row, std::ostream* os) {
-    *os << row.path;
-}
-
-class PathSplit : public ::testing::TestWithParam<PathRow> {};
-
 // Guards the split at the last separator of the system, and a path without one.
-TEST_P(PathSplit, FolderAndName) {
-    const PathRow& r = GetParam();
-    EXPECT_EQ(GetFilePath(r.path, r.separators), r.folder);
-    EXPECT_EQ(GetFileName(r.path, r.separators), r.file);
+TEST(PathSplit, GivesFolderAndName) {
+    struct Row {
+        std::string_view separators;
+        const char *path, *folder, *file;
+    };
+    for (const Row& r :
+         {Row{Windows, "C:\\Games\\my.tn2", "C:\\Games\\", "my.tn2"},
+          Row{Windows, "C:/Games\\sub/my.tn2", "C:/Games\\sub/", "my.tn2"},
+          Row{Linux, "/home/p/my.tn2", "/home/p/", "my.tn2"},
+          Row{Linux, "/home/p/a\\b.tn2", "/home/p/", "a\\b.tn2"}, Row{Linux, "my.tn2", "", ""}}) {
+        EXPECT_EQ(GetFilePath(r.path, r.separators), r.folder) << r.path;
+        EXPECT_EQ(GetFileName(r.path, r.separators), r.file) << r.path;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, PathSplit,
-    ::testing::Values(PathRow{"WindowsDrive", Windows, "C:\\Games\\my.tn2", "C:\\Games\\", "my.tn2"},
-                      PathRow{"WindowsForwardSlashes", Windows, "C:/Games\\sub/my.tn2", "C:/Games\\sub/",
-                              "my.tn2"},
-                      PathRow{"Linux", Linux, "/home/p/my.tn2", "/home/p/", "my.tn2"},
-                      PathRow{"LinuxBackslashIsAName", Linux, "/home/p/a\\b.tn2", "/home/p/", "a\\b.tn2"},
-                      PathRow{"NoSeparator", Linux, "my.tn2", "", ""}),
-    testing_support::RowName{});
 
 // Guards the system's own separators, which the game uses when none are named: a backslash ends a folder
 // on Windows only (this test runs in the Windows cross-build under Wine too).
@@ -53,48 +38,34 @@ TEST(SystemPaths, SplitAtTheSystemsOwnSeparators) {
 #endif
 }
 
-struct CaptionRow {
-    const char* name;
-    std::string_view separators;
-    std::string path;
-    std::string title;
-    std::string caption;
-};
-
-void PrintTo(const CaptionRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class RecentCaption : public ::testing::TestWithParam<CaptionRow> {};
-
-// Guards the menu text of a recent file: whole up to 40 characters, else root, "..." and the name cut at
-// 40 characters, never inside one.
-TEST_P(RecentCaption, ShowsPathOrShortens) {
-    const CaptionRow& r = GetParam();
-    EXPECT_EQ(recentCaption(2, r.path, r.title, r.separators), r.caption);
-}
-
 const std::string Folder34 = "/home/player/Documents/games/2024/";
 const std::string Name45 = std::string(41, 'n') + ".tn2";
 const std::string Accents38 = std::string(36, 'a') + "\xC3\xA9\xC3\xA9"; // 40 bytes
 const std::string Accents40 = std::string(38, 'a') + "\xC3\xA9\xC3\xA9";
 
-INSTANTIATE_TEST_SUITE_P(
-    Captions, RecentCaption,
-    ::testing::Values(
-        CaptionRow{"Empty", Linux, "-", "-", "-"},
-        CaptionRow{"Exactly40", Linux, Folder34 + "ab.tn2", "ab.tn2", "&2 " + Folder34 + "ab.tn2"},
-        CaptionRow{"Length41", Linux, Folder34 + "abc.tn2", "abc.tn2", "&2 /.../abc.tn2"},
-        CaptionRow{"WindowsDrive", Windows, "C:\\Program Files\\Tandora\\Saved Games\\a.tn2", "a.tn2",
-                   "&2 C:\\...\\a.tn2"},
-        CaptionRow{"WindowsShare", Windows, "\\\\server\\share\\games\\of\\the\\week\\saved\\a.tn2", "a.tn2",
-                   "&2 \\\\server\\share\\...\\a.tn2"},
-        CaptionRow{"LongName", Linux, "/g/" + Name45, Name45, "&2 /.../" + Name45.substr(0, 40) + "..."},
-        CaptionRow{"Utf8CountsCharacters", Linux, "/" + Accents38 + "/", "x", "&2 /" + Accents38 + "/"},
-        CaptionRow{"Utf8NameCut", Linux, "/g/" + Accents40 + "\xC3\xA9.tn2", Accents40 + "\xC3\xA9.tn2",
-                   "&2 /.../" + Accents40 + "..."},
-        CaptionRow{"AmpersandShown", Linux, "/g/R&D.tn2", "R&D.tn2", "&2 /g/R&&D.tn2"}),
-    testing_support::RowName{});
+// Guards the menu text of a recent file: whole up to 40 characters, else root, "..." and the name cut at
+// 40 characters, never inside one.
+TEST(RecentCaption, ShowsThePathOrShortensIt) {
+    struct Row {
+        std::string_view separators;
+        std::string path, title, caption;
+    };
+    const Row rows[] = {
+        {Linux, "-", "-", "-"},
+        {Linux, Folder34 + "ab.tn2", "ab.tn2", "&2 " + Folder34 + "ab.tn2"},
+        {Linux, Folder34 + "abc.tn2", "abc.tn2", "&2 /.../abc.tn2"},
+        {Windows, "C:\\Program Files\\Tandora\\Saved Games\\a.tn2", "a.tn2", "&2 C:\\...\\a.tn2"},
+        {Windows, "\\\\server\\share\\games\\of\\the\\week\\saved\\a.tn2", "a.tn2",
+         "&2 \\\\server\\share\\...\\a.tn2"},
+        {Linux, "/g/" + Name45, Name45, "&2 /.../" + Name45.substr(0, 40) + "..."},
+        {Linux, "/" + Accents38 + "/", "x", "&2 /" + Accents38 + "/"},
+        {Linux, "/g/" + Accents40 + "\xC3\xA9.tn2", Accents40 + "\xC3\xA9.tn2",
+         "&2 /.../" + Accents40 + "..."},
+        {Linux, "/g/R&D.tn2", "R&D.tn2", "&2 /g/R&&D.tn2"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(recentCaption(2, r.path, r.title, r.separators), r.caption) << r.path;
+}
 
 } // namespace
 } // namespace tandora

@@ -15,9 +15,8 @@ void PrintTo(const GameFileRecord& record, std::ostream* os) {
 namespace {
 
 // A table of fakes whose New Game only counts how often it ran.
-class GameFilesTest : public ::testing::Test, protected testing_support::FakeTable {
-protected:
-    GameFilesTest() {
+struct Files : testing_support::FakeTable {
+    Files() {
         files.setRestartHandler([this] { ++restarts; });
     }
 
@@ -49,6 +48,8 @@ protected:
     int restarts = 0;
 };
 
+class GameFilesTest : public ::testing::Test, protected Files {};
+
 using testing_support::fileOf;
 using testing_support::lines;
 using testing_support::sampleLines;
@@ -57,67 +58,52 @@ using testing_support::stateText;
 const std::string Documents = "/home/player/Documents";
 const std::string NotValid = "\r\n\r\nNot a valid Tandora game file or the file is corrupt.";
 
-struct QuestionRow {
-    const char* name;
-    bool doubleUp;
-    int pending;
-    int answer;
-    std::optional<std::string> savedAs;
-    const char* writeError;
-    bool goesOn;
-    std::string talk;
-};
-
-void PrintTo(const QuestionRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class SaveQuestion : public GameFilesTest, public ::testing::WithParamInterface<QuestionRow> {};
-
-// Guards the question before a changed game is replaced: its texts, buttons and what each answer does,
-// including a save that is cancelled or fails.
-TEST_P(SaveQuestion, AnswersDecideThePendingAction) {
-    const QuestionRow& r = GetParam();
-    s.bChange = true;
-    s.DoubleUpPending = r.doubleUp;
-    s.PendingAction = r.pending;
-    f.messages.answer({r.answer});
-    f.fileDialogs.answer(r.savedAs);
-    if (*r.writeError)
-        f.files.failWrites(r.writeError);
-    EXPECT_EQ(files.CheckForChange(), r.goesOn);
-    EXPECT_EQ(talkFrom(0), r.talk);
-    EXPECT_EQ(f.messages.shown().front().substr(0, 11), r.doubleUp ? "Tandora|36|" : "Tandora|35|");
-    EXPECT_EQ(s.bChange, !r.savedAs || *r.writeError) << "only a save clears the changes";
-}
-
 const char* const Asked = "message Tandora: Do you want to save the current game?\n";
-const std::string SavedTalk = std::string(Asked) + "answer Yes\nfile dialog save Save Game -> /g/a.tn2\n" +
-                              "file write /g/a.tn2\ncaption Tandora - a.tn2\n";
-const std::string FailedTalk =
-    std::string(Asked) + "answer Yes\nfile dialog save Save Game -> /g/a.tn2\n" +
-    "file write /g/a.tn2 failed\nmessage Open or Save Game: /g/a.tn2\r\n\r\nDisk full\n";
-const std::string CancelledTalk = std::string(Asked) + "answer Yes\nfile dialog save Save Game -> cancel\n";
+const std::string SaveYes = std::string(Asked) + "answer Yes\nfile dialog save Save Game -> ";
 const std::string DoubleUpAsked =
     "message Tandora: You cannot save the current game until you finish this Double Up. \r\nDo you want to ";
 
-INSTANTIATE_TEST_SUITE_P(
-    Answers, SaveQuestion,
-    ::testing::Values(
-        QuestionRow{"SaveYes", false, 1, MsgAnswer::Yes, "/g/a.tn2", "", true, SavedTalk},
-        QuestionRow{"SaveDialogCancelled", false, 2, MsgAnswer::Yes, std::nullopt, "", false, CancelledTalk},
-        QuestionRow{"SaveFails", false, 3, MsgAnswer::Yes, "/g/a.tn2", "Disk full", false, FailedTalk},
-        QuestionRow{"No", false, 3, MsgAnswer::No, std::nullopt, "", true,
-                    "message Tandora: Do you want to save the current game?\nanswer No\n"},
-        QuestionRow{"Cancel", false, 1, MsgAnswer::Cancel, std::nullopt, "", false,
-                    "message Tandora: Do you want to save the current game?\nanswer Cancel\n"},
-        QuestionRow{"DoubleUpNewYes", true, 1, MsgAnswer::Yes, std::nullopt, "", true,
-                    DoubleUpAsked + "start a New game anyway?\nanswer Yes\n"},
-        QuestionRow{"DoubleUpOpenNo", true, 2, MsgAnswer::No, std::nullopt, "", false,
-                    DoubleUpAsked + "Open a different game anyway?\nanswer No\n"},
-        QuestionRow{"DoubleUpExitYes", true, 3, MsgAnswer::Yes, std::nullopt, "", true,
-                    DoubleUpAsked + "Exit anyway?\nanswer Yes\n"}),
-    testing_support::RowName{});
+// Guards the question before a changed game is replaced: its texts, buttons and what each answer does,
+// including a save that is cancelled or fails.
+TEST_F(GameFilesTest, SaveQuestionAnswersDecideThePendingAction) {
+    struct Row {
+        bool doubleUp;
+        int pending, answer;
+        std::optional<std::string> savedAs;
+        const char* writeError;
+        bool goesOn;
+        std::string talk;
+    };
+    const Row rows[] = {
+        {false, 1, MsgAnswer::Yes, "/g/a.tn2", "", true,
+         SaveYes + "/g/a.tn2\nfile write /g/a.tn2\ncaption Tandora - a.tn2\n"},
+        {false, 2, MsgAnswer::Yes, std::nullopt, "", false, SaveYes + "cancel\n"},
+        {false, 3, MsgAnswer::Yes, "/g/a.tn2", "Disk full", false,
+         SaveYes +
+             "/g/a.tn2\nfile write /g/a.tn2 failed\nmessage Open or Save Game: /g/a.tn2\r\n\r\nDisk full\n"},
+        {false, 3, MsgAnswer::No, std::nullopt, "", true, std::string(Asked) + "answer No\n"},
+        {false, 1, MsgAnswer::Cancel, std::nullopt, "", false, std::string(Asked) + "answer Cancel\n"},
+        {true, 1, MsgAnswer::Yes, std::nullopt, "", true,
+         DoubleUpAsked + "start a New game anyway?\nanswer Yes\n"},
+        {true, 2, MsgAnswer::No, std::nullopt, "", false,
+         DoubleUpAsked + "Open a different game anyway?\nanswer No\n"},
+        {true, 3, MsgAnswer::Yes, std::nullopt, "", true, DoubleUpAsked + "Exit anyway?\nanswer Yes\n"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.talk);
+        Files t;
+        t.s.bChange = true;
+        t.s.DoubleUpPending = r.doubleUp;
+        t.s.PendingAction = r.pending;
+        t.f.messages.answer({r.answer});
+        t.f.fileDialogs.answer(r.savedAs);
+        if (*r.writeError)
+            t.f.files.failWrites(r.writeError);
+        EXPECT_EQ(t.files.CheckForChange(), r.goesOn);
+        EXPECT_EQ(t.talkFrom(0), r.talk);
+        EXPECT_EQ(t.f.messages.shown().front().substr(0, 11), r.doubleUp ? "Tandora|36|" : "Tandora|35|");
+        EXPECT_EQ(t.s.bChange, !r.savedAs || *r.writeError) << "only a save clears the changes";
+    }
+}
 
 // Guards an unchanged game: New, Open and Exit go ahead without a question.
 TEST_F(GameFilesTest, UnchangedGameGoesAheadUnasked) {
@@ -286,52 +272,38 @@ TEST_F(GameFilesTest, ChoosingARecentFile) {
     EXPECT_EQ(s.RecentPaths[0], "/g/3.tn2");
 }
 
-struct StartupRow {
-    const char* name;
-    std::optional<std::string> commandLine;
-    bool loadLastGame;
-    const char* firstRecent;
-    const char* caption;
-    const char* message;
-    const char* topAfter;
-};
-
-void PrintTo(const StartupRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class StartupFile : public GameFilesTest, public ::testing::WithParamInterface<StartupRow> {};
-
 // Guards the file opened at start: the command line (through the recent list when listed there) or the
 // last game, and the messages for files that are not there.
-TEST_P(StartupFile, OpensTheRightFile) {
-    const StartupRow& r = GetParam();
-    s.RecentPaths = {r.firstRecent, "/g/2.tn2", "/g/3.tn2", "-"};
-    s.RecentTitles = {"One", "Two", "Three", "-"};
-    for (const char* path : {"/g/1.tn2", "/g/3.tn2", "/g/new.tn2"})
-        f.files.put(path, fileOf(sampleLines()));
-    s.options.LoadLastGame = r.loadLastGame;
-    s.bChange = true; // a listed command-line file opens without a question
-    files.setStartupFile(r.commandLine);
-    files.openStartupFile();
-    EXPECT_EQ(f.view.scene().caption, *r.caption ? r.caption : "Tandora - [untitled]");
-    EXPECT_EQ(f.messages.shown().empty() ? std::string() : f.messages.shown().front(), r.message);
-    EXPECT_EQ(s.RecentPaths[0], r.topAfter);
+TEST_F(GameFilesTest, StartupOpensTheRightFile) {
+    struct Row {
+        std::optional<std::string> commandLine;
+        bool loadLastGame;
+        const char *firstRecent, *caption, *message, *topAfter;
+    };
+    const std::string Gone = "Open Game|48|/g/gone.tn2\r\n\r\nFile not found.";
+    const Row rows[] = {{"/g/3.tn2", false, "/g/1.tn2", "Tandora - Three", "", "/g/3.tn2"},
+                        {"/g/new.tn2", true, "/g/1.tn2", "Tandora - new.tn2", "", "/g/new.tn2"},
+                        {"/g/gone.tn2", false, "/g/1.tn2", "", Gone.c_str(), "/g/1.tn2"},
+                        {std::nullopt, true, "/g/1.tn2", "Tandora - One", "", "/g/1.tn2"},
+                        {std::nullopt, true, "-", "", "", "-"},
+                        {std::nullopt, true, "/g/gone.tn2", "", Gone.c_str(), "/g/gone.tn2"},
+                        {std::nullopt, false, "/g/1.tn2", "", "", "/g/1.tn2"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.commandLine.value_or("no file named") + " first recent " + r.firstRecent);
+        Files t;
+        t.s.RecentPaths = {r.firstRecent, "/g/2.tn2", "/g/3.tn2", "-"};
+        t.s.RecentTitles = {"One", "Two", "Three", "-"};
+        for (const char* path : {"/g/1.tn2", "/g/3.tn2", "/g/new.tn2"})
+            t.f.files.put(path, fileOf(sampleLines()));
+        t.s.options.LoadLastGame = r.loadLastGame;
+        t.s.bChange = true; // a listed command-line file opens without a question
+        t.files.setStartupFile(r.commandLine);
+        t.files.openStartupFile();
+        EXPECT_EQ(t.f.view.scene().caption, *r.caption ? r.caption : "Tandora - [untitled]");
+        EXPECT_EQ(t.f.messages.shown().empty() ? std::string() : t.f.messages.shown().front(), r.message);
+        EXPECT_EQ(t.s.RecentPaths[0], r.topAfter);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Start, StartupFile,
-    ::testing::Values(
-        StartupRow{"ListedThird", "/g/3.tn2", false, "/g/1.tn2", "Tandora - Three", "", "/g/3.tn2"},
-        StartupRow{"NotListed", "/g/new.tn2", true, "/g/1.tn2", "Tandora - new.tn2", "", "/g/new.tn2"},
-        StartupRow{"Missing", "/g/none.tn2", false, "/g/1.tn2", "",
-                   "Open Game|48|/g/none.tn2\r\n\r\nFile not found.", "/g/1.tn2"},
-        StartupRow{"LastGame", std::nullopt, true, "/g/1.tn2", "Tandora - One", "", "/g/1.tn2"},
-        StartupRow{"LastGameNeverSet", std::nullopt, true, "-", "", "", "-"},
-        StartupRow{"LastGameGone", std::nullopt, true, "/g/gone.tn2", "",
-                   "Open Game|48|/g/gone.tn2\r\n\r\nFile not found.", "/g/gone.tn2"},
-        StartupRow{"LastGameOff", std::nullopt, false, "/g/1.tn2", "", "", "/g/1.tn2"}),
-    testing_support::RowName{});
 
 } // namespace
 } // namespace tandora

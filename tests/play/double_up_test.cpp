@@ -52,91 +52,65 @@ TEST_F(DoubleUpTest, OfferYesAndPickPlayTheGambleInOrder) {
     EXPECT_EQ(s.vPoints, 75);
 }
 
-struct AreaRow {
-    const char* name;
-    int x, y, button, shift;
-    const char* outcome; // "yes", "no" or "nothing"
-};
-
-void PrintTo(const AreaRow& r, std::ostream* os) {
-    *os << r.name;
-}
-
-class DoubleUpAnswer : public DoubleUpTest, public ::testing::WithParamInterface<AreaRow> {};
-
 // Guards the YES and NO areas of the question, bounds included, and that only a plain left release answers;
 // No pays the win as it stood.
-TEST_P(DoubleUpAnswer, OnlyTheAreasAnswer) {
-    const AreaRow& r = GetParam();
-    offerOn(MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h");
-    clickDoubleUp(r.x, r.y, r.button, r.shift);
-    const std::string outcome = !s.DoubleUpPending ? "no" : s.DoubleUpOffered ? "nothing" : "yes";
-    EXPECT_EQ(outcome, r.outcome);
-    EXPECT_EQ(s.vPoints, outcome == "no" ? 80 : 75);
+TEST_F(DoubleUpTest, OnlyTheAnswerAreasAnswer) {
+    struct Row {
+        int x, y, button, shift;
+        const char* outcome; // "yes", "no" or "nothing"
+    };
+    for (const Row& r :
+         {Row{71, 87, 1, 0, "yes"}, Row{135, 126, 1, 0, "yes"}, Row{70, 100, 1, 0, "nothing"},
+          Row{100, 127, 1, 0, "nothing"}, Row{150, 100, 1, 0, "nothing"}, Row{174, 87, 1, 0, "no"},
+          Row{220, 126, 1, 0, "no"}, Row{221, 100, 1, 0, "nothing"}, Row{200, 86, 1, 0, "nothing"},
+          Row{100, 100, 2, 0, "nothing"}, Row{100, 100, 1, 1, "nothing"}}) {
+        Play p;
+        SCOPED_TRACE(std::to_string(r.x) + "," + std::to_string(r.y) + " button " + std::to_string(r.button) +
+                     " shift " + std::to_string(r.shift));
+        p.addDefault();
+        p.playHeldHand("Jh Jd 4c 7s 9h");
+        ASSERT_TRUE(p.s.DoubleUpOffered);
+        p.clickDoubleUp(r.x, r.y, r.button, r.shift);
+        const std::string outcome = !p.s.DoubleUpPending ? "no" : p.s.DoubleUpOffered ? "nothing" : "yes";
+        EXPECT_EQ(outcome, r.outcome);
+        EXPECT_EQ(p.s.vPoints, outcome == "no" ? 80 : 75);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Releases, DoubleUpAnswer,
-                         ::testing::Values(AreaRow{"YesTopLeftCorner", 71, 87, 1, 0, "yes"},
-                                           AreaRow{"YesBottomRightCorner", 135, 126, 1, 0, "yes"},
-                                           AreaRow{"LeftOfYes", 70, 100, 1, 0, "nothing"},
-                                           AreaRow{"BelowYes", 100, 127, 1, 0, "nothing"},
-                                           AreaRow{"BetweenTheAnswers", 150, 100, 1, 0, "nothing"},
-                                           AreaRow{"NoTopLeftCorner", 174, 87, 1, 0, "no"},
-                                           AreaRow{"NoBottomRightCorner", 220, 126, 1, 0, "no"},
-                                           AreaRow{"RightOfNo", 221, 100, 1, 0, "nothing"},
-                                           AreaRow{"AboveNo", 200, 86, 1, 0, "nothing"},
-                                           AreaRow{"YesWithTheRightButton", 100, 100, 2, 0, "nothing"},
-                                           AreaRow{"YesWithShift", 100, 100, 1, 1, "nothing"}),
-                         RowName());
-
-struct TieRow {
-    const char* name;
-    MenuItem game;
-    const char* hand;
-    const char* dealer;
-    const char* picked; // at position 2
-    int paidAfter;      // of a 5-credit win
-};
-
-void PrintTo(const TieRow& r, std::ostream* os) {
-    *os << r.name;
-}
-
-class DoubleUpRanks : public DoubleUpTest, public ::testing::WithParamInterface<TieRow> {};
 
 // Guards the comparison: aces high, in Deuces Wild a deuce and in Joker Poker the joker rank with the aces;
 // and each outcome's sound.
-TEST_P(DoubleUpRanks, CompareAcesAndWildCardsHigh) {
-    const TieRow& r = GetParam();
-    offerOn(r.game, r.hand);
-    nextCard(r.dealer);
-    key('y');
-    nextCard(r.picked);
-    key('2');
-    EXPECT_EQ(s.PaidAmount, r.paidAfter);
-    EXPECT_EQ(s.vPoints, 75 + r.paidAfter);
-    const char* sound = r.paidAfter == 10  ? "sound 9 wait"
-                        : r.paidAfter == 0 ? "sound 10 background"
-                                           : "sound 20 wait";
-    EXPECT_EQ(f.log.matching(sound).size(), 1u);
+TEST_F(DoubleUpTest, ComparesAcesAndWildCardsHigh) {
+    using M = MenuItem;
+    struct Row {
+        MenuItem game;
+        const char *hand, *dealer, *picked; // picked at position 2
+        int paidAfter;                      // of a 5-credit win
+    };
+    for (const Row& r : {Row{M::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "Kc", "Ac", 10},
+                         Row{M::OptionsMenu_JacksOrBetter96, "Jh Jd 4c 7s 9h", "Ac", "Kc", 0},
+                         Row{M::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "8c", "8s", 5},
+                         Row{M::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "Ac", "2s", 5},
+                         Row{M::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "Kc", "2s", 10},
+                         Row{M::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "3c", "2s", 0},
+                         Row{M::OptionsMenu_JokerPoker, "Kh Kd 4c 7s 9h", "As", "Jkr", 5},
+                         Row{M::OptionsMenu_JokerPoker, "Ah Ad 4c 7s 9h", "Jkr", "Kc", 0}}) {
+        Play p;
+        SCOPED_TRACE(std::string(r.dealer) + " against " + r.picked);
+        p.app.menuClick({r.game});
+        p.addDefault();
+        p.playHeldHand(r.hand);
+        p.nextCard(r.dealer);
+        p.key('y');
+        p.nextCard(r.picked);
+        p.key('2');
+        EXPECT_EQ(p.s.PaidAmount, r.paidAfter);
+        EXPECT_EQ(p.s.vPoints, 75 + r.paidAfter);
+        const char* sound = r.paidAfter == 10  ? "sound 9 wait"
+                            : r.paidAfter == 0 ? "sound 10 background"
+                                               : "sound 20 wait";
+        EXPECT_EQ(p.f.log.matching(sound).size(), 1u);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Games, DoubleUpRanks,
-    ::testing::Values(
-        TieRow{"AceBeatsKing", MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "Kc", "Ac", 10},
-        TieRow{"KingLosesToAce", MenuItem::OptionsMenu_JacksOrBetter96, "Jh Jd 4c 7s 9h", "Ac", "Kc", 0},
-        TieRow{"EqualRanksPush", MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "8c", "8s", 5},
-        TieRow{"DeuceTiesAceInDeucesWild", MenuItem::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "Ac", "2s", 5},
-        TieRow{"DeuceBeatsKingInDeucesWild", MenuItem::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "Kc", "2s",
-               10},
-        TieRow{"DeuceIsLowInJacksOrBetter", MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "3c", "2s",
-               0},
-        TieRow{"JokerTiesAceInJokerPoker", MenuItem::OptionsMenu_JokerPoker, "Kh Kd 4c 7s 9h", "As", "Jkr",
-               5},
-        TieRow{"JokerBeatsKingInJokerPoker", MenuItem::OptionsMenu_JokerPoker, "Ah Ad 4c 7s 9h", "Jkr", "Kc",
-               0}),
-    RowName());
 
 // Guards the four cards to pick from: never the dealer's card, a card of the finished hand, or each other.
 TEST_F(DoubleUpTest, PickedCardsNeverRepeatTheKeptCodes) {

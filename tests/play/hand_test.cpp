@@ -53,7 +53,7 @@ TEST_F(HandTest, DrawReplacesTheCardsNotHeldAndPaysTheWin) {
 }
 
 // Guards the dealt hand: a paying deal shows its strip but pays, shows and counts nothing until the draw;
-// a draw of five held cards turns nothing.
+// a draw of five held cards turns nothing; the next bet clears the win's marks.
 TEST_F(HandTest, DealtWinShowsItsStripButPaysOnlyAfterTheDraw) {
     app.menuClick({MenuItem::OptionsMenu_DoubleUp});
     addDefault();
@@ -69,6 +69,12 @@ TEST_F(HandTest, DealtWinShowsItsStripButPaysOnlyAfterTheDraw) {
     EXPECT_EQ(f.log.textFrom(at).find("sound 3"), std::string::npos);
     EXPECT_EQ(s.HandCounts[12], 1);
     EXPECT_EQ(s.vPoints, 80);
+    EXPECT_EQ(table().paid, 5);
+    app.click({Control::Bet1}); // a new bet clears PAID, the strip and GAME OVER
+    EXPECT_EQ(table().paid, 0);
+    EXPECT_EQ(table().winStrip, HandCategory::NoWin);
+    EXPECT_FALSE(table().gameOver);
+    EXPECT_EQ(table().coins, 1);
 }
 
 // Guards a losing final hand: no strip, no Double Up offer even with the option on, finished at once.
@@ -157,80 +163,46 @@ TEST_F(HandTest, ReleaseDroppedDuringAnActionStillLetsTheButtonUp) {
     EXPECT_EQ(s.CoinsBet, 0) << "the click that came during the game change was dropped";
 }
 
-struct BetRow {
-    const char* name;
-    int credits;
-    const char* presses; // b Bet 1, m Max Bet
-    int coins, creditsAfter, column;
-    bool dealt;
-};
-
-void PrintTo(const BetRow& r, std::ostream* os) {
-    *os << r.name;
-}
-
-class Bets : public HandTest, public ::testing::WithParamInterface<BetRow> {};
-
 // Guards the bets: a coin a press with its column, the deal on the fifth coin or the last credit, Max Bet
 // topping up to five coins or every credit under the five-coin column, and nothing at all without credits.
-TEST_P(Bets, TakeCoinsLightTheColumnAndDealWhenDue) {
-    const BetRow& r = GetParam();
-    s.vPoints = r.credits;
-    for (const char* p = r.presses; *p != '\0'; ++p)
-        app.click({*p == 'b' ? Control::Bet1 : Control::MaxBet});
-    EXPECT_EQ(s.CoinsBet, r.coins);
-    EXPECT_EQ(s.vPoints, r.creditsAfter);
-    EXPECT_EQ(table().coinColumn, r.column);
-    EXPECT_EQ(s.HandState == HandStates::Dealt, r.dealt);
+TEST_F(HandTest, BetsTakeCoinsLightTheColumnAndDealWhenDue) {
+    struct Row {
+        int credits;
+        const char* presses; // b Bet 1, m Max Bet
+        int coins, creditsAfter, column;
+        bool dealt;
+    };
+    for (const Row& r :
+         {Row{100, "bb", 2, 98, 2, false}, Row{100, "bbbbb", 5, 95, 5, true}, Row{3, "bbb", 3, 0, 3, true},
+          Row{12, "bbm", 5, 7, 5, true}, Row{3, "m", 3, 0, 5, true}, Row{5, "bm", 5, 0, 5, true},
+          Row{4, "bm", 4, 0, 5, true}, Row{0, "bm", 0, 0, 0, false}}) {
+        Play p;
+        SCOPED_TRACE(std::to_string(r.credits) + " credits, presses " + r.presses);
+        p.s.vPoints = r.credits;
+        for (const char* c = r.presses; *c != '\0'; ++c)
+            p.app.click({*c == 'b' ? Control::Bet1 : Control::MaxBet});
+        EXPECT_EQ(p.s.CoinsBet, r.coins);
+        EXPECT_EQ(p.s.vPoints, r.creditsAfter);
+        EXPECT_EQ(p.table().coinColumn, r.column);
+        EXPECT_EQ(p.s.HandState == HandStates::Dealt, r.dealt);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Presses, Bets,
-                         ::testing::Values(BetRow{"TwoCoinsWait", 100, "bb", 2, 98, 2, false},
-                                           BetRow{"FifthCoinDeals", 100, "bbbbb", 5, 95, 5, true},
-                                           BetRow{"LastCreditDeals", 3, "bbb", 3, 0, 3, true},
-                                           BetRow{"MaxTopsUpTwoCoins", 12, "bbm", 5, 7, 5, true},
-                                           BetRow{"MaxBetsEveryCredit", 3, "m", 3, 0, 5, true},
-                                           BetRow{"MaxWithOneCoinAndFourCredits", 5, "bm", 5, 0, 5, true},
-                                           BetRow{"MaxWithOneCoinAndThreeCredits", 4, "bm", 4, 0, 5, true},
-                                           BetRow{"NothingWithoutCredits", 0, "bm", 0, 0, 0, false}),
-                         RowName());
-
-// Guards what a new bet clears of the last hand: PAID, the strip and GAME OVER, while the credits stay.
-TEST_F(HandTest, BetClearsTheLastWin) {
-    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
-    addDefault();
-    playHeldHand("Jh Jd 4c 7s 9h");
-    ASSERT_EQ(table().paid, 5);
-    app.click({Control::Bet1});
-    EXPECT_EQ(table().paid, 0);
-    EXPECT_EQ(table().winStrip, HandCategory::NoWin);
-    EXPECT_FALSE(table().gameOver);
-    EXPECT_EQ(table().coins, 1);
-}
-
-// Guards a bet placed and then a game change: the coins belong to the hand about to be dealt, so the change
-// waits with its message, and the table keeps its bet.
-TEST_F(HandTest, GameChangeWaitsWhileCoinsAreBet) {
-    addDefault();
-    app.click({Control::Bet1});
-    app.menuClick({MenuItem::OptionsMenu_DeucesWild});
-    ASSERT_EQ(f.messages.shown().size(), 1u);
-    EXPECT_EQ(f.messages.shown()[0], "Options|64|Please finish the current hand before changing games.");
-    EXPECT_EQ(s.game(), GameType::JacksOrBetter85);
-    EXPECT_EQ(s.CoinsBet, 1);
-}
-
-// Guards the credits the counter can show: a game near 99,999 credits refuses the bet that could win past
-// it, and says why, so no credit is ever lost off the counter.
-TEST_F(HandTest, BetThatCouldPassTheCounterIsRefused) {
+// Guards two refusals with their messages: a game near 99,999 credits refuses the bet that could win past
+// it (so no credit is lost off the counter), and a game change waits while coins are bet.
+TEST_F(HandTest, BetPastTheCounterAndGameChangeWithCoinsBetAreRefused) {
     s.vPoints = MaxShownCredits - MaxHandWin + 1;
     app.click({Control::MaxBet});
     EXPECT_EQ(s.CoinsBet, 0);
-    ASSERT_EQ(f.messages.shown().size(), 1u);
-    EXPECT_EQ(f.messages.shown()[0],
-              "Credit Bank|48|The game holds at most 99,999 credits. Please cash out before you play on.");
     s.vPoints = MaxShownCredits - MaxHandWin;
     app.click({Control::Bet1});
+    EXPECT_EQ(s.CoinsBet, 1);
+    app.menuClick({MenuItem::OptionsMenu_DeucesWild});
+    EXPECT_EQ(f.messages.shown(),
+              (std::vector<std::string>{
+                  "Credit Bank|48|The game holds at most 99,999 credits. Please cash out before you play on.",
+                  "Options|64|Please finish the current hand before changing games."}));
+    EXPECT_EQ(s.game(), GameType::JacksOrBetter85);
     EXPECT_EQ(s.CoinsBet, 1);
 }
 

@@ -81,44 +81,31 @@ protected:
     TableScene scene;
 };
 
-struct PayTableRow {
-    const char* name;
-    GameType game;
-    int table;
-    int left;
-    Rect leftPlace;
-    int right; // 0: none
-};
-
-void PrintTo(const PayTableRow& r, std::ostream* os) {
-    *os << r.name;
-}
-
-class PayTables : public TablePresenterTest, public ::testing::WithParamInterface<PayTableRow> {};
-
 // Guards each game's pay table and side labels, with their places.
-TEST_P(PayTables, ShowTheGamesTableAndSideLabels) {
-    const PayTableRow& r = GetParam();
-    scene.game = r.game;
-    presenter.show(scene);
-    EXPECT_EQ(surface.of(Control::GridLabel).picture, r.table);
-    EXPECT_EQ(surface.of(Control::GridLabel).rect, (Rect{54, 33, 431, 156}));
-    EXPECT_EQ(surface.of(Control::LabelLeft).picture, r.left);
-    EXPECT_EQ(surface.of(Control::LabelLeft).rect, r.leftPlace);
-    EXPECT_EQ(surface.of(Control::LabelRight).visible, r.right != 0);
-    if (r.right != 0) {
-        EXPECT_EQ(surface.of(Control::LabelRight).picture, r.right);
+TEST_F(TablePresenterTest, ShowsTheGamesTableAndSideLabels) {
+    struct Row {
+        GameType game;
+        int table, left;
+        Rect leftPlace;
+        int right; // 0: none
+    };
+    for (const Row& r : {Row{GameType::JacksOrBetter85, 8500, 2000, {161, 170, 220, 19}, 0},
+                         Row{GameType::JacksOrBetter96, 9600, 2000, {161, 170, 220, 19}, 0},
+                         Row{GameType::DeucesWild, 4000, 4006, {30, 115, 16, 120}, 4007},
+                         Row{GameType::JokerPoker, 5000, 5006, {28, 115, 18, 103}, 5007}}) {
+        SCOPED_TRACE(gameCode(r.game));
+        scene.game = r.game;
+        presenter.show(scene);
+        EXPECT_EQ(surface.of(Control::GridLabel).picture, r.table);
+        EXPECT_EQ(surface.of(Control::GridLabel).rect, (Rect{54, 33, 431, 156}));
+        EXPECT_EQ(surface.of(Control::LabelLeft).picture, r.left);
+        EXPECT_EQ(surface.of(Control::LabelLeft).rect, r.leftPlace);
+        EXPECT_EQ(surface.of(Control::LabelRight).visible, r.right != 0);
+        if (r.right != 0) {
+            EXPECT_EQ(surface.of(Control::LabelRight).picture, r.right);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Games, PayTables,
-    ::testing::Values(
-        PayTableRow{"JacksOrBetter85", GameType::JacksOrBetter85, 8500, 2000, {161, 170, 220, 19}, 0},
-        PayTableRow{"JacksOrBetter96", GameType::JacksOrBetter96, 9600, 2000, {161, 170, 220, 19}, 0},
-        PayTableRow{"DeucesWild", GameType::DeucesWild, 4000, 4006, {30, 115, 16, 120}, 4007},
-        PayTableRow{"JokerPoker", GameType::JokerPoker, 5000, 5006, {28, 115, 18, 103}, 5007}),
-    testing_support::RowName());
 
 // Guards the card pictures: the deck's back and faces, the wild deuces of Deuces Wild only (also for a card
 // already on the table when the game changes), the joker.

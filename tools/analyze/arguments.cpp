@@ -46,22 +46,45 @@ std::variant<Hand, std::string> parseHand(const std::vector<std::string_view>& w
     return hand;
 }
 
-std::variant<int, std::string> takeCoinsOption(std::vector<std::string_view>& args) {
-    int coins = MaxCoins;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != "--coins")
+std::variant<std::optional<std::string_view>, std::string> takeOption(std::vector<std::string_view>& args,
+                                                                      std::string_view name) {
+    std::optional<std::string_view> value;
+    for (std::size_t i = 0; i < args.size();) {
+        if (args[i] != name) {
+            ++i;
             continue;
+        }
         if (i + 1 == args.size())
-            return std::string("--coins needs a number from 1 to 5");
-        const std::string_view text = args[i + 1];
-        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), coins);
-        if (error != std::errc{} || end != text.data() + text.size() || coins < 1 || coins > MaxCoins)
-            return "--coins takes a number from 1 to 5, not '" + std::string(text) + "'";
+            return std::string(name) + " needs a value";
+        value = args[i + 1];
         args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
                    args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-        --i;
     }
-    return coins;
+    return value;
+}
+
+std::variant<std::int64_t, std::string> takeNumberOption(std::vector<std::string_view>& args,
+                                                         std::string_view name, std::int64_t min,
+                                                         std::int64_t max, std::int64_t fallback) {
+    const auto taken = takeOption(args, name);
+    if (const auto* problem = std::get_if<std::string>(&taken))
+        return *problem;
+    const auto text = std::get<std::optional<std::string_view>>(taken);
+    if (!text)
+        return fallback;
+    std::int64_t number = 0;
+    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), number);
+    if (error != std::errc{} || end != text->data() + text->size() || number < min || number > max)
+        return std::string(name) + " takes a whole number from " + std::to_string(min) + " to " +
+               std::to_string(max) + ", not '" + std::string(*text) + "'";
+    return number;
+}
+
+std::variant<int, std::string> takeCoinsOption(std::vector<std::string_view>& args) {
+    const auto coins = takeNumberOption(args, "--coins", 1, MaxCoins, MaxCoins);
+    if (const auto* problem = std::get_if<std::string>(&coins))
+        return *problem;
+    return static_cast<int>(std::get<std::int64_t>(coins));
 }
 
 } // namespace tandora

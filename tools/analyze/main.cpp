@@ -1,9 +1,12 @@
 // tandora-analyze: hand evaluation, pay-table facts and exact strategy for strategy players.
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "arguments.h"
@@ -20,14 +23,20 @@ namespace {
 void printUsage() {
     std::puts("usage: tandora-analyze eval GAME C1 C2 C3 C4 C5\n"
               "       tandora-analyze count GAME\n"
-              "       tandora-analyze holds GAME [C1 C2 C3 C4 C5] [--coins N]\n"
+              "       tandora-analyze holds GAME [C1 C2 C3 C4 C5] [--coins N] [--draw deck|game]\n"
               "       tandora-analyze return GAME [--coins N]\n"
+              "       tandora-analyze simulate GAME [--hands N] [--seed S] [--coins N] [--draw deck|game]\n"
+              "                                     [--threads T]\n"
               "GAME is jb85, jb96, dw or jp. A card is a code 0-52 or rank (A 2-9 T J Q K) and suit\n"
               "(h d c s), e.g. Ah Td 2c; the joker is Jkr (Joker Poker only).\n"
               "holds prints the expected value of all 32 holds, best first, in coins per coin bet; with\n"
               "no cards it reads hands from standard input, one a line. return prints the pay table's\n"
               "return under the best play and the chance of each paying hand. N is the bet, 1 to 5\n"
-              "coins (default 5): only five coins win 4000 for a natural royal flush.");
+              "coins (default 5): only five coins win 4000 for a natural royal flush. --draw deck (the\n"
+              "default) draws from the cards not dealt, as published strategy does; --draw game draws as\n"
+              "the table does, where a card discarded to the right of a position can come back there.\n"
+              "simulate plays N hands (default 10000000) with the table's deal and draw and the best\n"
+              "hold, on T threads (default: every core), and prints the return with its 95 % interval.");
 }
 
 int evalCommand(GameType game, const std::vector<std::string_view>& cards) {
@@ -78,10 +87,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args.size() < 2)
-        return badArguments("expected a command (eval, count, holds or return) and a game (see --help)");
+        return badArguments(
+            "expected a command (eval, count, holds, return or simulate) and a game (see --help)");
     const std::string_view command = args[0];
     const auto game = parseGameType(args[1]);
-    if (command != "eval" && command != "count" && command != "holds" && command != "return")
+    if (command != "eval" && command != "count" && command != "holds" && command != "return" &&
+        command != "simulate")
         return badArguments("unknown command '" + std::string(command) + "'");
     if (!game)
         return badArguments("unknown game '" + std::string(args[1]) + "' (jb85, jb96, dw or jp)");
@@ -97,10 +108,40 @@ int main(int argc, char** argv) {
     const auto coins = takeCoinsOption(rest);
     if (const auto* problem = std::get_if<std::string>(&coins))
         return badArguments(*problem);
+    DrawModel draw = DrawModel::Deck;
+    if (command == "holds" || command == "simulate") {
+        const auto taken = takeOption(rest, "--draw");
+        if (const auto* problem = std::get_if<std::string>(&taken))
+            return badArguments(*problem);
+        if (const auto text = std::get<std::optional<std::string_view>>(taken)) {
+            const auto model = parseDrawModel(*text);
+            if (!model)
+                return badArguments("--draw takes deck or game, not '" + std::string(*text) + "'");
+            draw = *model;
+        }
+    }
     if (command == "holds") {
         if (!rest.empty() && rest.size() != HandSize)
             return badArguments("holds takes five cards, or none to read hands from standard input");
-        return holdsCommand(*game, rest, std::get<int>(coins));
+        return holdsCommand(*game, rest, std::get<int>(coins), draw);
+    }
+    if (command == "simulate") {
+        const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+        const auto hands = takeNumberOption(rest, "--hands", 1, std::int64_t{1} << 40, 10'000'000);
+        const auto seed = takeNumberOption(rest, "--seed", 0, INT64_MAX, 1);
+        const auto threads = takeNumberOption(rest, "--threads", 1, 256, cores);
+        for (const auto* option : {&hands, &seed, &threads}) {
+            if (const auto* problem = std::get_if<std::string>(option))
+                return badArguments(*problem);
+        }
+        if (!rest.empty())
+            return badArguments("unknown argument '" + std::string(rest.front()) + "' for simulate");
+        return simulateCommand({.game = *game,
+                                .hands = std::get<std::int64_t>(hands),
+                                .seed = static_cast<std::uint64_t>(std::get<std::int64_t>(seed)),
+                                .coins = std::get<int>(coins),
+                                .draw = draw,
+                                .threads = static_cast<int>(std::get<std::int64_t>(threads))});
     }
     if (!rest.empty())
         return badArguments("return takes only the game and --coins");

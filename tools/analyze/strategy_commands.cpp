@@ -1,5 +1,6 @@
 #include "strategy_commands.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -13,8 +14,8 @@ namespace tandora {
 
 namespace {
 
-void printHolds(const StrategyTables& tables, const Hand& hand, int coins) {
-    for (const HoldValue& hold : tables.holdValues(hand, coins)) {
+void printHolds(const StrategyTables& tables, const Hand& hand, int coins, DrawModel draw) {
+    for (const HoldValue& hold : holdValuesFor(tables, hand, coins, draw)) {
         std::string cards;
         for (int i = 0; i < hold.heldCount; ++i) {
             if (i > 0)
@@ -27,12 +28,12 @@ void printHolds(const StrategyTables& tables, const Hand& hand, int coins) {
 
 } // namespace
 
-int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int coins) {
+int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int coins, DrawModel draw) {
     if (!cards.empty()) {
         const auto hand = parseHand(cards, game);
         if (const auto* problem = std::get_if<std::string>(&hand))
             return badArguments(*problem);
-        printHolds(StrategyTables::forGame(game), std::get<Hand>(hand), coins);
+        printHolds(StrategyTables::forGame(game), std::get<Hand>(hand), coins, draw);
         return 0;
     }
     std::string line;
@@ -43,11 +44,37 @@ int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int 
         const auto hand = parseHand(words, game);
         if (const auto* problem = std::get_if<std::string>(&hand))
             return badArguments("line " + std::to_string(number) + ": " + *problem);
-        printHolds(StrategyTables::forGame(game), std::get<Hand>(hand), coins);
+        printHolds(StrategyTables::forGame(game), std::get<Hand>(hand), coins, draw);
         std::printf("\n");
         // Pipes get each answer as soon as it is known.
         std::fflush(stdout);
     }
+    return 0;
+}
+
+namespace {
+
+void printPayingFrequencies(GameType game, const std::array<double, HandCategoryCount>& frequency) {
+    for (int c = 0; c < HandCategoryCount; ++c) {
+        const auto category = static_cast<HandCategory>(c);
+        if (payTableSlot(category, game)) {
+            std::printf("%d %s %.8f\n", c, std::string(categoryName(category)).c_str(),
+                        frequency[static_cast<std::size_t>(c)]);
+        }
+    }
+}
+
+} // namespace
+
+int simulateCommand(const SimulationOptions& options) {
+    const SimulationResult r = simulate(options);
+    std::printf("return %.4f ci95 %.4f\n", r.returnPercent, r.ci95);
+    std::printf("hands %lld\n", static_cast<long long>(r.hands));
+    std::printf("hands/s %.0f\n", static_cast<double>(r.hands) / std::max(r.seconds, 1e-9));
+    std::array<double, HandCategoryCount> frequency{};
+    for (std::size_t c = 0; c < HandCategoryCount; ++c)
+        frequency[c] = static_cast<double>(r.finals[c]) / static_cast<double>(r.hands);
+    printPayingFrequencies(options.game, frequency);
     return 0;
 }
 
@@ -56,13 +83,7 @@ int returnCommand(GameType game, int coins) {
     const ReturnResult result = payTableReturn(game, coins);
     const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
     std::printf("return %.4f\n", result.returnPercent);
-    for (int c = 0; c < HandCategoryCount; ++c) {
-        const auto category = static_cast<HandCategory>(c);
-        if (payTableSlot(category, game)) {
-            std::printf("%d %s %.8f\n", c, std::string(categoryName(category)).c_str(),
-                        result.probability[static_cast<std::size_t>(c)]);
-        }
-    }
+    printPayingFrequencies(game, result.probability);
     std::printf("time %.1f ms\n", elapsed.count());
     return 0;
 }

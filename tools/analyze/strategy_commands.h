@@ -3,16 +3,22 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/game_type.h"
+#include "engine/game_draw.h"
+#include "engine/simulation.h"
 
 namespace tandora {
 
 // Prints the 32 holds of the hand given as five card words, best first; with no words, of every hand read
 // from standard input (one a line), each followed by a blank line.
-int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int coins);
+// Values under the draw model.
+int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int coins, DrawModel draw);
 
 // Prints the return of the game's pay table under the best play, the chance of each paying category and
 // the time taken.
 int returnCommand(GameType game, int coins);
+
+// Plays the hands and prints the return with its 95 % interval, the hands, the speed and the frequency of
+// each paying category.
+int simulateCommand(const SimulationOptions& options);
 
 } // namespace tandora

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "engine/game_draw.h"
+
 namespace tandora {
 
 namespace {
@@ -49,7 +51,7 @@ double HandAnalysis::cost() const {
 }
 
 HandAnalysis analyse(const StrategyTables& tables, const PlayedHold& hand) {
-    return {hand, tables.holdValues(hand.dealt, hand.coins)};
+    return {hand, holdValuesFor(tables, hand.dealt, hand.coins, DrawModel::Game)};
 }
 
 std::string holdTable(const HandAnalysis& analysis) {
@@ -138,10 +140,12 @@ void HoldAnalysisDialog::load(DialogWindow& window) {
     const PlayedHold& h = analysis_->hand;
     const int cardsLeft = deckFor(flagsFor(h.game)).count - HandSize;
     window.setText(lblHand, handLine());
-    window.setText(lblNote, "What each hold pays back on average over every possible draw from the " +
-                                std::to_string(cardsLeft) +
-                                " cards left: credits for the whole bet, and per coin bet. "
-                                "The sign > marks your hold.");
+    window.setText(lblNote,
+                   "What each hold pays back on average over every draw this table can make from the " +
+                       std::to_string(cardsLeft) +
+                       " cards left and your discards (a discarded card can come back at a place to "
+                       "its left): credits for the whole bet, and per coin bet. The sign > marks your "
+                       "hold.");
     window.setText(lblHolds, holdTable(*analysis_));
     window.setText(lblSummary, summary());
 }

@@ -89,7 +89,7 @@ bool StrategyAdvisor::mayDraw() {
 }
 
 void StrategyAdvisor::drawing() {
-    ctx_.state.HoldHints = 0;
+    ctx_.state.HoldHints.reset();
     const std::optional<PlayedHold> inPlay = handInPlay();
     if (!inPlay)
         return;
@@ -157,7 +157,7 @@ std::optional<HandAnalysis> StrategyAdvisor::analysed(const PlayedHold& hand) {
 // Marks the best hold of the hand waiting for the draw; the table shows the marks while the option is on.
 void StrategyAdvisor::showHints() {
     GameState& s = ctx_.state;
-    s.HoldHints = 0;
+    s.HoldHints.reset();
     if (!s.options.ShowBestHold)
         return;
     const auto hand = handInPlay();

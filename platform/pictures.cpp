@@ -47,8 +47,8 @@ std::map<int, PictureSize> buildSizes() {
     }
     sizes[CashInPicture] = CashInSize;
     sizes[CashInPressedPicture] = CashInSize;
-    for (const int hold :
-         {HoldDealerPicture, HoldEmptyPicture, HoldHeldPicture, HoldPickPicture, HoldHintPicture})
+    for (const int hold : {HoldDealerPicture, HoldEmptyPicture, HoldHeldPicture, HoldPickPicture,
+                           HoldHintPicture, HoldDrawHintPicture})
         sizes[hold] = HoldLabelSize;
     return sizes;
 }

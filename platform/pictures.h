@@ -117,6 +117,8 @@ inline constexpr int HoldHeldPicture = 6103;
 inline constexpr int HoldPickPicture = 6104;
 // Marks a card of the best hold that the player has not held yet.
 inline constexpr int HoldHintPicture = 6105;
+// Under every card when the best hold keeps none of them.
+inline constexpr int HoldDrawHintPicture = 6106;
 
 // The size of every picture the game has; nothing for a number it does not have.
 std::optional<PictureSize> pictureSize(int number);

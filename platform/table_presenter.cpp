@@ -42,6 +42,7 @@ int holdPicture(HoldLabel label) {
     case HoldLabel::Dealer: return HoldDealerPicture;
     case HoldLabel::Pick: return HoldPickPicture;
     case HoldLabel::Hint: return HoldHintPicture;
+    case HoldLabel::DrawHint: return HoldDrawHintPicture;
     }
     return HoldEmptyPicture;
 }

@@ -11,7 +11,8 @@
 namespace tandora {
 
 // What a hold label under a card reads.
-enum class HoldLabel : std::uint8_t { Empty, Held, Dealer, Pick, Hint };
+// Hint: a card of the best hold; DrawHint: the best hold keeps nothing, every card is best drawn.
+enum class HoldLabel : std::uint8_t { Empty, Held, Dealer, Pick, Hint, DrawHint };
 // The Deal button deals between hands and draws after the deal.
 enum class DealFace : std::uint8_t { Deal, Draw };
 // The Double Up's picture over the pay table: the question, or the banner while the player picks.

@@ -100,12 +100,13 @@ QImage ButtonPainter::holdLabel(Hold kind) {
         face = QColor(40, 190, 80);
         ink = Qt::white;
         break;
-    case Hold::Hint: {
+    case Hold::Hint:
+    case Hold::DrawHint: {
         // The unlit recess with a yellow rim and a question: a suggestion, plainly not yet a hold.
         p.setPen(QPen(PaintKit::TableYellow, 1.5, Qt::DashLine));
         p.setBrush(PaintKit::ScreenBlueDark);
         p.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-        const QString hint = QStringLiteral("HOLD?");
+        const QString hint = kind == Hold::Hint ? QStringLiteral("HOLD?") : QStringLiteral("DRAW?");
         p.setFont(PaintKit::fittedFont(PaintKit::Face::SansBold, 13, hint, 48));
         PaintKit::drawShadowText(p, rect.adjusted(0, 0, 0, -1), Qt::AlignCenter, hint, PaintKit::TableYellow,
                                  QColor(0, 0, 0, 160));

@@ -12,7 +12,7 @@ namespace tandora {
 class ButtonPainter {
 public:
     enum class Look { Enabled, Pressed, Disabled };
-    enum class Hold { Dealer, Empty, Held, Pick, Hint };
+    enum class Hold { Dealer, Empty, Held, Pick, Hint, DrawHint };
 
     static constexpr int Width = ButtonSize.width;
     static constexpr int Height = ButtonSize.height;

@@ -88,6 +88,7 @@ ResourceCatalogue::ResourceCatalogue() {
     add(HoldHeldPicture, [] { return ButtonPainter::holdLabel(ButtonPainter::Hold::Held); });
     add(HoldPickPicture, [] { return ButtonPainter::holdLabel(ButtonPainter::Hold::Pick); });
     add(HoldHintPicture, [] { return ButtonPainter::holdLabel(ButtonPainter::Hold::Hint); });
+    add(HoldDrawHintPicture, [] { return ButtonPainter::holdLabel(ButtonPainter::Hold::DrawHint); });
 
     add(TableBackgroundPicture, [] { return TablePainter::background(); });
     add(GameOverPicture, [] { return TablePainter::gameOver(); });

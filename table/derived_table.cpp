@@ -27,8 +27,10 @@ TableScene deriveTable(const GameState& s) {
             label = dealerCard
                         ? HoldLabel::Dealer
                         : (static_cast<int>(i) + 1 == s.DoubleUpPick ? HoldLabel::Pick : HoldLabel::Empty);
-        else if (dealt && !s.Held[i] && s.options.ShowBestHold && (s.HoldHints >> i & 1U) != 0)
-            label = HoldLabel::Hint;
+        else if (dealt && !s.Held[i] && s.options.ShowBestHold && s.HoldHints)
+            label = *s.HoldHints == 0               ? HoldLabel::DrawHint
+                    : (*s.HoldHints >> i & 1U) != 0 ? HoldLabel::Hint
+                                                    : HoldLabel::Empty;
         t.labels[i] = label;
         t.positionsEnabled[i] = dealt || (picking && !dealerCard && !picked);
     }

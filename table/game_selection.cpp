@@ -22,7 +22,7 @@ void GameSelection::layTable(GameType game) {
     s.WinStrip = HandCategory::NoWin;
     s.CoinColumn = 0;
     s.DoubleUpPick = 0;
-    s.HoldHints = 0;
+    s.HoldHints.reset();
     s.Hand = {CardBackCode, CardBackCode, CardBackCode, CardBackCode, CardBackCode};
     s.Held = {};
     s.PaidAmount = 0;

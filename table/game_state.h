@@ -92,8 +92,9 @@ struct GameState {
     bool GameOverShown = false;
     std::int16_t LastCoinsBet = 0; // the COINS counter between hands
     int DoubleUpPick = 0;          // the position picked in this hand's Double Up, 0 before the pick
-    // The best hold's positions the advisor marks after the deal, bit i for position i + 1.
-    std::uint8_t HoldHints = 0;
+    // The best hold the advisor marks after the deal, bit i for position i + 1 (no bit: draw five);
+    // nothing while none is marked.
+    std::optional<std::uint8_t> HoldHints;
 
     // Statistics of the game.
     std::int64_t vHandsPlayed = 0;

@@ -190,13 +190,13 @@ TEST_F(AdvisorTest, HoldAnalysisShowsEveryHoldOfTheHand) {
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 32);
     EXPECT_EQ(table.substr(0, table.find("\r\n   4")),
               "      Hold                    Credits  Per coin\r\n"
-              "   1  K\u2665 K\u2666 K\u2660                  21.21    4.2414\r\n"
+              "   1  K\u2665 K\u2666 K\u2660                  21.16    4.2320\r\n"
               ">  2  K\u2665 K\u2666 J\u2665 K\u2660               18.94    3.7872\r\n"
               "   3  K\u2665 K\u2666 K\u2660 5\u2663               18.94    3.7872");
     EXPECT_NE(table.find("Draw five new cards"), std::string::npos);
     EXPECT_EQ(dealt.texts.at("lblSummary"), "Your hold is worth 18.94 credits on average; the best hold, "
-                                            "K\u2665 K\u2666 K\u2660, is worth 21.21. "
-                                            "Holding yours costs 2.27 credits.");
+                                            "K\u2665 K\u2666 K\u2660, is worth 21.16. "
+                                            "Holding yours costs 2.22 credits.");
 
     app.menuClick({MenuItem::OptionsMenu_DoubleUp});
     nextCards("2c");
@@ -204,9 +204,9 @@ TEST_F(AdvisorTest, HoldAnalysisShowsEveryHoldOfTheHand) {
     app.menuClick({MenuItem::StrategyMenu_HoldAnalysis});
     EXPECT_EQ(lastDialog().texts.at("lblHand").substr(0, 15), "The last hand: ");
     EXPECT_EQ(lastDialog().texts.at("lblSummary"),
-              "With the best hold, K\u2665 K\u2666 K\u2660, the hand was worth 21.21 credits on average; "
+              "With the best hold, K\u2665 K\u2666 K\u2660, the hand was worth 21.16 credits on average; "
               "your hold, "
-              "K\u2665 K\u2666 J\u2665 K\u2660, was worth 18.94. It cost 2.27 credits.");
+              "K\u2665 K\u2666 J\u2665 K\u2660, was worth 18.94. It cost 2.22 credits.");
 }
 
 // Guards Cost of Holds: a best hold costs nothing; a dealt royal flush broken up for four cards to it costs

@@ -193,7 +193,7 @@ protected:
         SCOPED_TRACE(action);
         ASSERT_EQ(t, deriveTable(s)) << "the table shows the state as it is";
         for (std::size_t i = 0; i < 5; ++i) {
-            ASSERT_TRUE(t.labels[i] != HoldLabel::Hint ||
+            ASSERT_TRUE((t.labels[i] != HoldLabel::Hint && t.labels[i] != HoldLabel::DrawHint) ||
                         (s.options.ShowBestHold && s.HandState == HandStates::Dealt && !s.DoubleUpPending &&
                          !s.Held[i]));
             const bool picking = s.DoubleUpPending && !s.DoubleUpOffered;

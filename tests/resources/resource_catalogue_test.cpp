@@ -21,7 +21,7 @@ protected:
 // Guards against a missing picture or one painted at another size than its control has.
 TEST_F(Catalogue, EveryPictureExistsAtItsSize) {
     const std::vector<int> numbers = catalogue.pictureNumbers();
-    EXPECT_EQ(numbers.size(), 198u);
+    EXPECT_EQ(numbers.size(), 199u);
     for (const int n : numbers) {
         ASSERT_TRUE(catalogue.hasPicture(n)) << n;
         EXPECT_EQ(catalogue.picture(n).size(), catalogue.pictureSize(n)) << n;
@@ -34,7 +34,7 @@ TEST_F(Catalogue, EveryPictureExistsAtItsSize) {
 // A number next to a real one must not crash the game or show a stray picture.
 TEST_F(Catalogue, UnknownNumbersGiveNothing) {
     for (const int n :
-         {-1, 0, 99, 154, 254, 301, 303, 442, 999, 1010, 3014, 4008, 5008, 6000, 6018, 6106, 8506}) {
+         {-1, 0, 99, 154, 254, 301, 303, 442, 999, 1010, 3014, 4008, 5008, 6000, 6018, 6107, 8506}) {
         SCOPED_TRACE(n);
         EXPECT_FALSE(catalogue.hasPicture(n));
         EXPECT_TRUE(catalogue.picture(n).isNull());
@@ -135,7 +135,7 @@ const LookGroup LookGroups[] = {
     {"Digits", {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009}},
     {"Draw", {6013, 6014, 6015}},
     {"CashIn", {6016, 6017}},
-    {"HoldLabels", {6101, 6102, 6103, 6104, 6105}},
+    {"HoldLabels", {6101, 6102, 6103, 6104, 6105, 6106}},
     {"CardBacks", {100, 200}},
     {"RowLabels", {3000, 3001, 3002, 3003, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013}},
     {"DealAndDrawShareTheirControl", {6012, 6015}},

@@ -46,6 +46,7 @@ std::string labelText(HoldLabel label) {
     case HoldLabel::Dealer: return "DEALER";
     case HoldLabel::Pick: return "PICK";
     case HoldLabel::Hint: return "HOLD?";
+    case HoldLabel::DrawHint: return "DRAW?";
     }
     return "?";
 }

@@ -66,8 +66,8 @@ std::string stateText(const GameState& s) {
         out << " " << c;
     out << "\nflags " << s.SoundOn << s.bChange << s.DoubleUpOffered << s.DoubleUpPending << s.Restarting
         << " " << s.PendingAction << "\nshown " << toInt(s.WinStrip) << " " << s.CoinColumn << " "
-        << s.GameOverShown << " " << s.LastCoinsBet << " " << s.DoubleUpPick << " " << s.HoldHints.value_or(255)
-        << "\nfile " << s.GameFile << "|" << s.GameTitle << "\nrecent";
+        << s.GameOverShown << " " << s.LastCoinsBet << " " << s.DoubleUpPick << " "
+        << s.HoldHints.value_or(255) << "\nfile " << s.GameFile << "|" << s.GameTitle << "\nrecent";
     for (std::size_t i = 0; i < s.RecentPaths.size(); ++i)
         out << " " << s.RecentPaths[i] << "|" << s.RecentTitles[i];
     out << "\nscreen " << s.TwipsPerPixelX << " " << s.TwipsPerPixelY << " " << s.AlreadyRunning << "\n";

@@ -27,6 +27,7 @@ void printUsage() {
               "       tandora-analyze return GAME [--coins N]\n"
               "       tandora-analyze simulate GAME [--hands N] [--seed S] [--coins N] [--draw deck|game]\n"
               "                                     [--threads T]\n"
+              "       tandora-analyze chart GAME [--coins N] [--lines L] [--hold]\n"
               "GAME is jb85, jb96, dw or jp. A card is a code 0-52 or rank (A 2-9 T J Q K) and suit\n"
               "(h d c s), e.g. Ah Td 2c; the joker is Jkr (Joker Poker only).\n"
               "holds prints the expected value of all 32 holds, best first, in coins per coin bet; with\n"
@@ -36,7 +37,10 @@ void printUsage() {
               "default) draws from the cards not dealt, as published strategy does; --draw game draws as\n"
               "the table does, where a card discarded to the right of a position can come back there.\n"
               "simulate plays N hands (default 10000000) with the table's deal and draw and the best\n"
-              "hold, on T threads (default: every core), and prints the return with its 95 % interval.");
+              "hold, on T threads (default: every core), and prints the return with its 95 % interval.\n"
+              "chart prints a strategy chart of at most L lines (default 40), made from the exact values,\n"
+              "with the return of playing it literally; with --hold it reads hands from standard input\n"
+              "and prints the line that applies to each and the cards the chart holds.");
 }
 
 int evalCommand(GameType game, const std::vector<std::string_view>& cards) {
@@ -88,11 +92,11 @@ int main(int argc, char** argv) {
     }
     if (args.size() < 2)
         return badArguments(
-            "expected a command (eval, count, holds, return or simulate) and a game (see --help)");
+            "expected a command (eval, count, holds, return, simulate or chart) and a game (see --help)");
     const std::string_view command = args[0];
     const auto game = parseGameType(args[1]);
     if (command != "eval" && command != "count" && command != "holds" && command != "return" &&
-        command != "simulate")
+        command != "simulate" && command != "chart")
         return badArguments("unknown command '" + std::string(command) + "'");
     if (!game)
         return badArguments("unknown game '" + std::string(args[1]) + "' (jb85, jb96, dw or jp)");
@@ -124,6 +128,19 @@ int main(int argc, char** argv) {
         if (!rest.empty() && rest.size() != HandSize)
             return badArguments("holds takes five cards, or none to read hands from standard input");
         return holdsCommand(*game, rest, std::get<int>(coins), draw);
+    }
+    if (command == "chart") {
+        const auto lines = takeNumberOption(rest, "--lines", 2, 200, 40);
+        if (const auto* problem = std::get_if<std::string>(&lines))
+            return badArguments(*problem);
+        const auto hold = std::find(rest.begin(), rest.end(), "--hold");
+        const bool holding = hold != rest.end();
+        if (holding)
+            rest.erase(hold);
+        if (!rest.empty())
+            return badArguments("unknown argument '" + std::string(rest.front()) + "' for chart");
+        return chartCommand(*game, std::get<int>(coins), static_cast<int>(std::get<std::int64_t>(lines)),
+                            holding);
     }
     if (command == "simulate") {
         const unsigned cores = std::max(1u, std::thread::hardware_concurrency());

@@ -8,6 +8,7 @@
 
 #include "arguments.h"
 #include "engine/pay_table.h"
+#include "engine/strategy_chart.h"
 #include "engine/strategy_tables.h"
 
 namespace tandora {
@@ -65,6 +66,39 @@ void printPayingFrequencies(GameType game, const std::array<double, HandCategory
 }
 
 } // namespace
+
+int chartCommand(GameType game, int coins, int maxLines, bool hold) {
+    const StrategyTables& tables = StrategyTables::forGame(game);
+    const StrategyChart chart = makeStrategyChart(tables, coins, maxLines);
+    if (!hold) {
+        for (std::size_t i = 0; i < chart.lines.size(); ++i)
+            std::printf("%2zu  %s\n", i + 1, chart.lines[i].c_str());
+        std::printf("chart return %.4f\noptimal return %.4f\n", chart.chartReturn, chart.optimalReturn);
+        return 0;
+    }
+    std::string line;
+    for (int number = 1; std::getline(std::cin, line); ++number) {
+        const auto words = splitWords(line);
+        if (words.empty())
+            continue;
+        const auto hand = parseHand(words, game);
+        if (const auto* problem = std::get_if<std::string>(&hand))
+            return badArguments("line " + std::to_string(number) + ": " + *problem);
+        const Hand& dealt = std::get<Hand>(hand);
+        const ChartPlay play = playChart(chart, dealt, tables.holdValues(dealt, coins));
+        std::string cards;
+        for (std::size_t p = 0; p < HandSize; ++p) {
+            if ((play.mask >> p & 1) == 0)
+                continue;
+            if (!cards.empty())
+                cards += ' ';
+            cards += cardName(dealt[p]);
+        }
+        std::printf("line %d hold %s\n", play.line + 1, cards.empty() ? "-" : cards.c_str());
+        std::fflush(stdout);
+    }
+    return 0;
+}
 
 int simulateCommand(const SimulationOptions& options) {
     const SimulationResult r = simulate(options);

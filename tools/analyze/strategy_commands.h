@@ -17,6 +17,10 @@ int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int 
 // the time taken.
 int returnCommand(GameType game, int coins);
 
+// Prints a strategy chart of at most maxLines lines, then its return and best play's; with hold set, reads
+// hands from standard input instead and prints the line that applies to each and what it holds.
+int chartCommand(GameType game, int coins, int maxLines, bool hold);
+
 // Plays the hands and prints the return with its 95 % interval, the hands, the speed and the frequency of
 // each paying category.
 int simulateCommand(const SimulationOptions& options);

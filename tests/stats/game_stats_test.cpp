@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 #include <tuple>
 
@@ -97,8 +98,9 @@ TEST_F(GameStatsTest, EachGameShowsItsOwnRowsAndReturnOverTheSameNumbers) {
     }
 }
 
-// Guards the report: one text for Print and Save, its columns aligned, lines ending in CR LF.
-TEST_F(GameStatsTest, PrintAndSaveProduceTheSameReport) {
+// Guards the report: one text for Print and Save, its columns aligned, lines ending in CR LF; and the ways
+// Print and Save can end: a cancel says nothing, a failure says so, the dialog stays open.
+TEST_F(GameStatsTest, PrintAndSaveProduceTheSameReportAndSayWhenTheyFail) {
     state.GameTitle = "evening.tn2";
     state.setGame(GameType::DeucesWild);
     state.vHandsPlayed = 1234;
@@ -113,16 +115,9 @@ TEST_F(GameStatsTest, PrintAndSaveProduceTheSameReport) {
     EXPECT_EQ(f.printer.jobs[0].title, "Game Statistics for evening.tn2");
     EXPECT_EQ(f.files.contents("/home/player/Documents/evening.txt"), report);
     // The rows are the dialog's; here the title, the gaps and the columns sharing one right edge matter.
-    std::istringstream lines(report);
-    std::vector<std::string> shown;
-    for (std::string line; std::getline(lines, line);) {
-        ASSERT_EQ(line.back(), '\r');
-        line.pop_back();
-        if (line.empty() || line.size() != 32)
-            shown.push_back(line);
-    }
-    EXPECT_EQ(shown,
-              (std::vector<std::string>{"Game Statistics for evening.tn2", "Deuces Wild", "", "", "", ""}));
+    EXPECT_TRUE(std::regex_match(
+        report, std::regex("Game Statistics for evening\\.tn2\r\nDeuces Wild\r\n(\r\n(.{32}\r\n)+){4}")))
+        << report;
     for (const char* line : {"Odds                   1 in 3.09", "Pay Table Return         100.76%",
                              "Hand              Count  Percent", "Five of a Kind       10    2.50%"})
         EXPECT_NE(report.find(std::string("\r\n") + line + "\r\n"), std::string::npos) << line;
@@ -130,14 +125,11 @@ TEST_F(GameStatsTest, PrintAndSaveProduceTheSameReport) {
     EXPECT_EQ(request.initialFolder + "|" + request.defaultSuffix + "|" + request.filters.at(0).pattern,
               "/home/player/Documents|txt|*.txt");
     EXPECT_TRUE(f.messages.shown().empty());
-}
-
-// Guards the ways Print and Save can end: a cancel says nothing, a failure says so, the dialog stays open.
-TEST_F(GameStatsTest, FailuresAreReportedAndCancelsAreQuiet) {
+    state.GameTitle = GameState().GameTitle;
     f.printer.answer = PrintResult::Cancelled;
     show({press("btnPrint"), press("btnSave")});
     EXPECT_TRUE(f.messages.shown().empty());
-    EXPECT_TRUE(f.log.matching("file write").empty());
+    EXPECT_EQ(f.log.matching("file write").size(), 1u) << "only the save above";
     const std::size_t mark = f.log.size();
     f.printer.answer = PrintResult::Failed;
     f.files.failWrites("Disk full");

@@ -215,7 +215,7 @@ TEST(TableBuilds, BackgroundBuildGivesTheSharedTables) {
 // Guards the amounts in sentences (a real but tiny cost is not shown as nothing) and the columns of the
 // analysis, which count a suit sign as one character as a fixed-pitch font shows it.
 TEST(HoldText, CostsCreditsAndWidths) {
-    EXPECT_EQ(costText(0.004), "less than 0.01 credits");
+    EXPECT_EQ(costText(0.004) + "|" + costText(0.006), "less than 0.01 credits|0.01 credits");
     EXPECT_EQ(costText(4.5), "4.50 credits");
     EXPECT_EQ(creditsText(3908.0851), "3,908.09");
     EXPECT_EQ(cardText(10) + "|" + cardText(JokerCode), "10\u2665|Joker");

@@ -142,12 +142,12 @@ TEST(Trainer, SafeDefaultAndNoPicturesForDrawingFive) {
 }
 
 // Guards the hints at the deal: exactly the best hold's labels ask "HOLD?". Guards the analysis window in its
-// three moments: no hand yet, the hand waiting for the draw (its holds
-// best first, the player's marked), and the last hand once drawn, with what the player's hold cost. Guards
-// Cost of Holds, at any time the statistics are shown: those 2.27 credits, then a dealt royal flush broken
-// up for four cards to it, 4000 - 320 / 47 credits (the ten is gone, so of the 47 draws eight make flushes,
-// three straights and twelve high pairs); a new game starts from zero. And the bet the Pay Table Return is
-// for: one coin forgoes the royal flush bonus; between hands it is the bet of the hand last drawn.
+// three moments: no hand yet, the hand waiting for the draw (its holds best first, the player's marked), and
+// the last hand once drawn, with what the player's hold cost. Guards Cost of Holds, at any time the
+// statistics are shown: those 2.27 credits, then a dealt royal flush broken up for four cards to it,
+// 4000 - 320 / 47 credits (the ten is gone, so of the 47 draws eight make flushes, three straights and twelve
+// high pairs); a new game starts from zero. And the bet the Pay Table Return is for: one coin forgoes the
+// royal flush bonus (8/5 then returns 96.06%); between hands it is the bet of the hand last drawn.
 TEST_F(AdvisorTest, HoldAnalysisAndCostOfHoldsShowWhatTheHoldsCost) {
     app.menuClick({MenuItem::StrategyMenu_HoldAnalysis});
     EXPECT_EQ(lastDialog().texts.at("lblHand"), "No hand has been dealt yet.");
@@ -215,8 +215,8 @@ TEST(TableBuilds, BackgroundBuildGivesTheSharedTables) {
 // Guards the amounts in sentences (a real but tiny cost is not shown as nothing) and the columns of the
 // analysis, which count a suit sign as one character as a fixed-pitch font shows it.
 TEST(HoldText, CostsCreditsAndWidths) {
-    EXPECT_EQ(costText(0.004) + "|" + costText(0.006), "less than 0.01 credits|0.01 credits");
-    EXPECT_EQ(costText(4.5), "4.50 credits");
+    EXPECT_EQ(costText(0.004) + "|" + costText(0.006) + "|" + costText(4.5),
+              "less than 0.01 credits|0.01 credits|4.50 credits");
     EXPECT_EQ(creditsText(3908.0851), "3,908.09");
     EXPECT_EQ(cardText(10) + "|" + cardText(JokerCode), "10\u2665|Joker");
     EXPECT_EQ(shownWidth(cardText(10) + " " + cardText(JokerCode)), 9u);

@@ -1,0 +1,231 @@
+#include "advisor/table_builds.h"
+#include "advisor/trainer_dialog.h"
+#include "tests/play/play_fixture.h"
+
+namespace tandora::testing_support {
+namespace {
+
+// Three kings dealt with a jack and a five: every published strategy holds the three kings (positions 1, 2
+// and 4). Holding the four cards K K J K is worth (125 + 3 x 40 + 43 x 15) / 47 = 18.94 credits for five
+// coins in 8/5: the last king, one of three jacks for the full house, or three of a kind.
+constexpr const char* ThreeKings = "Kh Kd Jh Ks 5c";
+constexpr const char* ThreeQueens = "Qh Qd 9h Qs 4c";
+
+class AdvisorTest : public PlayTest {
+protected:
+    void deal(const std::string& cards) {
+        addDefault();
+        nextCards(cards);
+        app.click({Control::MaxBet});
+    }
+    void hold(std::initializer_list<int> positions) {
+        for (const int i : positions)
+            app.click({Control::Hold, i});
+    }
+    const FakeDialogs::Shown& lastDialog() const { return f.dialogs.shown().back(); }
+    // The statistics' Pay Table Return and Cost of Holds.
+    std::string strategyValues() {
+        app.menuClick({MenuItem::GameMenu_Stats});
+        return lastDialog().texts.at("lblStrategyValues");
+    }
+};
+
+// Guards the hints: switched on mid-hand they show at once on the best hold's cards not held, and off they
+// go; a hold shows HELD as ever and releasing it brings the hint back, a card outside the best hold stays
+// unmarked; and the draw clears the hints before any card turns.
+TEST_F(AdvisorTest, BestHoldIsMarkedWhileTheOptionIsOnUntilTheDraw) {
+    deal(ThreeKings);
+    hold({2});
+    auto at = mark();
+    app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
+    app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
+    EXPECT_EQ(since(at),
+              lines({"label 1 HOLD?", "label 4 HOLD?",
+                     "marks doubleup on sound on lastgame off besthold on trainer off", "label 1 -",
+                     "label 4 -", "marks doubleup on sound on lastgame off besthold off trainer off"}));
+    app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
+    at = mark();
+    hold({1, 1, 3, 3});
+    EXPECT_EQ(since(at), lines({"label 1 HELD", "label 1 HOLD?", "label 3 HELD", "label 3 -"}));
+    nextCards("2c 9d 4h 7s");
+    at = mark();
+    app.click({Control::Deal});
+    const std::string drawStart =
+        lines({"pointer busy", "label 1 -", "label 4 -", "strip none", "card 1 back"});
+    EXPECT_EQ(since(at).substr(0, drawStart.size()), drawStart) << "the hints go before any card turns";
+    EXPECT_EQ(since(at).find("HOLD?"), std::string::npos);
+}
+
+// Guards the options being off and the Trainer: a session that switched both options on and off again plays
+// a hand with exactly the transcript of one that never touched them; with the Trainer on, a poor hold is
+// questioned at the draw only, and after "Draw Anyway" the draw is exactly the draw without the Trainer;
+// "Change Hold" (and Escape, which the fake presses for an unscripted dialog) leaves the dealt hand, its
+// holds, the credits and the state as they were; the best hold, and holds exactly as good in every game
+// (four of a kind pays the same whatever the fifth card, so the kicker may go), draw unquestioned.
+TEST_F(AdvisorTest, TrainerQuestionsOnlyAWorseHoldAndOptionsOffChangeNothing) {
+    Play untouched;
+    for (const MenuItem item : {MenuItem::StrategyMenu_ShowBestHold, MenuItem::StrategyMenu_Trainer})
+        for (int i = 0; i < 2; ++i)
+            app.menuClick({item});
+    addDefault();
+    untouched.addDefault();
+    f.dialogs.script({press("btnDrawAnyway")}); // for the one question, with the Trainer on
+    for (const bool trainer : {false, true}) {
+        if (trainer)
+            app.menuClick({MenuItem::StrategyMenu_Trainer});
+        const auto here = mark(), there = untouched.mark();
+        for (Play* play : {static_cast<Play*>(this), &untouched}) {
+            play->nextCards(std::string(trainer ? ThreeKings : ThreeQueens) + " 2c 9d 4h 7s");
+            play->app.click({Control::MaxBet});
+            play->app.click({Control::Hold, 3}); // a poor hold that the Trainer questions
+        }
+        const std::string dealt = untouched.since(there);
+        app.click({Control::Deal});
+        untouched.app.click({Control::Deal});
+        const std::string question =
+            trainer ? lines({"dialog Trainer shown", "dialog press btnDrawAnyway", "dialog Trainer closed"})
+                    : "";
+        EXPECT_EQ(since(here), dealt + question + untouched.since(there).substr(dealt.size()));
+    }
+    const auto& shown = lastDialog();
+    EXPECT_EQ(shown.texts.at("lblBest"), "The best hold is K\u2665 K\u2666 K\u2660.");
+    EXPECT_EQ(shown.pictures,
+              (std::map<std::string, int>{{"picCard1", 113}, {"picCard2", 126}, {"picCard3", 152}}));
+    EXPECT_EQ(shown.texts.at("lblCost").rfind("Your hold, J\u2665, is worth ", 0), 0u);
+
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    nextCards(ThreeQueens); // the jack just held cannot come back in its place
+    app.click({Control::MaxBet});
+    hold({3});
+    s.bChange = false;
+    const GameState before = s;
+    const auto at = mark();
+    key('d');
+    EXPECT_EQ(since(at),
+              lines({"dialog Trainer shown", "dialog press btnChangeHold", "dialog Trainer closed"}));
+    const auto hand = [](const GameState& g) {
+        return std::tie(g.Hand, g.Held, g.vPoints, g.CoinsBet, g.HandState, g.vHandsPlayed, g.bChange);
+    };
+    EXPECT_EQ(hand(s), hand(before));
+    EXPECT_TRUE(table().dealEnabled);
+    hold({3, 1, 2, 4});
+    nextCards("2c 9d");
+    app.click({Control::Deal});
+    const std::tuple<GameType, const char*, std::vector<int>> quiet[] = {
+        {GameType::JacksOrBetter96, "Ah Ad Ac As 7h", {1, 2, 3, 4}},
+        {GameType::DeucesWild, "2h 2d 2c 2s 7h", {1, 2, 3, 4}},
+        {GameType::JokerPoker, "Jkr Ah Kh Qh Jh", {1, 2, 3, 4, 5}}};
+    for (const auto& [game, cards, held] : quiet) {
+        app.menuClick({gameMenuItem(game)});
+        deal(cards);
+        for (const int i : held)
+            app.click({Control::Hold, i});
+        app.click({Control::Deal});
+        EXPECT_EQ(s.HandState, HandStates::BetweenHands) << cards;
+    }
+    EXPECT_EQ(f.dialogs.shown().size(), 2u);
+}
+
+// Guards the Trainer's buttons: Change Hold is both Enter and Escape, so a learner's reflex keeps the hand;
+// a best hold of no card has no row of pictures.
+TEST(Trainer, SafeDefaultAndNoPicturesForDrawingFive) {
+    const PlayedHold hand{GameType::JacksOrBetter85, handOf("2c 4d 7h 9s 8c"), 0b01000, 5};
+    TrainerDialog dialog(analyse(StrategyTables::forGame(hand.game), hand), {102, 117, 107, 148, 134});
+    const DialogLayout layout = dialog.layout();
+    ASSERT_EQ(layout.rows.size(), 3u);
+    std::string buttons;
+    for (const auto& button : layout.rows.back())
+        buttons +=
+            button.text + (button.isDefault ? " default" : "") + (button.isCancel ? " cancel" : "") + "|";
+    EXPECT_EQ(buttons, "Draw Anyway|Change Hold default cancel|");
+    EXPECT_FALSE(dialog.drawAnyway());
+}
+
+// Guards the hints at the deal: exactly the best hold's labels ask "HOLD?". Guards the analysis window in its
+// three moments: no hand yet, the hand waiting for the draw (its holds best first, the player's marked), and
+// the last hand once drawn, with what the player's hold cost. Guards Cost of Holds, at any time the
+// statistics are shown: those 2.22 credits (valued, like every hold, as this table draws), then a dealt royal
+// flush broken up for four cards to it, 4000 - 320 / 47 credits (the ten is gone, so of the 47 draws eight
+// make flushes, three straights and twelve high pairs); a new game starts from zero. And the bet the Pay
+// Table Return is for: one coin forgoes the royal flush bonus (8/5 then returns 96.06%); between hands it is
+// the bet of the hand last drawn.
+TEST_F(AdvisorTest, HoldAnalysisAndCostOfHoldsShowWhatTheHoldsCost) {
+    app.menuClick({MenuItem::StrategyMenu_HoldAnalysis});
+    EXPECT_EQ(lastDialog().texts.at("lblHand"), "No hand has been dealt yet.");
+    EXPECT_EQ(strategyValues(), "97.30%\r\n0.00") << "five coins before any hand";
+    app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
+    deal(ThreeKings);
+    EXPECT_EQ(f.log.matching("label"),
+              (std::vector<std::string>{"label 1 HOLD?", "label 2 HOLD?", "label 4 HOLD?"}));
+    hold({1, 2, 3, 4});
+    app.menuClick({MenuItem::StrategyMenu_HoldAnalysis});
+    const auto& dealt = lastDialog();
+    EXPECT_EQ(dealt.caption, "Hold Analysis");
+    EXPECT_EQ(dealt.texts.at("lblHand"),
+              "8/5 Jacks or Better, 5 coins bet. Dealt: K\u2665 K\u2666 J\u2665 K\u2660 5\u2663");
+    const std::string& table = dealt.texts.at("lblHolds");
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 32);
+    EXPECT_EQ(table.substr(0, table.find("\r\n   4")),
+              "      Hold                    Credits  Per coin\r\n"
+              "   1  K\u2665 K\u2666 K\u2660                  21.16    4.2320\r\n"
+              ">  2  K\u2665 K\u2666 J\u2665 K\u2660               18.94    3.7872\r\n"
+              "   3  K\u2665 K\u2666 K\u2660 5\u2663               18.94    3.7872");
+    EXPECT_NE(table.find("Draw five new cards"), std::string::npos);
+    EXPECT_EQ(dealt.texts.at("lblSummary"), "Your hold is worth 18.94 credits on average; the best hold, "
+                                            "K\u2665 K\u2666 K\u2660, is worth 21.16. "
+                                            "Holding yours costs 2.22 credits.");
+    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+    nextCards("2c");
+    app.click({Control::Deal});
+    app.menuClick({MenuItem::StrategyMenu_HoldAnalysis});
+    EXPECT_EQ(lastDialog().texts.at("lblHand").substr(0, 15), "The last hand: ");
+    EXPECT_EQ(lastDialog().texts.at("lblSummary"),
+              "With the best hold, K\u2665 K\u2666 K\u2660, the hand was worth 21.16 credits on average; "
+              "your hold, K\u2665 K\u2666 J\u2665 K\u2660, was worth 18.94. It cost 2.22 credits.");
+    EXPECT_EQ(strategyValues(), "97.30%\r\n2.22");
+    deal("As Ks Qs Js Ts");
+    hold({1, 2, 3, 4});
+    nextCards("2c");
+    app.click({Control::Deal});
+    EXPECT_EQ(strategyValues(), "97.30%\r\n3,995.42");
+    f.messages.answer({MsgAnswer::No});
+    app.menuClick({MenuItem::GameMenu_NewGame});
+    EXPECT_EQ(strategyValues(), "97.30%\r\n0.00");
+    addDefault();
+    app.click({Control::Bet1});
+    EXPECT_EQ(strategyValues(), "96.06%\r\n0.00");
+    nextCards("2h 6d 8c Ts 3s"); // nothing worth holding: the hints say to draw every card
+    app.click({Control::Deal});
+    EXPECT_EQ(f.view.scene().labels,
+              (std::array<HoldLabel, 5>{HoldLabel::DrawHint, HoldLabel::DrawHint, HoldLabel::DrawHint,
+                                        HoldLabel::DrawHint, HoldLabel::DrawHint}));
+    app.click({Control::Deal});
+    EXPECT_EQ(strategyValues(), "96.06%\r\n0.00") << "the one-coin hand just drawn";
+}
+
+// Guards the worker thread: what it builds are the very tables every other reader shares.
+TEST(TableBuilds, BackgroundBuildGivesTheSharedTables) {
+    TableBuilds builds;
+    const StrategyTables* deuces = &StrategyTables::forGame(GameType::DeucesWild);
+    EXPECT_EQ(builds.ifReady(GameType::DeucesWild), nullptr) << "nothing before a start";
+    builds.start(GameType::DeucesWild);
+    builds.start(GameType::DeucesWild);
+    EXPECT_EQ(&builds.get(GameType::DeucesWild), deuces);
+    EXPECT_EQ(builds.ifReady(GameType::DeucesWild), deuces);
+    EXPECT_EQ(&builds.get(GameType::JokerPoker), &StrategyTables::forGame(GameType::JokerPoker))
+        << "built at once when no build was started";
+}
+
+// Guards the amounts in sentences (a real but tiny cost is not shown as nothing) and the columns of the
+// analysis, which count a suit sign as one character as a fixed-pitch font shows it.
+TEST(HoldText, CostsCreditsAndWidths) {
+    EXPECT_EQ(costText(0.004) + "|" + costText(0.006) + "|" + costText(4.5),
+              "less than 0.01 credits|0.01 credits|4.50 credits");
+    EXPECT_EQ(creditsText(3908.0851), "3,908.09");
+    EXPECT_EQ(cardText(10) + "|" + cardText(JokerCode), "10\u2665|Joker");
+    EXPECT_EQ(shownWidth(cardText(10) + " " + cardText(JokerCode)), 9u);
+    EXPECT_EQ(padShownLeft(cardText(52), 4), "  K\u2660");
+}
+
+} // namespace
+} // namespace tandora::testing_support

@@ -1,92 +1,162 @@
 #include <gtest/gtest.h>
 
+#include "help/about_dialog.h"
 #include "help/help_menu.h"
+#include "help/help_texts.h"
 #include "tests/support/fake_platform.h"
-#include "tests/support/printers.h"
 
 namespace tandora {
 namespace {
 
 using testing_support::FakePlatform;
-
-struct OpenRow {
-    std::string name;
-    void (HelpMenu::*command)();
-    std::string file; // shipped beside the program; empty: missing
-    int result;       // the shell's answer
-    std::string message;
-    bool inHelpWindow; // shown in the program's own help window as well
-};
-
-void PrintTo(const OpenRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-constexpr auto Readme = &HelpMenu::HelpMenu_Readme_Click;
-constexpr auto Support = &HelpMenu::HelpMenu_Support_Click;
-constexpr auto Store = &HelpMenu::HelpMenu_OrrinSoft_Click;
-
-class ShippedFile : public ::testing::TestWithParam<OpenRow> {};
+using testing_support::press;
+using Lines = std::vector<std::string>;
 
 // Guards the readme, support and store items: each opens its own file (the readme as a document, the pages
 // as file:// addresses), translates the shell's answer (5, 8, 27 and 31 have messages, success and other
 // codes none), names a missing file without calling the shell, and shows the file in the help window when
 // no program or no launcher could show it.
-TEST_P(ShippedFile, OpensAndTranslatesTheShellsAnswer) {
-    const OpenRow& r = GetParam();
-    FakePlatform f;
-    GameState state;
-    if (!r.file.empty())
-        f.files.put("/opt/tandora/" + r.file, "Tandora <&> rules");
-    f.desktop.result(r.result);
-    HelpMenu menu({f.platform, state});
-    (menu.*r.command)();
-    const std::string opened =
-        r.command == Readme ? "open document /opt/tandora/" : "open address file:///opt/tandora/";
-    EXPECT_EQ(f.log.matching("open"),
-              r.file.empty() ? std::vector<std::string>{} : std::vector{opened + r.file});
-    EXPECT_EQ(f.messages.shown(),
-              r.message.empty() ? std::vector<std::string>{} : std::vector{"Tandora|48|" + r.message});
-    EXPECT_EQ(f.log.matching("help").size(), r.inHelpWindow ? 1u : 0u);
-    if (r.inHelpWindow) {
-        const std::string shown = f.help.book.pages.at(0).html;
-        EXPECT_EQ(shown, r.command == Readme
-                             ? "<pre style=\"white-space: pre-wrap\">Tandora &lt;&amp;&gt; rules</pre>"
-                             : "Tandora <&> rules");
+TEST(HelpMenu, ShippedFilesOpenAndTranslateTheShellsAnswer) {
+    const std::string noText = "A program association for text files could not be found.";
+    const std::string noWeb = "A program association for Web pages could not be found.";
+    const auto readme = &HelpMenu::HelpMenu_Readme_Click, support = &HelpMenu::HelpMenu_Support_Click,
+               store = &HelpMenu::HelpMenu_OrrinSoft_Click;
+    const int none = ShellResult::NoLauncher;
+    const std::tuple<void (HelpMenu::*)(), std::string, int, std::string, bool> rows[] = {
+        {readme, "readme.txt", 5, "Access was denied. The file may be in use by another application.", false},
+        {readme, "readme.txt", 8, "Not enough memory available.", false},
+        {readme, "readme.txt", 27, noText, true},
+        {readme, "readme.txt", 31, noText, true},
+        {readme, "readme.txt", none, "", true},
+        {readme, "readme.txt", 42, "", false},
+        {readme, "readme.txt", 2, "", false},
+        {readme, "", 0, "The Readme.txt file could not be found.", false},
+        {support, "support.html", 27, noWeb, true},
+        {support, "support.html", none, "", true},
+        {support, "", 0, "The Technical Support page could not be found.", false},
+        {store, "store.html", 31, noWeb, true},
+        {store, "store.html", 42, "", false},
+        {store, "", 0, "The store page could not be found.", false}};
+    for (const auto& [command, file, result, message, inHelpWindow] : rows) {
+        SCOPED_TRACE(file + " " + std::to_string(result));
+        FakePlatform f;
+        GameState state;
+        if (!file.empty())
+            f.files.put("/opt/tandora/" + file, "Tandora <&> rules");
+        f.desktop.result(result);
+        (HelpMenu({f.platform, state}).*command)();
+        const std::string opened =
+            command == readme ? "open document /opt/tandora/" : "open address file:///opt/tandora/";
+        EXPECT_EQ(f.log.matching("open"), file.empty() ? Lines{} : Lines{opened + file});
+        EXPECT_EQ(f.messages.shown(), message.empty() ? Lines{} : Lines{"Tandora|48|" + message});
+        EXPECT_EQ(f.log.matching("help"), inHelpWindow ? Lines{"help " + file} : Lines{});
+        if (inHelpWindow) {
+            EXPECT_EQ(f.help.book.pages.at(0).html,
+                      command == readme
+                          ? "<pre style=\"white-space: pre-wrap\">Tandora &lt;&amp;&gt; rules</pre>"
+                          : "Tandora <&> rules");
+        }
     }
 }
 
-const std::string Denied = "Access was denied. The file may be in use by another application.";
-const std::string NoTextProgram = "A program association for text files could not be found.";
-const std::string NoWebProgram = "A program association for Web pages could not be found.";
-
-INSTANTIATE_TEST_SUITE_P(
-    Items, ShippedFile,
-    ::testing::Values(
-        OpenRow{"ReadmeAccessDenied", Readme, "readme.txt", 5, Denied, false},
-        OpenRow{"ReadmeOutOfMemory", Readme, "readme.txt", 8, "Not enough memory available.", false},
-        OpenRow{"ReadmeAssociationIncomplete", Readme, "readme.txt", 27, NoTextProgram, true},
-        OpenRow{"ReadmeNoAssociation", Readme, "readme.txt", 31, NoTextProgram, true},
-        OpenRow{"ReadmeWithoutALauncher", Readme, "readme.txt", ShellResult::NoLauncher, "", true},
-        OpenRow{"ReadmeOpened", Readme, "readme.txt", 42, "", false},
-        OpenRow{"ReadmeOtherFailure", Readme, "readme.txt", 2, "", false},
-        OpenRow{"ReadmeMissing", Readme, "", 0, "The Readme.txt file could not be found.", false},
-        OpenRow{"SupportAssociationIncomplete", Support, "support.html", 27, NoWebProgram, true},
-        OpenRow{"SupportWithoutALauncher", Support, "support.html", ShellResult::NoLauncher, "", true},
-        OpenRow{"SupportMissing", Support, "", 0, "The Technical Support page could not be found.", false},
-        OpenRow{"StoreNoAssociation", Store, "store.html", 31, NoWebProgram, true},
-        OpenRow{"StoreOpened", Store, "store.html", 42, "", false},
-        OpenRow{"StoreMissing", Store, "", 0, "The store page could not be found.", false}),
-    testing_support::RowName{});
-
 // Guards addresses of folders a browser must be able to open: blanks and non-ASCII bytes escaped, Windows
 // paths with their drive and forward slashes.
-TEST(FileUrl, EscapesWhatAnAddressCannotHold) {
-    EXPECT_EQ(fileUrlOf("/opt/tandora/support.html"), "file:///opt/tandora/support.html");
-    EXPECT_EQ(fileUrlOf("/home/ann/my games/store.html"), "file:///home/ann/my%20games/store.html");
+TEST(HelpMenu, FileUrlEscapesWhatAnAddressCannotHold) {
+    EXPECT_EQ(fileUrlOf("/home/ann/my games/st-o_r~e.html"), "file:///home/ann/my%20games/st-o_r~e.html");
     EXPECT_EQ(fileUrlOf("/home/zo\xC3\xAB/x#1.html"), "file:///home/zo%C3%AB/x%231.html");
     EXPECT_EQ(fileUrlOf("C:\\Program Files\\Tandora/support.html"),
               "file:///C:/Program%20Files/Tandora/support.html");
+}
+
+// Guards the Getting Started box word for word (six steps, a blank line between them, none at the end, the
+// information icon and its own title) and every Hands Defined text with its TABs and line breaks, read
+// from the game in play; both Jacks or Better pay tables share one text.
+TEST(HelpMenu, GettingStartedAndHandsDefinedAreExact) {
+    FakePlatform f;
+    GameState state;
+    HelpMenu menu({f.platform, state});
+    menu.HelpMenu_GettingStarted_Click();
+    const std::string royal = "Royal Flush\tTen through Ace of the same suit.\r\n";
+    const std::string five = "Five of a Kind\tFive cards with the same face value.\r\n";
+    const std::string toThrees = "Straight Flush\tFive cards of the same suit in sequence.\r\n"
+                                 "Four of a Kind\tFour cards with the same face value.\r\n"
+                                 "Full House\tA Pair and Three of a Kind in the same hand.\r\n"
+                                 "Flush\t\tFive cards of the same suit not in sequence.\r\n"
+                                 "Straight\t\tFive cards in sequence but not of the same suit.\r\n"
+                                 "Three of a Kind\tThree cards with the same face value.";
+    const std::string twoPair = "\r\nTwo Pair\t\tTwo sets of two cards with the same face value.\r\n";
+    const std::string jacks = "Hands Defined - Jacks Or Better|64|" + royal + toThrees + twoPair +
+                              "Jacks or Better\tTwo Jacks, Queens, Kings, or Aces.";
+    const std::string note = "\r\n\r\nNote:\r\nSeveral hands will fit into two or more of the above "
+                             "categories.\r\nTandora will pay on the hand with the highest winnings.";
+    for (GameType game :
+         {GameType::JacksOrBetter85, GameType::JacksOrBetter96, GameType::DeucesWild, GameType::JokerPoker}) {
+        state.setGame(game);
+        menu.HelpMenu_Hands_Click();
+    }
+    EXPECT_EQ(
+        f.messages.shown(),
+        (Lines{
+            "Getting Started|64|Step 1\r\nGo to the Options menu and click on the game type you want to play."
+            "\r\n\r\nStep 2\r\nPress the Dollar Sign button (on the lower right portion of the window) to "
+            "add credits.\r\n\r\nStep 3\r\nPress the Play Max button to bet five credits and deal the "
+            "initial hand. Or press the Bet 1 button once for each credit you want to play and then press "
+            "the Deal "
+            "button.\r\n\r\nStep 4\r\nDecide which cards you would like to hold and click on them. The Held "
+            "indicators will come on for each card you click. To unhold a card simply click it again.\r\n\r\n"
+            "Step 5\r\nOnce you have the desired cards held, press the Draw button (it is the same as the "
+            "Deal button).\r\n\r\nStep 6\r\nFor information on the other game features go to the Help menu "
+            "and click on the Help Topics item.",
+            jacks + note, jacks + note,
+            "Hands Defined - Deuces Wild|64|" + royal +
+                "Four Deuces\tAll four wild cards.\r\nRoyal w/Deuce\tRoyal Flush with at least one wild "
+                "card.\r\n" +
+                five + "\t\t(Requires at least one wild card.)\r\n" + toThrees + note,
+            "Hands Defined - Joker Poker|64|" + royal + five +
+                "\t\t(The fifth card is the Joker.)\r\nRoyal w/Joker\tRoyal Flush with the Joker.\r\n" +
+                toThrees + twoPair + "Kings or Better\tTwo Kings, or Two Aces." + note}));
+}
+
+// Guards the Keyboard Shortcuts window (its caption, four columns of eight lines exactly, closed by OK),
+// the About box (caption, the window icon, the version 2.0.2 of the build in its designed place among our
+// own lines, OK closing it) and its System Info: the platform's tool is started, and no tool or one that
+// will not start says so in a plain box (OK only, no icon) while the About box stays open.
+TEST(HelpMenu, KeyboardShortcutsAboutBoxAndSystemInfoWork) {
+    FakePlatform f;
+    GameState state;
+    f.dialogs.script({press("btnOK")});
+    for (int about = 0; about < 3; ++about)
+        f.dialogs.script({press("cmdSysInfo"), press("cmdOK")});
+    HelpMenu menu({f.platform, state});
+    menu.HelpMenu_KeyShortcuts_Click();
+    menu.HelpMenu_AboutTND_Click();
+    f.desktop.informationTool = "";
+    menu.HelpMenu_AboutTND_Click();
+    f.desktop.informationTool = "/usr/bin/kinfocenter";
+    f.desktop.programsStart = false;
+    menu.HelpMenu_AboutTND_Click();
+    ASSERT_EQ(f.dialogs.shown().size(), 4u);
+    auto texts = f.dialogs.shown()[0].texts;
+    EXPECT_EQ(f.dialogs.shown()[0].caption + "|" + texts["Col1"] + "|" + texts["Col2"] + "|" + texts["Col3"] +
+                  "|" + texts["Col4"],
+              "Keyboard Shortcuts|New Game\r\nOpen Game\r\nSave Game\r\nGame Stats\r\nAdd Default\r\n"
+              "Add from Bank\r\nKeyboard shortcuts\r\nHold cards|"
+              "Ctrl+N\r\nCtrl+O\r\nCtrl+S\r\nCtrl+G\r\nCtrl+A\r\nCtrl+B\r\nCtrl+K\r\n1,2,3,4,5|"
+              "Cash out\r\nBet 1\r\nPlay Max\r\nDeal/Draw\r\nCash In\r\nDouble Up Yes\r\nDouble Up No\r\n"
+              "Double Up Pick|C,c\r\nB,b\r\nP,p or M,m\r\nD,d\r\n$\r\nY,y\r\nN,n\r\n2,3,4,5");
+    texts = f.dialogs.shown()[1].texts;
+    EXPECT_EQ(f.dialogs.shown()[1].caption + "|" + texts["lblDescription"] + "|" + texts["lblDisclaimer"],
+              "About Tandora|Tandora Version 2.0.2\r\n\r\nA video poker game for the desktop.\r\n"
+              "Copyright (C) 2026 The Tandora developers\r\n\r\n\r\n"
+              "Tandora is free software under the GNU General Public License, version 3 or later.| ");
+    EXPECT_EQ(f.dialogs.shown()[1].pictures.at("picIcon"), WindowIconPicture);
+    EXPECT_EQ(f.log.matching("start program"),
+              (Lines{"start program /usr/bin/hardinfo", "start program /usr/bin/kinfocenter"}));
+    EXPECT_EQ(f.messages.shown(), Lines(2, "Tandora|0|System Information Is Unavailable At This Time"));
+    EXPECT_EQ(f.log.matching("dialog press"),
+              (Lines{"dialog press btnOK", "dialog press cmdSysInfo", "dialog press cmdOK",
+                     "dialog press cmdSysInfo", "dialog press cmdOK", "dialog press cmdSysInfo",
+                     "dialog press cmdOK"}));
 }
 
 } // namespace

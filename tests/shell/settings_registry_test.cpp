@@ -1,38 +1,30 @@
 #include <gtest/gtest.h>
 
 #include "shell/settings_registry.h"
-#include "table/value_text.h"
 #include "tests/support/fake_platform.h"
-#include "tests/support/printers.h"
 
 namespace tandora {
 namespace {
 
-using testing_support::FakePlatform;
-
 class SettingsRegistryTest : public ::testing::Test {
 protected:
-    FakePlatform f;
+    void load() { registry.SaveGetRegEntries(SettingsMode::Load); }
+
+    testing_support::FakePlatform f;
     GameState state;
     SettingsRegistry registry{TableContext{f.platform, state}};
 };
 
-// Guards the defaults a new player starts with.
+// Guards the defaults a new player starts with, the Strategy options off among them.
 TEST_F(SettingsRegistryTest, FreshUserGetsDefaults) {
-    state.options = GameOptions{true, false, false, Deck::Blue, 0};
+    state.options = GameOptions{true, false, false, Deck::Blue, 0, true, true};
     state.setGame(GameType::JokerPoker);
-    registry.SaveGetRegEntries(SettingsMode::Load);
+    load();
     EXPECT_EQ(state.game(), GameType::JacksOrBetter85);
-    EXPECT_TRUE(state.options.DoubleUpOn);
-    EXPECT_TRUE(state.options.SoundEffects);
-    EXPECT_EQ(state.options.deck, Deck::Red);
-    EXPECT_FALSE(state.options.LoadLastGame);
-    EXPECT_EQ(state.options.iDefaultPoints, 80);
+    EXPECT_TRUE(state.options == GameOptions{});
     EXPECT_TRUE(registry.loadChoseAGame());
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(state.RecentPaths[static_cast<std::size_t>(i)], "-");
-        EXPECT_EQ(state.RecentTitles[static_cast<std::size_t>(i)], "-");
-    }
+    EXPECT_EQ(state.RecentPaths, (std::array<std::string, 4>{"-", "-", "-", "-"}));
+    EXPECT_EQ(state.RecentTitles, state.RecentPaths);
     EXPECT_EQ(f.settings.writes(), 0) << "loading writes nothing";
 }
 
@@ -40,62 +32,45 @@ TEST_F(SettingsRegistryTest, FreshUserGetsDefaults) {
 // which leave the option as it was; DefPoints only as one of the Change Default list's amounts, anything
 // else (a 7 would make every later save a game file that does not open) as the default 80.
 TEST_F(SettingsRegistryTest, LoadsHandEditedValues) {
-    struct Row {
-        const char* doubleUp;
-        bool before;
-        bool after;
-        const char* defPoints;
-        std::int16_t pointsAfter;
-    };
-    // Before each load the default credits are 40.
-    const Row rows[] = {
+    // doubleUp, option before, after; defPoints, after (40 before each load)
+    const std::tuple<const char*, bool, bool, const char*, int> rows[] = {
         {"1", false, true, "5", 5},       {"0", true, false, "400", 400},     {"-1", false, true, "7", 80},
         {"TRUE", false, true, "3", 80},   {"false", true, false, "4.5", 80},  {"yes", true, true, "many", 80},
         {"", false, false, "", 80},       {" True ", false, true, "-20", 80}, {"2", false, true, "99999", 80},
-        {"0.0", true, false, " 10 ", 10}, {"1e3", false, true, "32768", 80},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(std::string(r.doubleUp) + " / " + r.defPoints);
-        f.settings.set("Options", "DoubleUp", r.doubleUp);
-        f.settings.set("Options", "DefPoints", r.defPoints);
-        state.options.DoubleUpOn = r.before;
+        {"0.0", true, false, " 10 ", 10}, {"1e3", false, true, "32768", 80}};
+    for (const auto& [doubleUp, before, after, defPoints, pointsAfter] : rows) {
+        SCOPED_TRACE(std::string(doubleUp) + " / " + defPoints);
+        f.settings.set("Options", "DoubleUp", doubleUp);
+        f.settings.set("Options", "DefPoints", defPoints);
+        state.options.DoubleUpOn = before;
         state.options.iDefaultPoints = 40;
-        registry.SaveGetRegEntries(SettingsMode::Load);
-        EXPECT_EQ(state.options.DoubleUpOn, r.after);
-        EXPECT_EQ(state.options.iDefaultPoints, r.pointsAfter);
+        load();
+        EXPECT_EQ(state.options.DoubleUpOn, after);
+        EXPECT_EQ(state.options.iDefaultPoints, pointsAfter);
     }
 }
 
 // Guards the order in which a store that marks several games (or none) is resolved, and the decks.
 TEST_F(SettingsRegistryTest, ResolvesSeveralMarkedGamesInTheDesignedOrder) {
-    struct Row {
-        const char* jb85;
-        const char* jb96;
-        const char* dw;
-        const char* jp;
-        std::optional<GameType> game;
-    };
-    const Row rows[] = {
-        {"True", "True", "True", "True", GameType::JacksOrBetter85},
-        {"False", "True", "True", "True", GameType::JacksOrBetter96},
-        {"False", "False", "True", "True", GameType::DeucesWild},
-        {"False", "False", "False", "True", GameType::JokerPoker},
-        {"False", "False", "False", "False", std::nullopt},
-    };
-    for (const Row& r : rows) {
-        f.settings.set("Options", "JacksOrBetter", r.jb85);
-        f.settings.set("Options", "JacksOrBetter96", r.jb96);
-        f.settings.set("Options", "DeucesWild", r.dw);
-        f.settings.set("Options", "JokerPoker", r.jp);
+    // The marks of 8/5 and 9/6 Jacks or Better, Deuces Wild and Joker Poker; none leaves the game as it was.
+    const std::pair<const char*, GameType> rows[] = {{"TTTT", GameType::JacksOrBetter85},
+                                                     {"FTTT", GameType::JacksOrBetter96},
+                                                     {"FFTT", GameType::DeucesWild},
+                                                     {"FFFT", GameType::JokerPoker},
+                                                     {"FFFF", GameType::JokerPoker}};
+    for (const auto& [marks, game] : rows) {
+        SCOPED_TRACE(marks);
+        const char* keys[] = {"JacksOrBetter", "JacksOrBetter96", "DeucesWild", "JokerPoker"};
+        for (int i = 0; i < 4; ++i)
+            f.settings.set("Options", keys[i], marks[i] == 'T' ? "True" : "False");
         state.setGame(GameType::JokerPoker);
-        registry.SaveGetRegEntries(SettingsMode::Load);
-        EXPECT_EQ(registry.loadChoseAGame(), r.game.has_value());
-        EXPECT_EQ(state.game(), r.game.value_or(GameType::JokerPoker))
-            << "unmarked leaves the game as it was";
+        load();
+        EXPECT_EQ(registry.loadChoseAGame(), std::string(marks) != "FFFF");
+        EXPECT_EQ(state.game(), game);
     }
     f.settings.set("Options", "RedDeck", "False");
     f.settings.set("Options", "BlueDeck", "False");
-    registry.SaveGetRegEntries(SettingsMode::Load);
+    load();
     EXPECT_EQ(state.options.deck, Deck::Blue) << "the red mark decides, as the deck base does";
 }
 
@@ -108,17 +83,19 @@ TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
     state.RecentTitles[0] = "friday.tn2";
     f.view.setWindowPosition(1500, 2250);
     registry.SaveGetRegEntries(SettingsMode::Save);
-    EXPECT_EQ(f.settings.value("Options", "JokerPoker"), "True");
-    EXPECT_EQ(f.settings.value("Options", "JacksOrBetter"), "False");
-    EXPECT_EQ(f.settings.value("Options", "BlueDeck"), "True");
-    EXPECT_EQ(f.settings.value("Options", "RedDeck"), "False");
-    EXPECT_EQ(f.settings.value("Options", "DefPoints"), "40");
-    EXPECT_EQ(f.settings.value("RecentFiles", "File 1"), "/home/pat/games/friday.tn2");
-    EXPECT_EQ(f.settings.value("RecentFiles", "Title 1"), "friday.tn2");
-    EXPECT_EQ(f.settings.value("RecentFiles", "File 4"), "-");
-    EXPECT_EQ(f.settings.value("MainWindow", "WindowState"), "0");
-    EXPECT_EQ(f.settings.value("MainWindow", "Left"), "1500");
-    EXPECT_EQ(f.settings.value("MainWindow", "Top"), "2250");
+    std::string saved;
+    for (const std::string& line : f.log.matching("setting "))
+        saved += line.substr(8) + "; ";
+    EXPECT_EQ(
+        saved,
+        "Options/LoadLastGame=False; Options/JacksOrBetter=False; Options/JacksOrBetter96=False; "
+        "Options/JokerPoker=True; Options/DeucesWild=False; Options/DoubleUp=True; "
+        "Options/SoundEffects=True; Options/RedDeck=False; Options/BlueDeck=True; Options/DefPoints=40; "
+        "Strategy/ShowBestHold=False; Strategy/Trainer=False; "
+        "RecentFiles/File 1=/home/pat/games/friday.tn2; RecentFiles/Title 1=friday.tn2; "
+        "RecentFiles/File 2=-; RecentFiles/Title 2=-; RecentFiles/File 3=-; RecentFiles/Title 3=-; "
+        "RecentFiles/File 4=-; RecentFiles/Title 4=-; "
+        "MainWindow/WindowState=0; MainWindow/Top=2250; MainWindow/Left=1500; ");
 
     f.view.setWindowState(1);
     f.view.setWindowPosition(-32000, -32000);
@@ -129,28 +106,23 @@ TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
     EXPECT_EQ(f.settings.value("MainWindow", "WindowState"), "0");
 }
 
-// Guards the Strategy options in their own section: off for a new player, loaded and saved as "True" and
-// "False", and a hand-edited value that is no Boolean named to the player and leaving its option off.
+// Guards the Strategy options in their own section (their "False" and place are in the saved text above):
+// loaded, saved as "True", and a hand-edited value that is no Boolean named to the player and leaving its
+// option off.
 TEST_F(SettingsRegistryTest, StrategyOptionsHaveTheirOwnSection) {
-    registry.SaveGetRegEntries(SettingsMode::Load);
-    EXPECT_FALSE(state.options.ShowBestHold);
-    EXPECT_FALSE(state.options.Trainer);
     f.settings.set("Strategy", "ShowBestHold", "true");
     f.settings.set("Strategy", "Trainer", "sometimes");
     state.options.Trainer = true;
-    registry.SaveGetRegEntries(SettingsMode::Load);
+    load();
     EXPECT_TRUE(state.options.ShowBestHold);
     EXPECT_FALSE(state.options.Trainer);
-    EXPECT_EQ(
-        f.messages.shown(),
-        (std::vector<std::string>{"Tandora|48|The saved setting Strategy/Trainer is \"sometimes\", which is "
-                                  "neither True nor False. Trainer stays off."}));
+    EXPECT_EQ(f.messages.shown(), std::vector<std::string>{"Tandora|48|The saved setting Strategy/Trainer is "
+                                                           "\"sometimes\", which is neither True nor False. "
+                                                           "Trainer stays off."});
     state.options.ShowBestHold = false;
     state.options.Trainer = true;
     registry.SaveGetRegEntries(SettingsMode::Save);
-    EXPECT_EQ(f.settings.value("Strategy", "ShowBestHold"), "False");
     EXPECT_EQ(f.settings.value("Strategy", "Trainer"), "True");
-    EXPECT_FALSE(f.settings.has("Options", "Trainer"));
 }
 
 // Guards a read-only store: every refused write is skipped without a message and the rest still run.

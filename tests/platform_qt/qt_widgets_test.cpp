@@ -1,0 +1,207 @@
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_help_window.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_splash_window.h"
+#include "qt_test_app.h"
+
+namespace tandora {
+namespace {
+
+// Runs player on the modal window once it is up, while show() runs; returns show()'s answer.
+template <typename Window, typename Show>
+auto whileShown(const std::function<void(Window&)>& player, Show show) {
+    test::qtApp();
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        player(*window);
+    });
+    return show();
+}
+
+// A dialog like the bank's: a label set at load, a text box, OK (default) and Cancel. OK closes only for
+// a number; every press is recorded.
+constexpr ControlName txtAmount{"txtAmount"};
+constexpr ControlName Combo1{"Combo1"};
+constexpr ControlName lblInstructions{"lblInstructions"};
+
+class AmountDialog : public DialogLogic {
+public:
+    DialogLayout layout() const override {
+        DialogControl amount;
+        amount.kind = DialogControlKind::TextBox;
+        amount.name = txtAmount;
+        DialogControl points = amount;
+        points.kind = DialogControlKind::ComboBox;
+        points.name = Combo1;
+        points.items = {"5", "10", "20"};
+        points.text = "10";
+        return {"Credit Bank", {{label(lblInstructions, "")}, {amount, points}, okCancelButtons()}};
+    }
+    void load(DialogWindow& window) override {
+        window.setText(lblInstructions, "first line\r\nsecond line");
+        window.setText(txtAmount, "25");
+        window.selectAll(txtAmount);
+    }
+    void buttonClicked(DialogWindow& window, ControlName button) override {
+        presses.push_back(std::string(button.text()) + ":" + window.text(txtAmount) + ":" +
+                          window.text(Combo1));
+        if (button == btnCancel ||
+            window.text(txtAmount).find_first_not_of("0123456789") == std::string::npos)
+            window.close();
+    }
+    std::vector<std::string> presses;
+};
+
+// Guards the humble view: it shows what the logic set, hands the typed text and every button to the logic,
+// stays open until the logic closes it, and Enter presses the default button; Escape and the close box
+// press the cancel button, whose logic closes the dialog.
+TEST(QtDialogs, ReportsButtonsAndStaysOpenUntilTheLogicCloses) {
+    AmountDialog logic;
+    whileShown<QDialog>(
+        [](QDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Credit Bank");
+            EXPECT_EQ(dialog.findChild<QLabel*>("lblInstructions")->text(), "first line\nsecond line");
+            auto* amount = dialog.findChild<QLineEdit*>("txtAmount");
+            EXPECT_EQ(amount->selectedText(), "25") << "the whole text is selected for typing over";
+            QTest::keyClicks(amount, "abc");
+            dialog.findChild<QPushButton*>("btnOK")->click();
+            EXPECT_TRUE(dialog.isVisible()) << "the logic refused the text";
+            amount->setText("40");
+            QTest::keyClick(amount, Qt::Key_Return);
+        },
+        [&] { QtDialogs().showModal(logic); });
+    for (const bool escape : {true, false})
+        whileShown<QDialog>(
+            [escape](QDialog& dialog) {
+                dialog.findChild<QComboBox*>("Combo1")->setEditText("20");
+                escape ? QTest::keyClick(&dialog, Qt::Key_Escape) : void(dialog.close());
+            },
+            [&] { QtDialogs().showModal(logic); });
+    EXPECT_EQ(logic.presses, (std::vector<std::string>{"btnOK:abc:10", "btnOK:40:10", "btnCancel:25:20",
+                                                       "btnCancel:25:20"}));
+}
+
+// Guards against a wrong icon or button set for a style, and against Escape or Enter giving an answer the
+// game does not expect (Escape must never mean Yes).
+TEST(QtMessageBoxes, StyleGivesIconButtonsAndAnswers) {
+    using B = QMessageBox;
+    const std::tuple<int, B::Icon, B::StandardButtons, Qt::Key, int> rows[] = {
+        {0, B::NoIcon, B::Ok, Qt::Key_Escape, 1},
+        {16, B::Critical, B::Ok, Qt::Key_Return, 1},
+        {48, B::Warning, B::Ok, Qt::Key_Escape, 1},
+        {64, B::Information, B::Ok, Qt::Key_Return, 1},
+        {36, B::Question, B::Yes | B::No, Qt::Key_Escape, 7},
+        {36, B::Question, B::Yes | B::No, Qt::Key_Return, 6},
+        {35, B::Question, B::Yes | B::No | B::Cancel, Qt::Key_Escape, 2},
+        {35, B::Question, B::Yes | B::No | B::Cancel, Qt::Key_Return, 6}};
+    for (const auto& [style, icon, buttons, key, answer] : rows) {
+        SCOPED_TRACE(std::to_string(style) + (key == Qt::Key_Escape ? " Escape" : " Enter"));
+        const int given = whileShown<QMessageBox>(
+            [&](QMessageBox& box) {
+                EXPECT_EQ(box.icon(), icon);
+                EXPECT_EQ(box.standardButtons(), buttons);
+                EXPECT_EQ(box.text(), "first\nsecond");
+                QTest::keyClick(&box, key);
+            },
+            [&] { return QtMessageBoxes().messageBox("first\r\nsecond", style, "Tandora"); });
+        EXPECT_EQ(given, answer);
+    }
+}
+
+// Guards texts with TABs (Hands Defined): the part after the TABs lines up in a second column whatever the
+// font, lines without a TAB stay whole, and the text's own characters are never taken for markup.
+TEST(QtMessageBoxes, TabbedLinesShowInTwoColumns) {
+    whileShown<QMessageBox>(
+        [](QMessageBox& box) {
+            EXPECT_EQ(box.textFormat(), Qt::RichText);
+            const QString shown = box.text();
+            EXPECT_TRUE(shown.contains(
+                QRegularExpression("<td[^>]*>Flush</td><td>Five &lt;b&gt;cards&lt;/b&gt;.</td>")))
+                << shown.toStdString();
+            EXPECT_TRUE(shown.contains(QRegularExpression("<td[^>]*>Royal w/Deuce</td><td>Wild.</td>")));
+            EXPECT_TRUE(shown.contains(QRegularExpression("</table><p[^>]*>&nbsp;</p><p[^>]*>Note:</p>$")));
+            QTest::keyClick(&box, Qt::Key_Return);
+        },
+        [] {
+            return QtMessageBoxes().messageBox(
+                "Flush\t\tFive <b>cards</b>.\r\nRoyal w/Deuce\tWild.\r\n\r\nNote:", 64, "Hands");
+        });
+}
+
+// Guards the help window: it opens at the asked page beside the table, lists every page, the contents list
+// and the links between pages both turn the page, and asked again (F1 once more) the open window turns to
+// the page without doubling its contents.
+TEST(QtHelpWindow, ShowsThePageAndFollowsContentsAndLinks) {
+    test::qtApp();
+    const HelpBook book{
+        "Tandora Help",
+        {{"welcome", "Welcome", "<h1>Welcome</h1><p>See <a href=\"help:double-up\">the Double Up</a>.</p>"},
+         {"how-to-play", "How to Play", "<h1>How to Play</h1><p>Bet, deal, hold, draw.</p>"},
+         {"double-up", "The Double Up", "<h1>The Double Up</h1><p>Higher card doubles.</p>"}}};
+    QtHelpWindow window;
+    window.showHelp(book, "how-to-play");
+    EXPECT_TRUE(window.isVisible() && !window.isModal());
+    EXPECT_EQ(window.windowTitle(), "Tandora Help");
+    auto* contents = window.findChild<QListWidget*>("contents");
+    auto* page = window.findChild<QTextBrowser*>("page");
+    ASSERT_TRUE(contents && page);
+    EXPECT_EQ(contents->count(), 3);
+    EXPECT_EQ(window.currentPage(), "how-to-play");
+    EXPECT_TRUE(page->toPlainText().contains("Bet, deal, hold, draw."));
+    contents->setCurrentRow(0);
+    EXPECT_TRUE(page->toPlainText().contains("See the Double Up."));
+    emit page->anchorClicked(QUrl("help:double-up"));
+    EXPECT_EQ(window.currentPage(), "double-up");
+    EXPECT_TRUE(page->toPlainText().contains("Higher card doubles."));
+    window.showHelp(book, "no-such-page");
+    EXPECT_EQ(contents->count(), 3);
+    EXPECT_EQ(window.currentPage(), "welcome");
+}
+
+// Guards against the main window being shown twice or never, whichever way the splash goes (its timer, a
+// click, Escape, closed twice), and against the timer still firing after the player closed the splash.
+TEST(QtSplashWindow, ClosingRunsTheUnloadHandlerOnce) {
+    test::qtApp();
+    for (const char* by : {"timer", "click", "escape", "closeTwice"}) {
+        SCOPED_TRACE(by);
+        QtSplashWindow splash([](int) {
+            QImage image(390, 191, QImage::Format_RGB32);
+            image.fill(Qt::darkGreen);
+            return image;
+        });
+        int ticks = 0, unloads = 0;
+        splash.setUnloadHandler([&] { ++unloads; });
+        splash.showSplash();
+        const bool timer = std::string(by) == "timer";
+        splash.startTimer(timer ? 10 : 100, [&] { ++ticks, splash.closeSplash(); });
+        EXPECT_EQ(splash.size(), QSize(410, 211));
+        if (std::string(by) == "click")
+            QTest::mouseClick(&splash, Qt::LeftButton);
+        else if (std::string(by) == "escape")
+            QTest::keyClick(&splash, Qt::Key_Escape);
+        else if (!timer)
+            splash.closeSplash(), splash.closeSplash();
+        QTest::qWait(200);
+        EXPECT_EQ(unloads, 1);
+        EXPECT_EQ(ticks, timer ? 1 : 0);
+        EXPECT_FALSE(splash.isVisible());
+    }
+}
+
+} // namespace
+} // namespace tandora

@@ -4,6 +4,7 @@
 #include <bit>
 #include <map>
 #include <stdexcept>
+#include <string_view>
 #include <thread>
 
 #include "deal_enumeration.h"
@@ -194,80 +195,40 @@ ChartData chartData(const StrategyTables& tables, int coins) {
 // until none gains; then the pattern that gains least leaves, until the chart fits its lines.
 class ChartSearch {
 public:
-    explicit ChartSearch(const ChartData& data) : d_(data) {
+    // allowed: the patterns the chart may use.
+    ChartSearch(const ChartData& data, std::vector<char> allowed) : d_(data), allowed_(std::move(allowed)) {
         const std::size_t patterns = d_.names.size();
         classesOf_.resize(patterns);
         for (std::size_t c = 0; c + 1 < d_.first.size(); ++c)
             for (std::size_t m = d_.first[c]; m < d_.first[c + 1]; ++m)
                 classesOf_[static_cast<std::size_t>(d_.matches[m].pattern)].push_back(
                     {static_cast<int>(c), d_.matches[m].ev});
-        startTopDown();
     }
 
+    // Adds, one at a time, the pattern that gains most at its best place, reordering after each; then
+    // trades each line for the pattern left out that would gain more in its stead.
     std::vector<int> search(int maxPatterns) {
-        improve();
-        // Lines that gain nothing go, then the weakest until the chart fits.
-        while (!order_.empty()) {
-            std::size_t weakest = 0;
-            double least = 0;
+        order_.clear();
+        while (static_cast<int>(order_.size()) < maxPatterns && addBest(-1))
+            improve();
+        for (int pass = 0; pass < 8; ++pass) {
+            bool traded = false;
             for (std::size_t i = 0; i < order_.size(); ++i) {
-                const double gain = place(order_[i]).gainAt[i];
-                if (i == 0 || gain < least) {
-                    least = gain;
-                    weakest = i;
+                const int p = order_[i];
+                order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(i));
+                addBest(p);
+                if (std::find(order_.begin(), order_.end(), p) == order_.end()) {
+                    traded = true;
+                    improve();
                 }
             }
-            if (least > 1e-9 && static_cast<int>(order_.size()) <= maxPatterns)
+            if (!traded)
                 break;
-            order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(weakest));
-            improve();
         }
         return order_;
     }
 
 private:
-    // A start from the top: next comes the pattern that gives away least against the best that the deals it
-    // would decide could still get from the patterns left; patterns that would decide nothing are left out.
-    void startTopDown() {
-        const std::size_t classes = d_.weight.size();
-        std::vector<char> placed(d_.names.size(), 0), decided(classes, 0);
-        std::vector<double> best(classes);
-        for (;;) {
-            for (std::size_t c = 0; c < classes; ++c) {
-                best[c] = d_.fallback[c];
-                for (std::size_t m = d_.first[c]; m < d_.first[c + 1]; ++m)
-                    if (!placed[static_cast<std::size_t>(d_.matches[m].pattern)])
-                        best[c] = std::max(best[c], d_.matches[m].ev);
-            }
-            int next = -1;
-            double leastRegret = 0, mostCover = 0;
-            for (std::size_t p = 0; p < d_.names.size(); ++p) {
-                if (placed[p])
-                    continue;
-                double regret = 0, cover = 0;
-                for (const auto& [c, ev] : classesOf_[p]) {
-                    const auto cls = static_cast<std::size_t>(c);
-                    if (!decided[cls]) {
-                        regret += d_.weight[cls] * (best[cls] - ev);
-                        cover += d_.weight[cls];
-                    }
-                }
-                if (cover > 0 && (next < 0 || regret < leastRegret - 1e-9 ||
-                                  (regret < leastRegret + 1e-9 && cover > mostCover))) {
-                    next = static_cast<int>(p);
-                    leastRegret = regret;
-                    mostCover = cover;
-                }
-            }
-            if (next < 0)
-                return;
-            placed[static_cast<std::size_t>(next)] = 1;
-            order_.push_back(next);
-            for (const auto& [c, ev] : classesOf_[static_cast<std::size_t>(next)])
-                decided[static_cast<std::size_t>(c)] = 1;
-        }
-    }
-
     struct Placement {
         std::vector<double>
             gainAt; // gainAt[q]: what p gains placed before the pattern now at q (order without p)
@@ -304,6 +265,32 @@ private:
         return placement;
     }
 
+    // Places the pattern left out that gains most (keeping `current` unless another gains more); false
+    // when none gains anything.
+    bool addBest(int current) {
+        std::vector<char> in(d_.names.size(), 0);
+        for (const int p : order_)
+            in[static_cast<std::size_t>(p)] = 1;
+        int best = -1;
+        std::size_t bestAt = 0;
+        double bestGain = 1e-9;
+        for (std::size_t p = 0; p < d_.names.size(); ++p) {
+            if (in[p] || !allowed_[p])
+                continue;
+            const std::vector<double> gain = place(static_cast<int>(p)).gainAt;
+            for (std::size_t q = 0; q < gain.size(); ++q)
+                if (gain[q] > bestGain + (static_cast<int>(p) == current ? -1e-9 : 1e-9)) {
+                    bestGain = gain[q];
+                    best = static_cast<int>(p);
+                    bestAt = q;
+                }
+        }
+        if (best < 0)
+            return false;
+        order_.insert(order_.begin() + static_cast<std::ptrdiff_t>(bestAt), best);
+        return true;
+    }
+
     void improve() {
         for (bool moved = true; moved;) {
             moved = false;
@@ -324,6 +311,7 @@ private:
     }
 
     const ChartData& d_;
+    std::vector<char> allowed_;
     std::vector<std::vector<std::pair<int, double>>> classesOf_;
     std::vector<int> order_;
 };
@@ -378,7 +366,10 @@ std::vector<std::string> holdPatterns(const Hand& hand, std::uint8_t mask, GameT
     if (heldWilds != dealtWilds || naturals.empty())
         return out;
     const std::string prefix = section(flags, dealtWilds);
-    const auto add = [&](const std::string& name) { out.push_back(prefix + name); };
+    const auto add = [&](const std::string& name) {
+        if (!name.empty())
+            out.push_back(prefix + name);
+    };
 
     std::array<int, 15> counts{};
     for (const Card c : naturals)
@@ -398,6 +389,8 @@ std::vector<std::string> holdPatterns(const Hand& hand, std::uint8_t mask, GameT
             made >= HandCategory::Flush) {
             if (made != HandCategory::FourOfAKind && made != HandCategory::FourDeuces)
                 add(madeName(made, flags, pairRank));
+            if (made >= HandCategory::FullHouse && made != HandCategory::FourOfAKind)
+                add("Full House or better");
         }
         return out;
     }
@@ -406,9 +399,10 @@ std::vector<std::string> holdPatterns(const Hand& hand, std::uint8_t mask, GameT
         if (pairs == 2 && n == 4 && heldWilds == 0)
             add("Two Pair");
         else if (pairs == 1 && most == n)
-            add(most + heldWilds == 4   ? "Four of a Kind"
-                : most + heldWilds == 3 ? "Three of a Kind"
-                                        : pairName(pairRank, flags));
+            add(most + heldWilds == 4 ? "Full House or better" : "");
+        add(most + heldWilds == 4   ? "Four of a Kind"
+            : most + heldWilds == 3 ? "Three of a Kind"
+                                    : pairName(pairRank, flags));
         return out;
     }
 
@@ -456,6 +450,7 @@ std::vector<std::string> holdPatterns(const Hand& hand, std::uint8_t mask, GameT
         if (royal)
             add(std::to_string(k) + " to a Royal Flush");
         if (suited && windows > 0) {
+            add(std::to_string(k) + " to a Straight Flush");
             static const char* gaps[] = {"no gap", "one gap", "two gaps"};
             const std::string gap = gaps[std::min(2, span - n)];
             if (wildGame) {
@@ -472,6 +467,10 @@ std::vector<std::string> holdPatterns(const Hand& hand, std::uint8_t mask, GameT
         }
         if (suited)
             add(k == 4 ? "4 to a Flush" : "3 to a Flush" + highCards);
+        if (suited && k == 3 && !highCards.empty())
+            add("3 to a Flush");
+        if (suited && k == 4 && flags.JokerPokerGame)
+            add("4 to a Flush" + highCards);
         if (!suited && windows > 0 && k == 4) {
             // The ranks that would fill it; in Deuces Wild a missing 2 is no extra way, any deuce fills
             // anyway.
@@ -509,11 +508,13 @@ std::vector<std::string> holdPatterns(const Hand& hand, std::uint8_t mask, GameT
             add(suited ? "2 suited high cards" : "2 unsuited high cards");
         } else if (high == 1 && b == 10 && suited) {
             add(ranks + " suited");
-        } else if (flags.DeucesWildGame && suited && b >= 10) {
+        } else if (wildGame && suited && b >= 10) {
             add(ranks + " suited");
             add("2 to a Royal Flush");
         }
     }
+    if (flags.JokerPokerGame && heldWilds == 1 && n == 1 && high == 0 && lowest >= 5 && lowest <= 10)
+        add("A single card from 5 to 10"); // with the joker, the most ways to a straight flush
     if ((heldWilds == 0 || flags.JokerPokerGame) && n == 1 && high == 1) {
         static const char* names[] = {"Jack", "Queen", "King", "Ace"};
         add(std::string("A single ") + names[aceHigh(naturals[0]) - 11]);
@@ -527,7 +528,26 @@ StrategyChart makeStrategyChart(const StrategyTables& tables, int coins, int max
         throw std::invalid_argument("a chart needs a bet of 1 to 5 coins and at least 2 lines");
     const GameFlags flags = flagsFor(tables.game());
     const ChartData data = chartData(tables, coins);
-    std::vector<int> order = ChartSearch(data).search(maxLines - 1);
+    // The search is greedy, so it runs on a few vocabularies, each leaving one way of naming draws out,
+    // and the chart that returns most is kept.
+    std::vector<int> order;
+    double bestReturn = -1;
+    for (const char* leftOut : {"", " way", "gap", "general"}) {
+        std::vector<char> allowed(data.names.size(), 1);
+        for (std::size_t p = 0; p < data.names.size(); ++p) {
+            const std::string& name = data.names[p];
+            const bool general = name.ends_with("to a Straight Flush") || name.ends_with("3 to a Flush");
+            if (*leftOut != '\0' &&
+                (std::string_view(leftOut) == "general" ? general : name.find(leftOut) != std::string::npos))
+                allowed[p] = 0;
+        }
+        std::vector<int> candidate = ChartSearch(data, std::move(allowed)).search(maxLines - 1);
+        const double percent = chartReturn(data, candidate);
+        if (percent > bestReturn + 1e-12) {
+            bestReturn = percent;
+            order = std::move(candidate);
+        }
+    }
 
     StrategyChart chart;
     chart.game = tables.game();

@@ -161,7 +161,7 @@ private:
         }
         case DialogControlKind::Picture: {
             auto* label = new QLabel(this);
-            const QImage image = pictures(c.picture);
+            const QImage image = pictures(c.picture, label->devicePixelRatioF());
             if (!image.isNull())
                 label->setPixmap(QPixmap::fromImage(image));
             label->setAlignment(Qt::AlignTop | Qt::AlignLeft);

@@ -56,6 +56,12 @@ int QtSystemInfo::screenHeight() const {
     return screenSize().height();
 }
 
+SystemInfo::Area QtSystemInfo::availableArea() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+    return {area.left(), area.top(), area.width(), area.height()};
+}
+
 QString QtSystemInfo::lockPath() const {
     return lock_.fileName();
 }

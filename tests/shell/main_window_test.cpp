@@ -64,8 +64,8 @@ TEST_F(MainWindowTest, AppliesStoredOptions) {
     EXPECT_TRUE(f.log.matching("sound").empty());
 }
 
-// Guards the default window position (centred in twips of each axis, or -50 on a 640-pixel screen),
-// the stored one, and stored values that do not convert, each reported on its own.
+// Guards the default window position (centred in twips of each axis; on a 640-pixel screen -50, moved
+// onto the screen), the stored one, and stored values that do not convert, each reported on its own.
 TEST_F(MainWindowTest, PlacesTheWindow) {
     struct Row {
         const char* name;
@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, PlacesTheWindow) {
          std::nearbyint((1080 * 15 - 467 * 15) / 2.0), 0, 0},
         {"centred with unequal twips", 1920, 12, 20, nullptr, nullptr, nullptr,
          std::nearbyint((1920 * 12 - 547 * 15) / 2.0), std::nearbyint((1080 * 20 - 467 * 15) / 2.0), 0, 0},
-        {"640 pixels wide", 640, 15, 15, nullptr, nullptr, nullptr, -50, -50, 0, 0},
+        {"640 pixels wide", 640, 15, 15, nullptr, nullptr, nullptr, 0, 0, 0, 0},
         {"stored maximised", 1920, 15, 15, "3000", "4500", "2", 4500, 3000, 2, 0},
         {"stored minimised", 1920, 15, 15, "600", "900", "1", 900, 600, 1, 0},
         {"bad left, good top", 1920, 15, 15, "600", "west", "0", std::nearbyint((1920 * 15 - 547 * 15) / 2.0),
@@ -100,6 +100,7 @@ TEST_F(MainWindowTest, PlacesTheWindow) {
         p.system.width = r.screenWidth;
         p.system.twipsX = r.twipsX;
         p.system.twipsY = r.twipsY;
+        p.settings.set("Display", "Scale", "100");
         if (r.top) {
             p.settings.set("MainWindow", "Top", r.top);
             p.settings.set("MainWindow", "Left", r.left);

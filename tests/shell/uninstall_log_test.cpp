@@ -24,7 +24,7 @@ std::string value(const std::string& section, const std::string& name) {
            R"(", ")" + name + "\"\r\n";
 }
 
-// The 27 designed lines as the uninstaller expects them, section by section, then the Strategy section's.
+// The 27 designed lines as the uninstaller expects them, section by section, then our own sections'.
 std::string expectedLines() {
     std::string text = key("MainWindow");
     for (const char* k : {"FirstTime", "Left", "Top", "WindowState"})
@@ -37,7 +37,8 @@ std::string expectedLines() {
     for (const char* k : {"File 1", "File 2", "File 3", "File 4", "Title 1", "Title 2", "Title 3", "Title 4"})
         text += value("RecentFiles", k);
     text += key("Bank") + value("Bank", "Credits");
-    return text + key("Strategy") + value("Strategy", "ShowBestHold") + value("Strategy", "Trainer");
+    return text + key("Strategy") + value("Strategy", "ShowBestHold") + value("Strategy", "Trainer") +
+           key("Display") + value("Display", "Scale");
 }
 
 // One start of the program on the platform f, as a player's session would begin.

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <functional>
@@ -93,6 +94,34 @@ TEST(QtDialogs, EscapeAndCloseBoxPressCancel) {
         EXPECT_EQ(logic.presses, (std::vector<std::string>{"btnCancel:25:20"}))
             << (escape ? "Escape" : "close box");
     }
+}
+
+// A report taller than any screen, like Hold Analysis on a small one.
+class TallReport : public DialogLogic {
+public:
+    DialogLayout layout() const override {
+        DialogLayout layout{"Hold Analysis", {}};
+        for (int i = 0; i < 80; ++i)
+            layout.rows.push_back({label(ControlName{"lblLine"}, "a line of the report")});
+        layout.rows.push_back({button(btnOK, "OK", true, true)});
+        return layout;
+    }
+    void load(DialogWindow&) override {}
+    void buttonClicked(DialogWindow& window, ControlName) override { window.close(); }
+};
+
+// Guards dialogs on small screens: one taller than the screen scrolls its report and keeps OK on screen.
+TEST(QtDialogs, TallDialogScrollsAndKeepsItsButtons) {
+    test::qtApp();
+    TallReport logic;
+    showAndPlay(logic, [](QDialog& dialog) {
+        const QRect screen = dialog.screen()->availableGeometry();
+        EXPECT_LE(dialog.frameGeometry().height(), screen.height());
+        auto* ok = dialog.findChild<QPushButton*>("btnOK");
+        EXPECT_TRUE(dialog.rect().contains(ok->geometry()));
+        EXPECT_TRUE(screen.contains(ok->mapToGlobal(ok->rect().bottomRight())));
+        ok->click();
+    });
 }
 
 } // namespace

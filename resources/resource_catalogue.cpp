@@ -134,6 +134,11 @@ QImage ResourceCatalogue::picture(int number, qreal scale) const {
     return image;
 }
 
+void ResourceCatalogue::forget() {
+    std::lock_guard lock(mutex_);
+    cache_.clear();
+}
+
 std::size_t ResourceCatalogue::cacheBytes() const {
     std::lock_guard lock(mutex_);
     std::size_t bytes = 0;

@@ -23,6 +23,8 @@ public:
     QImage picture(int number, qreal scale = 1.0) const;
     // What the kept pictures take, in bytes.
     std::size_t cacheBytes() const;
+    // Lets every kept picture go; the next use paints it anew.
+    void forget();
     // Invalid when unknown.
     QSize pictureSize(int number) const;
     std::vector<int> pictureNumbers() const;

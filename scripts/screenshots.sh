@@ -83,8 +83,9 @@ session 'DoubleUp=True\n' dollar p 1 2 4 d wait:2 n p d p d p 3 d wait:1 \
 session 'DoubleUp=False\n' dollar p d ctrl+s wait:1 type:friday-night Return wait:1 focus p d alt+g a wait:1 \
     type:saturday-afternoon Return wait:1 focus alt+g wait:1 shot:game-menu-recent-files.png Escape
 
-# The advisor: the same dealt hand with the best hold marked, and the value of each of its 32 holds.
-session 'DoubleUp=False\n[Strategy]\nShowBestHold=True\n' dollar p wait:1 shot:best-hold-hints.png ctrl+h wait:1 \
+# The advisor: the same dealt hand with the best hold marked, and the value of each of its 32 holds (on a
+# screen tall enough for the report to show without scrolling).
+SCREEN=1024x840x24 session 'DoubleUp=False\n[Strategy]\nShowBestHold=True\n' dollar p wait:1 shot:best-hold-hints.png ctrl+h wait:1 \
     "window:Hold Analysis:hold-analysis.png"
 
 # A screen that doubles pixels: the table painted anew at twice the pixels, three kings held.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+
 #include "platform/table_layout.h"
 #include "platform/table_scale.h"
 #include "shell/table_sizing.h"
@@ -45,67 +48,52 @@ TEST(TableSizes, RulesForSizesAndPlaces) {
     using namespace TableSizes;
     for (const char* bad : {"", "49", "401", "abc", "1e2", " 150", "150%", "-100", "99999999999"})
         EXPECT_EQ(parse(bad), std::nullopt) << bad;
-    EXPECT_EQ(parse("50"), 50);
     EXPECT_EQ(parse("400"), 400);
 
     const Chrome chrome{6, 46};
-    EXPECT_EQ(firstStart(chrome, {0, 0, 2560, 1440}), 200);
-    EXPECT_EQ(firstStart(chrome, {0, 0, 1024, 768}), 125);
-    EXPECT_EQ(firstStart(chrome, {0, 0, 800, 600}), 100);
-    EXPECT_EQ(firstStart(chrome, {0, 0, 640, 480}), 100) << "fits, if not comfortably";
-    EXPECT_EQ(firstStart(chrome, {0, 0, 600, 400}), 84);
+    for (const auto& [width, height, want] :
+         {std::array{2560, 1440, 200}, {1024, 768, 125}, {640, 480, 100}, {600, 400, 84}})
+        EXPECT_EQ(firstStart(chrome, {0, 0, width, height}), want) << width;
     EXPECT_EQ(largestFitting(400, chrome, {0, 0, 1920, 1080}), 245);
-    EXPECT_EQ(largestFitting(100, chrome, {0, 0, 100, 100}), Smallest);
-
-    EXPECT_EQ(larger(100), 125);
-    EXPECT_EQ(larger(130), 150);
-    EXPECT_EQ(larger(300), 300);
-    EXPECT_EQ(smaller(300), 200);
-    EXPECT_EQ(smaller(100), 100);
+    EXPECT_EQ((std::array{larger(100), larger(130), larger(300), smaller(300), smaller(100)}),
+              (std::array{125, 150, 300, 200, 100}));
 
     const Area screen{0, 27, 1366, 741}; // a panel along the top
-    EXPECT_EQ(placeOnScreen({-6, -6, 547, 467}, screen).left, 0);
-    EXPECT_EQ(placeOnScreen({-6, -6, 547, 467}, screen).top, 27);
-    EXPECT_EQ(placeOnScreen({1200, 600, 547, 467}, screen).left, 1366 - 547);
-    EXPECT_EQ(placeOnScreen({1200, 600, 547, 467}, screen).top, 27 + 741 - 467);
-    EXPECT_EQ(placeOnScreen({300, 100, 547, 467}, screen).left, 300) << "already on the screen";
-    EXPECT_EQ(placeOnScreen({300, 100, 2000, 900}, screen).top, 27) << "too big: the top stays on";
+    const auto corner = [&](Area window) {
+        const Area placed = placeOnScreen(window, screen);
+        return std::pair(placed.left, placed.top);
+    };
+    EXPECT_EQ(corner({-6, -6, 547, 467}), std::pair(0, 27));
+    EXPECT_EQ(corner({1200, 600, 547, 467}), std::pair(1366 - 547, 27 + 741 - 467));
+    EXPECT_EQ(corner({300, 100, 547, 467}), std::pair(300, 100)) << "already on the screen";
+    EXPECT_EQ(corner({300, 100, 2000, 900}), std::pair(0, 27)) << "too big: the top-left stays on";
 }
-
-class TableSizingTest : public testing::Test {
-protected:
-    void start() { ASSERT_TRUE(app.start()); }
-
-    testing_support::FakePlatform f;
-    ShellHooks hooks;
-    TandoraApp app{f.platform, f.splash, hooks};
-};
 
 // Guards the Scale setting: a stored size is used (the largest that fits when the screen is too small), a
-// size chosen from the View menu is stored and survives, and the window stays on the screen at it.
-TEST_F(TableSizingTest, StoredSizeRoundTrips) {
+// size chosen from the View menu is stored and survives, the window stays on the screen at it, and a
+// hand-edited size is named to the player and ignored for the first start's choice.
+TEST(TableSizing, StoredSizeRoundTripsAndABadOneIsNamed) {
+    testing_support::FakePlatform f;
     f.settings.set("Display", "Scale", "400");
     f.settings.set("MainWindow", "Left", "27000"); // 1800 pixels: off the right edge
-    start();
+    ShellHooks hooks;
+    TandoraApp app{f.platform, f.splash, hooks};
+    ASSERT_TRUE(app.start());
     EXPECT_EQ(f.view.tableScale(), 245);
     EXPECT_EQ(f.view.windowLeft() / 15 + f.view.windowWidthTwips() / 15, 1920);
-
     app.menuClick({MenuItem::ViewMenu_Size, 125});
-    EXPECT_EQ(f.view.tableScale(), 125);
     app.menuClick({MenuItem::ViewMenu_Larger});
     EXPECT_EQ(f.view.tableScale(), 150);
-    EXPECT_EQ(f.settings.value("Display", "Scale"), "150");
     app.menuClick({MenuItem::GameMenu_Exit});
     EXPECT_EQ(f.settings.value("Display", "Scale"), "150");
-}
 
-// Guards a hand-edited Scale: named to the player once, then ignored for the first start's choice.
-TEST_F(TableSizingTest, BadStoredSizeIsNamedAndIgnored) {
-    f.settings.set("Display", "Scale", "huge");
-    start();
-    EXPECT_EQ(f.view.tableScale(), 200);
-    ASSERT_EQ(f.messages.shown().size(), 1u);
-    EXPECT_NE(f.messages.shown()[0].find("Display/Scale is \"huge\""), std::string::npos);
+    testing_support::FakePlatform bad;
+    bad.settings.set("Display", "Scale", "huge");
+    TandoraApp badApp{bad.platform, bad.splash, hooks};
+    ASSERT_TRUE(badApp.start());
+    EXPECT_EQ(bad.view.tableScale(), 200);
+    ASSERT_EQ(bad.messages.shown().size(), 1u);
+    EXPECT_NE(bad.messages.shown()[0].find("Display/Scale is \"huge\""), std::string::npos);
 }
 
 } // namespace

@@ -85,8 +85,18 @@ TableSizes::Chrome TableSizing::chrome() const {
                 now.toWindow(Layout::TableHeight)};
 }
 
+SystemInfo::Area TableSizing::area(double leftTwips, double topTwips) const {
+    const GameState& s = ctx_.state;
+    // A little inside the corner: on the screen whose caption holds it.
+    return ctx_.platform.system.availableArea(static_cast<int>(std::lround(leftTwips / s.TwipsPerPixelX)) + 8,
+                                              static_cast<int>(std::lround(topTwips / s.TwipsPerPixelY)) + 8);
+}
+
 void TableSizing::applyStoredScale() {
-    const SystemInfo::Area area = ctx_.platform.system.availableArea();
+    // The screen the window was on; errors in the stored place are for the placing to name.
+    const auto left = parseNumber(settings_.get(Settings::MainWindow, Settings::Left, "0"));
+    const auto top = parseNumber(settings_.get(Settings::MainWindow, Settings::Top, "0"));
+    const SystemInfo::Area screen = area(left.value_or(0), top.value_or(0));
     const std::string stored = settings_.get(Settings::Display, Settings::Scale, "");
     std::optional<int> percent = TableSizes::parse(stored);
     if (!percent && !stored.empty())
@@ -95,8 +105,8 @@ void TableSizing::applyStoredScale() {
                             "\", which is not a size from 50 to 400 percent. The table starts at the " +
                             "largest listed size that fits the screen.",
                         MsgStyle::Exclamation, AppTitle);
-    const int chosen = percent ? TableSizes::largestFitting(*percent, chrome(), area)
-                               : TableSizes::firstStart(chrome(), area);
+    const int chosen = percent ? TableSizes::largestFitting(*percent, chrome(), screen)
+                               : TableSizes::firstStart(chrome(), screen);
     ctx_.view().setTableScale(chosen);
 }
 
@@ -108,7 +118,7 @@ void TableSizing::placeAt(double leftTwips, double topTwips) {
         static_cast<int>(std::lround(topTwips / s.TwipsPerPixelY)),
         static_cast<int>(std::lround(static_cast<double>(view.windowWidthTwips()) / s.TwipsPerPixelX)),
         static_cast<int>(std::lround(static_cast<double>(view.windowHeightTwips()) / s.TwipsPerPixelY))};
-    const TableSizes::Area placed = TableSizes::placeOnScreen(window, ctx_.platform.system.availableArea());
+    const TableSizes::Area placed = TableSizes::placeOnScreen(window, area(leftTwips, topTwips));
     // A place already on the screen keeps its twips exactly.
     view.setWindowPosition(placed.left == window.left ? leftTwips : placed.left * s.TwipsPerPixelX,
                            placed.top == window.top ? topTwips : placed.top * s.TwipsPerPixelY);
@@ -116,7 +126,8 @@ void TableSizing::placeAt(double leftTwips, double topTwips) {
 
 void TableSizing::resize(int percent) {
     TableView& view = ctx_.view();
-    const int fitting = TableSizes::largestFitting(percent, chrome(), ctx_.platform.system.availableArea());
+    const int fitting =
+        TableSizes::largestFitting(percent, chrome(), area(view.windowLeft(), view.windowTop()));
     if (view.windowState() != 0)
         view.setWindowState(0);
     view.setTableScale(fitting);

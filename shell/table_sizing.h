@@ -59,6 +59,8 @@ public:
 private:
     void resize(int percent);
     TableSizes::Chrome chrome() const;
+    // The screen area that holds the window's top-left corner, or the one the stored place is on.
+    SystemInfo::Area area(double leftTwips, double topTwips) const;
 
     TableContext ctx_;
     SettingsRegistry& settings_;

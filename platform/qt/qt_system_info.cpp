@@ -56,8 +56,10 @@ int QtSystemInfo::screenHeight() const {
     return screenSize().height();
 }
 
-SystemInfo::Area QtSystemInfo::availableArea() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+SystemInfo::Area QtSystemInfo::availableArea(int x, int y) const {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
     return {area.left(), area.top(), area.width(), area.height()};
 }

@@ -66,7 +66,10 @@ std::string keyboardPage() {
         html += "</tr>";
     }
     html += "<tr><td>Help Topics</td><td>F1</td><td></td><td></td></tr>"
-            "<tr><td>Hold Analysis</td><td>Ctrl+H</td><td></td><td></td></tr></table>";
+            "<tr><td>Hold Analysis</td><td>Ctrl+H</td><td></td><td></td></tr>"
+            "<tr><td>Larger table</td><td>Ctrl+Plus</td><td></td><td></td></tr>"
+            "<tr><td>Smaller table</td><td>Ctrl+Minus</td><td></td><td></td></tr>"
+            "<tr><td>Table at 100 %</td><td>Ctrl+0</td><td></td><td></td></tr></table>";
     return html + keyboardNotes();
 }
 

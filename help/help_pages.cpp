@@ -384,8 +384,18 @@ you so and stays silent.</li>
 </ul>
 <p>The <b>Strategy</b> menu holds two more options, <b>Show Best Hold</b> and <b>Trainer</b>; see
 <a href="help:strategy-menu">The Strategy Menu</a>.</p>
-<p>Tandora remembers its options, the window's place, the recent game files and the credit bank between
-sessions. On Linux they are kept in <b>~/.config/Tandora/Tandora.ini</b>; on Windows in the registry
+<h2>The table's size</h2>
+<p>The table can be drawn larger or smaller; every card, digit and letter is drawn anew at the size, sharp
+on any screen, also on screens that double their pixels. Drag the window's edge and the table grows with
+it, keeping its shape (any spare edge shows the cabinet's grey), or choose a size in the <b>View</b>
+menu: <b>100 %</b> (the table's own size, Ctrl+0), <b>125 %</b>, <b>150 %</b>, <b>200 %</b>, or <b>Fit to
+Screen</b>, the largest size the screen holds. <b>Larger</b> (Ctrl+Plus) and <b>Smaller</b> (Ctrl+Minus)
+step through the listed sizes. A size too large for the screen becomes the largest that fits, and the
+window always stays wholly on the screen. On its first start Tandora picks the largest listed size that
+fits your screen comfortably; after that it keeps the size you last used. Dialogs taller than the screen
+scroll, with their buttons always in reach.</p>
+<p>Tandora remembers its options, the table's size, the window's place, the recent game files and the
+credit bank between sessions. On Linux they are kept in <b>~/.config/Tandora/Tandora.ini</b>; on Windows in the registry
 under <b>HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Tandora</b>. Deleting them starts Tandora
 as on its first day, with an empty credit bank.</p>)";
 }

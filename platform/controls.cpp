@@ -56,6 +56,11 @@ std::string_view menuItemName(MenuItem item) {
     case MenuItem::StrategyMenu_ShowBestHold: return "StrategyMenu_ShowBestHold";
     case MenuItem::StrategyMenu_Trainer: return "StrategyMenu_Trainer";
     case MenuItem::StrategyMenu_HoldAnalysis: return "StrategyMenu_HoldAnalysis";
+    case MenuItem::ViewMenu: return "ViewMenu";
+    case MenuItem::ViewMenu_Larger: return "ViewMenu_Larger";
+    case MenuItem::ViewMenu_Smaller: return "ViewMenu_Smaller";
+    case MenuItem::ViewMenu_Size: return "ViewMenu_Size";
+    case MenuItem::ViewMenu_FitToScreen: return "ViewMenu_FitToScreen";
     case MenuItem::HelpMenu: return "HelpMenu";
     case MenuItem::HelpMenu_Contents: return "HelpMenu_Contents";
     case MenuItem::HelpMenu_KeyShortcuts: return "HelpMenu_KeyShortcuts";

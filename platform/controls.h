@@ -73,6 +73,12 @@ enum class MenuItem {
     StrategyMenu_ShowBestHold,
     StrategyMenu_Trainer,
     StrategyMenu_HoldAnalysis,
+    // Our own View menu: the table's size. ViewMenu_Size's index is the percentage.
+    ViewMenu,
+    ViewMenu_Larger,
+    ViewMenu_Smaller,
+    ViewMenu_Size,
+    ViewMenu_FitToScreen,
     HelpMenu,
     HelpMenu_Contents,
     HelpMenu_KeyShortcuts,

@@ -16,6 +16,8 @@ inline constexpr const char* MainWindow = "MainWindow";
 inline constexpr const char* RecentFiles = "RecentFiles";
 inline constexpr const char* Bank = "Bank";
 inline constexpr const char* Strategy = "Strategy";
+// Our own: how big the table is drawn.
+inline constexpr const char* Display = "Display";
 
 // The option check marks as the store keeps them: nine independent Booleans.
 struct StoredOptions {
@@ -64,6 +66,8 @@ inline constexpr const char* WindowState = "WindowState";
 inline constexpr const char* Top = "Top";
 inline constexpr const char* Left = "Left";
 inline constexpr const char* FirstTime = "FirstTime";
+// A whole percentage of the table's designed size.
+inline constexpr const char* Scale = "Scale";
 
 inline constexpr const char* Credits = "Credits";
 

@@ -27,6 +27,8 @@ public:
     void setWindowPosition(double left, double top) override { surface_.setWindowPosition(left, top); }
     double windowLeft() const override { return surface_.windowLeft(); }
     double windowTop() const override { return surface_.windowTop(); }
+    void setTableScale(int percent) override { surface_.setTableScale(percent); }
+    int tableScale() const override { return surface_.tableScale(); }
     int windowWidthTwips() const override { return surface_.windowWidthTwips(); }
     int windowHeightTwips() const override { return surface_.windowHeightTwips(); }
 

@@ -15,6 +15,10 @@ public:
     virtual void setWindowPosition(double leftTwips, double topTwips) = 0;
     virtual double windowLeft() const = 0;
     virtual double windowTop() const = 0;
+    // The table's size as a whole percentage of its designed size; the window takes the table's new size.
+    virtual void setTableScale(int percent) = 0;
+    // The size the table is drawn at now, also after the player dragged the window's edge.
+    virtual int tableScale() const = 0;
     // The window's outer size in twips, for centring it.
     virtual int windowWidthTwips() const = 0;
     virtual int windowHeightTwips() const = 0;

@@ -41,12 +41,12 @@ QPainterPath segment(QPointF from, QPointF to, qreal thick) {
 } // namespace
 
 QImage DigitPainter::digit(int value) {
-    QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = PaintKit::blankImage(Width, Height);
     image.fill(QColor(8, 4, 4));
     QPainter p;
     PaintKit::begin(p, image);
     // A slight forward slant, as on real displays.
-    p.setTransform(QTransform(1, 0, -0.08, 1, 0.6, 0));
+    p.setTransform(QTransform(1, 0, -0.08, 1, 0.6, 0), true);
     const qreal l = 3.0, r = 11.0, t = 1.7, m = 7.5, b = 13.3, th = 2.5, g = 0.4;
     const std::array<QPainterPath, 7> segments{
         segment({l + g, t}, {r - g, t}, th), // a

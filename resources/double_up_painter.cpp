@@ -44,7 +44,7 @@ struct Line {
 
 // The purple Double Up panel with its yellow title and white explanation.
 void paintBanner(QPainter& p, const QImage& image, const Line& title, const Line& explanation) {
-    paintPanel(p, QRectF(image.rect()), QColor(70, 20, 120), QColor(20, 6, 50));
+    paintPanel(p, PaintKit::area(image), QColor(70, 20, 120), QColor(20, 6, 50));
     p.setFont(PaintKit::font(PaintKit::Face::SansBold, title.pixelSize));
     PaintKit::drawShadowText(p, title.place, Qt::AlignCenter, title.text, PaintKit::TableYellow,
                              QColor(0, 0, 0, 220));

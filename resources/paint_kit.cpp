@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QPainterPath>
+#include <cmath>
 
 namespace tandora {
 
@@ -42,8 +43,32 @@ QFont PaintKit::fittedFont(Face face, int maxPixelSize, const QString& text, qre
     return f;
 }
 
+namespace {
+
+thread_local QSizeF paintScale(1, 1);
+
+} // namespace
+
+PaintKit::Scale::Scale(qreal sx, qreal sy) : previous_(paintScale) {
+    paintScale = QSizeF(sx, sy);
+}
+
+PaintKit::Scale::~Scale() {
+    paintScale = previous_;
+}
+
+QSizeF PaintKit::scale() {
+    return paintScale;
+}
+
+QRectF PaintKit::area(const QImage& image) {
+    return QRectF(0, 0, image.width() / paintScale.width(), image.height() / paintScale.height());
+}
+
 QImage PaintKit::blankImage(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(static_cast<int>(std::lround(width * paintScale.width())),
+                 static_cast<int>(std::lround(height * paintScale.height())),
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
@@ -55,6 +80,7 @@ QImage PaintKit::blankPicture(int number) {
 
 void PaintKit::begin(QPainter& p, QImage& image) {
     p.begin(&image);
+    p.scale(paintScale.width(), paintScale.height());
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

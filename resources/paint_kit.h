@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 namespace tandora {
@@ -19,7 +20,24 @@ public:
     // The largest size up to maxPixelSize at which text fits into width.
     static QFont fittedFont(Face face, int maxPixelSize, const QString& text, qreal width);
 
-    // A transparent picture with antialiasing switched on by begin().
+    // While a Scale lives (on this thread), pictures are painted at sx x sy device pixels per design
+    // pixel: blankImage makes the finer image and begin() draws the design's coordinates onto it, so text
+    // stays text and curves stay curves at every size.
+    class Scale {
+    public:
+        Scale(qreal sx, qreal sy);
+        ~Scale();
+        Scale(const Scale&) = delete;
+        Scale& operator=(const Scale&) = delete;
+
+    private:
+        QSizeF previous_;
+    };
+    static QSizeF scale();
+    // The picture's rectangle in design pixels.
+    static QRectF area(const QImage& image);
+
+    // A transparent picture of width x height design pixels, with antialiasing switched on by begin().
     static QImage blankImage(int width, int height);
     // A transparent picture of the size the game gives that picture number.
     static QImage blankPicture(int number);

@@ -84,7 +84,7 @@ void PayTablePainter::paintColumn(QPainter& p, const std::vector<PrintedRow>& ro
 
 QImage PayTablePainter::table(GameType game) {
     const PayTableArt art = payTableArtFor(game);
-    QImage image(PayTableWidth, art.tableHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image = PaintKit::blankImage(PayTableWidth, art.tableHeight);
     image.fill(TableFill);
     QPainter p;
     PaintKit::begin(p, image);
@@ -113,7 +113,7 @@ QImage PayTablePainter::table(GameType game) {
 
 QImage PayTablePainter::columnHighlight(GameType game, int coins) {
     const PayTableArt art = payTableArtFor(game);
-    QImage image(CoinHighlightWidth, art.highlightHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage image = PaintKit::blankImage(CoinHighlightWidth, art.highlightHeight);
     image.fill(TableFill);
     QPainter p;
     PaintKit::begin(p, image);
@@ -124,7 +124,7 @@ QImage PayTablePainter::columnHighlight(GameType game, int coins) {
 }
 
 QImage PayTablePainter::rowLabel(int rowLabelPicture) {
-    QImage image(RowLabelSize.width, RowLabelSize.height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = PaintKit::blankImage(RowLabelSize.width, RowLabelSize.height);
     image.fill(TableFill);
     QPainter p;
     PaintKit::begin(p, image);

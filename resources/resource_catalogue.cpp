@@ -1,6 +1,7 @@
 #include "resource_catalogue.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "button_painter.h"
 #include "card_back_painter.h"
@@ -8,6 +9,7 @@
 #include "digit_painter.h"
 #include "double_up_painter.h"
 #include "engine/pay_table.h"
+#include "paint_kit.h"
 #include "pay_table_painter.h"
 #include "platform/pictures.h"
 #include "splash_painter.h"
@@ -101,15 +103,50 @@ bool ResourceCatalogue::hasPicture(int number) const {
     return entries_.count(number) != 0;
 }
 
-QImage ResourceCatalogue::picture(int number) const {
+QImage ResourceCatalogue::picture(int number, qreal scale) const {
     const auto entry = entries_.find(number);
-    if (entry == entries_.end())
+    if (entry == entries_.end() || !(scale > 0))
         return {};
+    const int key = static_cast<int>(std::lround(scale * 1000));
     std::lock_guard lock(mutex_);
-    auto cached = cache_.find(number);
-    if (cached == cache_.end())
-        cached = cache_.emplace(number, entry->second.paint()).first;
-    return cached->second;
+    std::vector<Painted>& sizes = cache_[number];
+    const auto found =
+        std::find_if(sizes.begin(), sizes.end(), [key](const Painted& p) { return p.scaleKey == key; });
+    if (found != sizes.end()) {
+        std::rotate(sizes.begin(), found, found + 1);
+        return sizes.front().image;
+    }
+    QImage image;
+    const QSize design = entry->second.size;
+    if (key == 1000 || design.isEmpty()) {
+        image = entry->second.paint();
+    } else {
+        // The whole pixels the picture covers decide the exact factors, so it fills them edge to edge.
+        const QSize pixels(static_cast<int>(std::lround(design.width() * scale)),
+                           static_cast<int>(std::lround(design.height() * scale)));
+        const PaintKit::Scale painting(static_cast<qreal>(pixels.width()) / design.width(),
+                                       static_cast<qreal>(pixels.height()) / design.height());
+        image = entry->second.paint();
+        image.setDevicePixelRatio(scale);
+    }
+    sizes.insert(sizes.begin(), Painted{key, image});
+    if (sizes.size() > 2)
+        sizes.pop_back();
+    return image;
+}
+
+void ResourceCatalogue::forget() {
+    std::lock_guard lock(mutex_);
+    cache_.clear();
+}
+
+std::size_t ResourceCatalogue::cacheBytes() const {
+    std::lock_guard lock(mutex_);
+    std::size_t bytes = 0;
+    for (const auto& [number, sizes] : cache_)
+        for (const Painted& p : sizes)
+            bytes += static_cast<std::size_t>(p.image.sizeInBytes());
+    return bytes;
 }
 
 QSize ResourceCatalogue::pictureSize(int number) const {

@@ -12,15 +12,6 @@ namespace tandora {
 
 namespace {
 
-void drawCard(QPainter& p, const QImage& card, QPointF pivot, qreal angle, qreal scale, qreal reach) {
-    p.save();
-    p.translate(pivot);
-    p.rotate(angle);
-    p.scale(scale, scale);
-    p.drawImage(QPointF(-CardPainter::Width / 2.0, -reach), card);
-    p.restore();
-}
-
 // A card painted in place rather than copied from its bitmap, so it stays sharp at any scale.
 template <typename Paint>
 void paintCard(QPainter& p, QPointF pivot, qreal angle, qreal scale, qreal reach, Paint paint) {
@@ -42,7 +33,7 @@ QImage SplashPainter::splash() {
     QRadialGradient felt(QPointF(250, 80), 260);
     felt.setColorAt(0, QColor(28, 70, 170));
     felt.setColorAt(1, QColor(6, 14, 60));
-    p.fillRect(image.rect(), felt);
+    p.fillRect(PaintKit::area(image), felt);
     p.setPen(QPen(PaintKit::Gold, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(3, 3, 384, 185));
@@ -50,7 +41,8 @@ QImage SplashPainter::splash() {
     // A royal flush in spades, fanned.
     const Card royal[] = {cardCode(10, 3), cardCode(11, 3), cardCode(12, 3), cardCode(13, 3), cardCode(1, 3)};
     for (int i = 0; i < 5; ++i)
-        drawCard(p, CardPainter::face(royal[i]), QPointF(100, 204), -24 + 12 * i, 0.88, 178);
+        paintCard(p, QPointF(100, 204), -24 + 12 * i, 0.88, 178,
+                  [card = royal[i]](QPainter& q) { CardPainter::paintFace(q, card); });
 
     p.setFont(PaintKit::font(PaintKit::Face::SerifBold, 46));
     QLinearGradient gold(0, 30, 0, 90);

@@ -28,7 +28,7 @@ void paintWell(QPainter& p, const QRectF& rect, const QColor& fill, qreal radius
 } // namespace
 
 QImage TablePainter::background() {
-    QImage image(Width, Height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = PaintKit::blankImage(Width, Height);
     QPainter p;
     PaintKit::begin(p, image);
     paintCabinet(p);
@@ -42,7 +42,7 @@ void TablePainter::paintCabinet(QPainter& p) {
     QLinearGradient metal(0, 0, 0, Height);
     metal.setColorAt(0, QColor(176, 180, 188));
     metal.setColorAt(0.85, QColor(128, 132, 142));
-    metal.setColorAt(1, QColor(96, 100, 110));
+    metal.setColorAt(1, frameColour());
     p.fillRect(QRect(0, 0, Width, Height), metal);
     // Brushed-metal streaks.
     for (int y = 0; y < Height; y += 3) {
@@ -139,7 +139,7 @@ QImage TablePainter::addCreditsHint() {
     QImage image = PaintKit::blankPicture(AddCreditsHintPicture);
     QPainter p;
     PaintKit::begin(p, image);
-    const QRectF band(0.5, 0.5, image.width() - 1, image.height() - 1);
+    const QRectF band = PaintKit::area(image).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(PaintKit::Gold, 1.2));
     p.setBrush(QColor(8, 16, 60, 225));
     p.drawRoundedRect(band, 5, 5);

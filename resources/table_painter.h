@@ -14,6 +14,8 @@ public:
     static constexpr int Height = Layout::TableHeight;
 
     static QImage background();
+    // The cabinet's darkest grey, for the window's edge around a table that does not fill it.
+    static QColor frameColour() { return {96, 100, 110}; }
     static QImage gameOver();
     static QImage addCreditsHint();
 

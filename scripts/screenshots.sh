@@ -13,7 +13,8 @@ wanted=("$@")
 # A step is a key name for xdotool (dollar, p, 1, d, y, ctrl+g...), "shot:FILE" for a screenshot of the
 # table with whatever lies over it, "window:TITLE:FILE" for one of the window with that title, "focus" to
 # give the table the keyboard again after a dialog, "type:TEXT" to type into a dialog, or "wait:SECONDS".
-# SCREEN sets the virtual screen's size, for windows larger than the table.
+# SCREEN sets the virtual screen's size, for windows larger than the table; SCALE the table's size in percent
+# (100 unless set) and QT_SCALE the screen's pixel ratio (1 unless set).
 session() {
     local options=$1
     shift
@@ -30,9 +31,11 @@ session() {
     config=$(mktemp -d)
     mkdir -p "$config/Tandora" "$config/home/Documents" "$config/runtime"
     chmod 700 "$config/runtime"
-    printf '[Options]\nSoundEffects=False\n%b' "$options" >"$config/Tandora/Tandora.ini"
+    printf '[Options]\nSoundEffects=False\n%b[Display]\nScale=%s\n' "$options" "${SCALE:-100}" \
+        >"$config/Tandora/Tandora.ini"
     # Private folders: the settings, the saved games, and the single-instance lock of this copy alone.
     HOME=$config/home XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$config/runtime TMPDIR=$config TANDORA_SEED=77 \
+        QT_SCALE_FACTOR=${QT_SCALE:-1} \
         xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768x24}" bash -c '
         crop() {
             eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -80,6 +83,10 @@ session 'DoubleUp=True\n' dollar p 1 2 4 d wait:2 n p d p d p 3 d wait:1 \
 session 'DoubleUp=False\n' dollar p d ctrl+s wait:1 type:friday-night Return wait:1 focus p d alt+g a wait:1 \
     type:saturday-afternoon Return wait:1 focus alt+g wait:1 shot:game-menu-recent-files.png Escape
 
-# The advisor: the same dealt hand with the best hold marked, and the value of each of its 32 holds.
-session 'DoubleUp=False\n[Strategy]\nShowBestHold=True\n' dollar p wait:1 shot:best-hold-hints.png ctrl+h wait:1 \
+# The advisor: the same dealt hand with the best hold marked, and the value of each of its 32 holds (on a
+# screen tall enough for the report to show without scrolling).
+SCREEN=1024x840x24 session 'DoubleUp=False\n[Strategy]\nShowBestHold=True\n' dollar p wait:1 shot:best-hold-hints.png ctrl+h wait:1 \
     "window:Hold Analysis:hold-analysis.png"
+
+# A screen that doubles pixels: the table painted anew at twice the pixels, three kings held.
+QT_SCALE=2 SCREEN=1280x1000x24 session 'DoubleUp=False\n' dollar p 1 2 4 shot:table-at-2x.png

@@ -18,7 +18,7 @@ MainWindow::MainWindow(TableContext context, GameSelection& games, SoundEffects&
                        SettingsRegistry& settings, GameFiles& files, UninstallLog& uninstallLog,
                        ShellHooks& hooks)
     : ctx_(context), games_(games), sound_(sound), settings_(settings), files_(files),
-      uninstallLog_(uninstallLog), hooks_(hooks) {
+      uninstallLog_(uninstallLog), hooks_(hooks), sizing_(context, settings) {
     ctx_.state.TwipsPerPixelX = ctx_.platform.system.twipsPerPixelX();
     ctx_.state.TwipsPerPixelY = ctx_.platform.system.twipsPerPixelY();
 }
@@ -65,6 +65,7 @@ void MainWindow::firstRun() {
 void MainWindow::placeWindow() {
     const SystemInfo& system = ctx_.platform.system;
     TableView& view = ctx_.view();
+    sizing_.applyStoredScale();
     double defaultTop = -50;
     double defaultLeft = -50;
     if (system.screenWidth() != 640) {
@@ -86,7 +87,7 @@ void MainWindow::placeWindow() {
         parseNumber(settings_.get(Settings::MainWindow, Settings::Left, numberText(defaultLeft)));
     if (!left)
         ShowError(ctx_.platform.messages, ErrorNumbers::TypeMismatch, "Type mismatch", LoadingHeading);
-    view.setWindowPosition(left.value_or(defaultLeft), top.value_or(defaultTop));
+    sizing_.placeAt(left.value_or(defaultLeft), top.value_or(defaultTop));
 }
 
 void MainWindow::applyOptions() {

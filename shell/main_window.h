@@ -3,6 +3,7 @@
 #include "gamefiles/game_files.h"
 #include "shell/settings_registry.h"
 #include "shell/shell_hooks.h"
+#include "shell/table_sizing.h"
 #include "shell/uninstall_log.h"
 #include "table/game_selection.h"
 #include "table/sound_effects.h"
@@ -25,6 +26,7 @@ public:
     // False once set-up failed fatally or the window has closed.
     bool isLoaded() const { return loaded_; }
     void unload();
+    TableSizing& sizing() { return sizing_; }
 
 private:
     void firstRun();
@@ -40,6 +42,7 @@ private:
     GameFiles& files_;
     UninstallLog& uninstallLog_;
     ShellHooks& hooks_;
+    TableSizing sizing_;
     bool loaded_ = false;
 };
 

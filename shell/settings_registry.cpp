@@ -113,6 +113,7 @@ void SettingsRegistry::saveAll() {
         (void)save(Settings::RecentFiles, Settings::recentFileKey(n), s.RecentPaths[i]);
         (void)save(Settings::RecentFiles, Settings::recentTitleKey(n), s.RecentTitles[i]);
     }
+    (void)save(Settings::Display, Settings::Scale, std::to_string(view.tableScale()));
     // A minimised window keeps the placement stored before it.
     if (view.windowState() == 1)
         return;

@@ -195,6 +195,10 @@ void TandoraApp::menuClick(MenuRef item) {
     case MenuItem::StrategyMenu_ShowBestHold: advisor_.StrategyMenu_ShowBestHold_Click(); break;
     case MenuItem::StrategyMenu_Trainer: advisor_.StrategyMenu_Trainer_Click(); break;
     case MenuItem::StrategyMenu_HoldAnalysis: advisor_.StrategyMenu_HoldAnalysis_Click(); break;
+    case MenuItem::ViewMenu_Larger:
+    case MenuItem::ViewMenu_Smaller:
+    case MenuItem::ViewMenu_Size:
+    case MenuItem::ViewMenu_FitToScreen: mainWindow_.sizing().ViewMenu_Click(item); break;
     default: break;
     }
     switch (item.item) {

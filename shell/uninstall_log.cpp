@@ -58,6 +58,7 @@ std::vector<std::string> UninstallLog::lines() {
         {Settings::Bank, {Settings::Credits}},
         // Our own section, after the designed lines, so that an uninstall removes it too.
         {Settings::Strategy, {Settings::ShowBestHold, Settings::Trainer}},
+        {Settings::Display, {Settings::Scale}},
     };
     std::vector<std::string> result;
     for (const Section& section : sections) {

@@ -33,8 +33,10 @@ void HandCycle::Deal_Click() {
     }
     ctx_.showAndRepaint();
     const Hand previous = s.Hand;
-    turnFaceDown();
-    fillPositions(previous);
+    // One schedule for the whole animation, so painting a step never lengthens it.
+    Schedule schedule(ctx_.platform.clock);
+    turnFaceDown(schedule);
+    fillPositions(previous, schedule);
 
     const HandCategory category = evaluateHand(s.Hand, s.flags(), s.rules().CardRank, s.eval);
     const bool pays = payTableSlot(category, s.game()).has_value();
@@ -65,7 +67,7 @@ void HandCycle::Deal_Click() {
 }
 
 // Every position that is not held and not already face down turns face down with a flip.
-void HandCycle::turnFaceDown() {
+void HandCycle::turnFaceDown(Schedule& schedule) {
     GameState& s = ctx_.state;
     for (std::size_t i = 0; i < HandSize; ++i) {
         if (s.Held[i] || s.Hand[i] == CardBackCode)
@@ -75,11 +77,11 @@ void HandCycle::turnFaceDown() {
         if (s.SoundOn)
             sound_.PlayResSound(Waves::CardFlip, true);
         ctx_.view().repaint();
-        Pause(ctx_.platform.clock, FaceDown);
+        schedule.next(FaceDown);
     }
 }
 
-void HandCycle::fillPositions(const Hand& previous) {
+void HandCycle::fillPositions(const Hand& previous, Schedule& schedule) {
     GameState& s = ctx_.state;
     for (int i = 0; i < HandSize; ++i) {
         if (!s.Held[static_cast<std::size_t>(i)]) {
@@ -88,7 +90,7 @@ void HandCycle::fillPositions(const Hand& previous) {
         }
         ctx_.view().repaint();
         if (i < HandSize - 1)
-            Pause(ctx_.platform.clock, BetweenPositions);
+            schedule.next(BetweenPositions);
     }
 }
 

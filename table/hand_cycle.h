@@ -8,6 +8,8 @@
 
 namespace tandora {
 
+class Schedule;
+
 // One hand from the deal to the draw, with the face-down animation, the holds and the win display.
 class HandCycle {
 public:
@@ -27,8 +29,8 @@ public:
     void HandPos_Click(int Index) { Hold_Click(Index); }
 
 private:
-    void turnFaceDown();
-    void fillPositions(const Hand& previous);
+    void turnFaceDown(Schedule& schedule);
+    void fillPositions(const Hand& previous, Schedule& schedule);
 
     TableContext ctx_;
     SoundEffects& sound_;

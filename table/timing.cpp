@@ -21,4 +21,11 @@ void Pause(Clock& clock, std::chrono::milliseconds wait) {
     }
 }
 
+void Schedule::next(std::chrono::milliseconds step) {
+    due_ += step;
+    const std::uint32_t elapsed = clock_.tickCount() - start_;
+    if (elapsed < due_.count())
+        Pause(clock_, due_ - std::chrono::milliseconds(elapsed));
+}
+
 } // namespace tandora

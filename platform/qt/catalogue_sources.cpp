@@ -4,8 +4,12 @@
 
 namespace tandora {
 
+PictureSource fixedSize(FixedPictureSource pictures) {
+    return [pictures = std::move(pictures)](int number, qreal) { return pictures(number); };
+}
+
 PictureSource cataloguePictures() {
-    return [](int number) { return ResourceCatalogue::instance().picture(number); };
+    return [](int number, qreal scale) { return ResourceCatalogue::instance().picture(number, scale); };
 }
 
 WaveSource catalogueWaves() {

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 #include <cstdio>
 
 namespace tandora {
@@ -25,15 +26,29 @@ int shiftCode(Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
-PictureControl::PictureControl(QWidget* parent) : QWidget(parent) {
+PictureControl::PictureControl(QWidget* parent, const PictureSource& pictures)
+    : QWidget(parent), pictures_(pictures) {
     // Keys belong to the window, which hands every typed character to the game.
     setFocusPolicy(Qt::NoFocus);
 }
 
-void PictureControl::setPicture(int number, const QImage& image) {
+void PictureControl::setPicture(int number) {
     number_ = number;
-    image_ = number == 0 ? QImage() : image;
     update();
+}
+
+void PictureControl::place(Rect design, TableScale scale) {
+    design_ = design;
+    scale_ = scale;
+    const Rect shown = scale.toWindow(design);
+    setGeometry(shown.left, shown.top, shown.width, shown.height);
+    update();
+}
+
+QPoint PictureControl::designPoint(QPointF local) const {
+    const QPoint onTable =
+        pos() + QPoint(static_cast<int>(std::floor(local.x())), static_cast<int>(std::floor(local.y())));
+    return {scale_.toDesign(onTable.x()) - design_.left, scale_.toDesign(onTable.y()) - design_.top};
 }
 
 namespace {
@@ -55,11 +70,18 @@ void PictureControl::keyPressed() {
 }
 
 void PictureControl::paintEvent(QPaintEvent*) {
-    if (image_.isNull()) {
+    if (number_ == 0) {
+        return;
+    }
+    // The picture is painted for the device pixels it covers: the table's scale times the screen's.
+    const qreal screen = devicePixelRatioF();
+    const QImage image = pictures_(number_, scale_.factor() * screen);
+    if (image.isNull()) {
         return;
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(QRectF(0, 0, image.width() / screen, image.height() / screen), image,
+                      QRectF(image.rect()));
     if (tracing && sinceKey().isValid()) {
         std::fprintf(stderr, "paint %s %d %.3f\n", qPrintable(objectName()), number_,
                      static_cast<double>(sinceKey().nsecsElapsed()) / 1e6);
@@ -72,7 +94,7 @@ void PictureControl::mousePressEvent(QMouseEvent* event) {
         return;
     }
     leftDown_ = button == 1;
-    const QPoint at = event->position().toPoint();
+    const QPoint at = designPoint(event->position());
     emit pressed(button, shiftCode(event->modifiers()), at.x(), at.y());
 }
 
@@ -81,9 +103,9 @@ void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
     if (button == 0) {
         return;
     }
-    const QPoint at = event->position().toPoint();
+    const QPoint at = designPoint(event->position());
     // Decided before the handler runs: it may move or hide the control.
-    const bool click = button == 1 && leftDown_ && rect().contains(at);
+    const bool click = button == 1 && leftDown_ && rect().contains(event->position().toPoint());
     if (button == 1) {
         leftDown_ = false;
     }

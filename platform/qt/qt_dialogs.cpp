@@ -4,13 +4,18 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 namespace tandora {
@@ -49,7 +54,23 @@ public:
         auto* column = new QVBoxLayout(this);
         column->setSpacing(10);
         column->setContentsMargins(16, 14, 16, 14);
-        for (const auto& row : layout.rows) {
+        // Everything above the last button rows scrolls when the dialog would be taller than the screen; the
+        // buttons stay below it, always reachable.
+        scroll_ = new QScrollArea(this);
+        scroll_->setFrameShape(QFrame::NoFrame);
+        scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll_->setWidgetResizable(true);
+        auto* content = new QWidget(scroll_);
+        auto* body = new QVBoxLayout(content);
+        body->setSpacing(10);
+        body->setContentsMargins(0, 0, 0, 0);
+        scroll_->setWidget(content);
+        column->addWidget(scroll_);
+        std::size_t footer = layout.rows.size();
+        while (footer > 0 && isButtonRow(layout.rows[footer - 1]))
+            --footer;
+        for (std::size_t r = 0; r < layout.rows.size(); ++r) {
+            const auto& row = layout.rows[r];
             auto* line = new QHBoxLayout;
             line->setSpacing(isButtonRow(row) ? 8 : 14);
             if (isButtonRow(row))
@@ -61,9 +82,30 @@ public:
                                                               : 0);
             if (isButtonRow(row))
                 line->addStretch(1);
-            column->addLayout(line);
+            (r < footer ? body : column)->addLayout(line);
         }
         column->setSizeConstraint(QLayout::SetFixedSize);
+        fitToScreen();
+    }
+
+    // The scrolling part takes the height its rows need, up to what the screen leaves beside the buttons,
+    // the margins and the window's caption.
+    void fitToScreen() {
+        constexpr int CaptionAllowance = 40;
+        const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+        const int available = screen ? screen->availableGeometry().height() : 600;
+        QWidget* content = scroll_->widget();
+        content->adjustSize();
+        const QSize wanted = content->sizeHint();
+        const QMargins margins = layout()->contentsMargins();
+        int others = margins.top() + margins.bottom() + CaptionAllowance;
+        for (int i = 1; i < layout()->count(); ++i)
+            others += layout()->itemAt(i)->sizeHint().height() + layout()->spacing();
+        const int room = std::max(120, available - others);
+        const bool scrolls = wanted.height() > room;
+        const int bar = scrolls ? scroll_->verticalScrollBar()->sizeHint().width() : 0;
+        scroll_->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        scroll_->setFixedSize(wanted.width() + bar, std::min(wanted.height(), room));
     }
 
     void setCaption(const std::string& caption) override { setWindowTitle(fromText(caption)); }
@@ -78,6 +120,7 @@ public:
             combo->setEditText(fromText(text));
         else if (auto* button = qobject_cast<QPushButton*>(widget))
             button->setText(fromText(text));
+        fitToScreen();
     }
 
     std::string text(ControlName name) const override {
@@ -161,7 +204,7 @@ private:
         }
         case DialogControlKind::Picture: {
             auto* label = new QLabel(this);
-            const QImage image = pictures(c.picture);
+            const QImage image = pictures(c.picture, label->devicePixelRatioF());
             if (!image.isNull())
                 label->setPixmap(QPixmap::fromImage(image));
             label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -190,6 +233,7 @@ private:
     }
 
     DialogLogic& logic_;
+    QScrollArea* scroll_ = nullptr;
     std::map<ControlName, QWidget*> controls_;
     ControlName cancel_;
     bool closed_ = false;

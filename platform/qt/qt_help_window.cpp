@@ -1,11 +1,14 @@
 #include "qt_help_window.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QUrl>
+#include <algorithm>
 
 namespace tandora {
 
@@ -29,7 +32,10 @@ td.pays { text-align: right; }
 
 QtHelpWindow::QtHelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("helpWindow"));
-    resize(820, 600);
+    // No larger than the screen leaves beside a caption, so it can always be moved and closed.
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 820, 640);
+    resize(std::min(820, area.width() - 20), std::min(600, area.height() - 40));
     auto* splitter = new QSplitter(this);
     contents_ = new QListWidget(splitter);
     contents_->setObjectName(QStringLiteral("contents"));

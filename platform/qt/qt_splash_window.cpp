@@ -20,7 +20,7 @@ constexpr int Margin = 10;
 } // namespace
 
 QtSplashWindow::QtSplashWindow(PictureSource pictures)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), picture_(pictures(SplashPicture)),
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), pictures_(std::move(pictures)),
       timer_(new QTimer(this)) {
     setFixedSize(PictureWidth + 2 * Margin, PictureHeight + 2 * Margin);
     setFocusPolicy(Qt::StrongFocus);
@@ -60,8 +60,10 @@ void QtSplashWindow::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), QColor(32, 32, 40));
     painter.setPen(QColor(96, 96, 112));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (!picture_.isNull()) {
-        painter.drawImage(QRect(Margin, Margin, PictureWidth, PictureHeight), picture_);
+    // Painted for this screen's pixels, so a high-density screen shows it sharp.
+    const QImage picture = pictures_(SplashPicture, devicePixelRatioF());
+    if (!picture.isNull()) {
+        painter.drawImage(QRect(Margin, Margin, PictureWidth, PictureHeight), picture);
     }
 }
 

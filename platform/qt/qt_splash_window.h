@@ -15,6 +15,7 @@ class QtSplashWindow : public QWidget, public SplashView {
     Q_OBJECT
 public:
     explicit QtSplashWindow(PictureSource pictures = cataloguePictures());
+    explicit QtSplashWindow(FixedPictureSource pictures) : QtSplashWindow(fixedSize(std::move(pictures))) {}
 
     void showSplash() override;
     void closeSplash() override;
@@ -28,7 +29,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QImage picture_;
+    PictureSource pictures_;
     QTimer* timer_;
     std::function<void()> onTick_;
     std::function<void()> onUnload_;

@@ -56,6 +56,14 @@ int QtSystemInfo::screenHeight() const {
     return screenSize().height();
 }
 
+SystemInfo::Area QtSystemInfo::availableArea(int x, int y) const {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+    return {area.left(), area.top(), area.width(), area.height()};
+}
+
 QString QtSystemInfo::lockPath() const {
     return lock_.fileName();
 }

@@ -23,6 +23,7 @@ public:
     int twipsPerPixelY() const override;
     int screenWidth() const override;
     int screenHeight() const override;
+    Area availableArea(int x, int y) const override;
     // Takes the lock if it can; the lock is held until this object goes.
     bool previousInstance() override;
     // Through a local socket beside the lock: the running copy's own, private to the user like the lock.

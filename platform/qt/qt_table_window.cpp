@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPixmap>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/pictures.h"
@@ -16,6 +17,7 @@
 #include "platform/qt/screen_units.h"
 #include "platform/qt/table_menus.h"
 #include "platform/table_layout.h"
+#include "resources/table_painter.h"
 
 namespace tandora {
 
@@ -34,10 +36,30 @@ QString toQString(const std::string& text) {
 
 } // namespace
 
+// The window's table area: the cabinet's grey around the table, which it keeps fitted to its size.
+class TableBackdrop : public QWidget {
+public:
+    explicit TableBackdrop(QtTableWindow& window) : QWidget(&window), window_(window) {
+        setAutoFillBackground(true);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, TablePainter::frameColour());
+        setPalette(colours);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        window_.layOutTable(
+            TableScale::fitting(width(), height(), window_.design_.width(), window_.design_.height()));
+    }
+
+private:
+    QtTableWindow& window_;
+};
+
 QtTableWindow::QtTableWindow(TableEvents& events, PictureSource pictures)
-    : events_(events), pictures_(std::move(pictures)), surface_(new QWidget(this)) {
-    setCentralWidget(surface_);
-    surface_->setFixedSize(TableWidth, TableHeight);
+    : events_(events), pictures_(std::move(pictures)), backdrop_(new TableBackdrop(*this)),
+      surface_(new QWidget(backdrop_)), design_(TableWidth, TableHeight) {
+    setCentralWidget(backdrop_);
 
     // Created bottom to top: each control covers the ones made before it.
     using C = Control;
@@ -63,14 +85,21 @@ QtTableWindow::QtTableWindow(TableEvents& events, PictureSource pictures)
 
     menus_ = std::make_unique<TableMenus>(menuBar(), [this](MenuRef item) { events_.menuClick(item); });
 
-    // The window is exactly the table plus the menu bar; the player cannot resize it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    layout()->activate();
     setFocusPolicy(Qt::StrongFocus);
+    setTableScale(100);
 
-    const QImage icon = pictures_(WindowIconPicture);
+    // Painted for the sizes desktops show icons at, so no size is a magnified small one.
+    QIcon icon;
+    for (const qreal scale : {1.0, 2.0, 4.0}) {
+        const QImage picture = pictures_(WindowIconPicture, scale);
+        if (!picture.isNull()) {
+            QPixmap pixmap = QPixmap::fromImage(picture);
+            pixmap.setDevicePixelRatio(1);
+            icon.addPixmap(pixmap);
+        }
+    }
     if (!icon.isNull()) {
-        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+        setWindowIcon(icon);
     }
 }
 
@@ -79,11 +108,11 @@ QtTableWindow::~QtTableWindow() {
 }
 
 void QtTableWindow::addControl(ControlRef control) {
-    auto* widget = new PictureControl(surface_);
+    auto* widget = new PictureControl(surface_, pictures_);
     widget->setObjectName(QString::fromLatin1(controlName(control.control).data(),
                                               static_cast<qsizetype>(controlName(control.control).size())) +
                           (control.index > 0 ? QString::number(control.index) : QString()));
-    widget->setGeometry(0, 0, 0, 0);
+    widget->place({}, scale_);
     connect(widget, &PictureControl::pressed, this, [this, control](int button, int shift, int x, int y) {
         events_.mouseDown(control, button, shift, x, y);
     });
@@ -109,13 +138,13 @@ QAction* QtTableWindow::menuAction(MenuRef item) const {
 
 void QtTableWindow::setPicture(ControlRef control, int picture) {
     if (PictureControl* widget = find(control)) {
-        widget->setPicture(picture, picture == 0 ? QImage() : pictures_(picture));
+        widget->setPicture(picture);
     }
 }
 
 void QtTableWindow::setGeometry(ControlRef control, Rect pixels) {
     if (PictureControl* widget = find(control)) {
-        widget->setGeometry(pixels.left, pixels.top, pixels.width, pixels.height);
+        widget->place(pixels, scale_);
     }
 }
 
@@ -178,8 +207,33 @@ void QtTableWindow::setBusyPointer(bool busy) {
 }
 
 void QtTableWindow::setTableSize(int width, int height) {
-    surface_->setFixedSize(width, height);
-    layout()->activate();
+    design_ = QSize(width, height);
+    setTableScale(tableScale());
+}
+
+void QtTableWindow::setTableScale(int percent) {
+    const TableScale scale = TableScale::percent(percent);
+    const QSize table(scale.toWindow(design_.width()), scale.toWindow(design_.height()));
+    const TableScale smallest = TableScale::percent(50);
+    backdrop_->setMinimumSize(smallest.toWindow(design_.width()), smallest.toWindow(design_.height()));
+    layOutTable(scale);
+    // The table area takes the table's size; the menu bar may need more than one line at small sizes.
+    resize(table.width(), table.height() + menuBar()->heightForWidth(table.width()));
+}
+
+int QtTableWindow::tableScale() const {
+    return scale_.percent();
+}
+
+void QtTableWindow::layOutTable(TableScale scale) {
+    scale_ = scale;
+    const QSize table(scale.toWindow(design_.width()), scale.toWindow(design_.height()));
+    surface_->setGeometry(std::max(0, (backdrop_->width() - table.width()) / 2),
+                          std::max(0, (backdrop_->height() - table.height()) / 2), table.width(),
+                          table.height());
+    for (const auto& [key, control] : controls_) {
+        control->place(control->designRect(), scale);
+    }
 }
 
 void QtTableWindow::setWindowState(int state) {

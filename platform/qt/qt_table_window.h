@@ -8,6 +8,7 @@
 #include "platform/control_surface.h"
 #include "platform/qt/catalogue_sources.h"
 #include "platform/table_events.h"
+#include "platform/table_scale.h"
 
 class QAction;
 
@@ -16,12 +17,15 @@ namespace tandora {
 class PictureControl;
 class TableMenus;
 
-// The game table: a fixed-size window whose controls are pictures placed where the game puts them.
-// It shows and reports; every decision is the game's.
+// The game table: a window whose controls are pictures placed where the game puts them, drawn at the scale
+// that fills the window (the table keeps its proportions, centred on the cabinet's grey). It shows and
+// reports in the table's design pixels; every decision is the game's.
 class QtTableWindow : public QMainWindow, public ControlSurface {
     Q_OBJECT
 public:
     explicit QtTableWindow(TableEvents& events, PictureSource pictures = cataloguePictures());
+    QtTableWindow(TableEvents& events, FixedPictureSource pictures)
+        : QtTableWindow(events, fixedSize(std::move(pictures))) {}
     ~QtTableWindow() override;
 
     // The game's control operations share names with QWidget's own; keep both reachable.
@@ -44,6 +48,8 @@ public:
     void setBusyPointer(bool busy) override;
 
     void setTableSize(int width, int height) override;
+    void setTableScale(int percent) override;
+    int tableScale() const override;
     void setWindowState(int state) override;
     int windowState() const override;
     void setWindowPosition(double leftTwips, double topTwips) override;
@@ -66,13 +72,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class TableBackdrop;
     void addControl(ControlRef control);
+    // Fits the table into the window's table area and puts every control where the scale puts it.
+    void layOutTable(TableScale scale);
     PictureControl* find(ControlRef control) const;
     QSize frameSize() const;
 
     TableEvents& events_;
     PictureSource pictures_;
+    QWidget* backdrop_;
     QWidget* surface_;
+    QSize design_;
+    TableScale scale_;
     std::map<std::pair<Control, int>, PictureControl*> controls_;
     std::unique_ptr<TableMenus> menus_;
     bool busy_ = false;

@@ -68,6 +68,20 @@ TableMenus::TableMenus(QMenuBar* bar, std::function<void(MenuRef)> onChosen)
     strategy->addSeparator();
     addItem(strategy, {M::StrategyMenu_HoldAnalysis}, "Hold &Analysis...", !Checkable, ctrl(Qt::Key_H));
 
+    // Our own menu: the table's size. The window's edge sizes it freely too.
+    QMenu* view = addMenu(bar, M::ViewMenu, "&View");
+    addItem(view, {M::ViewMenu_Larger}, "&Larger", !Checkable, QKeySequence(QKeySequence::ZoomIn));
+    // Ctrl+= too: on most keyboards the plus sign needs Shift.
+    action({M::ViewMenu_Larger})->setShortcuts({QKeySequence(QKeySequence::ZoomIn), ctrl(Qt::Key_Equal)});
+    addItem(view, {M::ViewMenu_Smaller}, "&Smaller", !Checkable, QKeySequence(QKeySequence::ZoomOut));
+    view->addSeparator();
+    addItem(view, {M::ViewMenu_Size, 100}, "&100 %", !Checkable, ctrl(Qt::Key_0));
+    addItem(view, {M::ViewMenu_Size, 125}, "1&25 %");
+    addItem(view, {M::ViewMenu_Size, 150}, "1&50 %");
+    addItem(view, {M::ViewMenu_Size, 200}, "&200 %");
+    view->addSeparator();
+    addItem(view, {M::ViewMenu_FitToScreen}, "&Fit to Screen");
+
     QMenu* help = addMenu(bar, M::HelpMenu, "&Help");
     addItem(help, {M::HelpMenu_Contents}, "Help &Topics", !Checkable, QKeySequence(Qt::Key_F1));
     addItem(help, {M::HelpMenu_KeyShortcuts}, "&Keyboard Shortcuts", !Checkable, ctrl(Qt::Key_K));

@@ -80,7 +80,6 @@ protected:
 TEST_F(QtTableWindowTest, ControlsShowTheirPictureWhereTheyWerePut) {
     EXPECT_EQ(window.controlWidget({Control::HandPos, 3})->geometry(), QRect(228, 198, 83, 116));
     EXPECT_EQ(window.centralWidget()->size(), QSize(541, 421));
-    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the table must not be resizable";
     const QImage shown = window.grab().toImage();
     const QPoint inCard = window.centralWidget()->mapTo(&window, QPoint(228 + 5, 198 + 5));
     EXPECT_EQ(QColor(shown.pixel(inCard)).red(), 103);
@@ -209,7 +208,7 @@ TEST_F(QtTableWindowTest, StrategyMenuSitsBeforeHelp) {
     QStringList bar;
     for (const QAction* menu : window.menuBar()->actions())
         bar << menu->text();
-    EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "Add &Credits", "&Strategy", "&Help"}));
+    EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "Add &Credits", "&Strategy", "&View", "&Help"}));
 
     QStringList items;
     for (const QAction* item : window.menuAction({MenuItem::StrategyMenu})->menu()->actions())
@@ -221,6 +220,29 @@ TEST_F(QtTableWindowTest, StrategyMenuSitsBeforeHelp) {
 
     window.menuAction({MenuItem::StrategyMenu_HoldAnalysis})->trigger();
     EXPECT_EQ(events.log, (std::vector<std::string>{"menu StrategyMenu_HoldAnalysis 0"}));
+}
+
+// Guards the table at other sizes: a chosen size and a dragged window both show the whole table scaled to
+// fit, centred on the cabinet's grey, and a press on a card reports the design's pixels within it.
+TEST_F(QtTableWindowTest, ScaledTableFillsTheWindowAndMapsTheMouse) {
+    window.setTableScale(150);
+    EXPECT_EQ(window.tableScale(), 150);
+    EXPECT_EQ(window.centralWidget()->size(), QSize(811, 631));
+    QWidget* card = window.controlWidget({Control::HandPos, 3});
+    EXPECT_EQ(card->geometry(), QRect(342, 297, 124, 174));
+    QTest::mouseClick(card, Qt::LeftButton, {}, QPoint(61, 87));
+    EXPECT_EQ(events.log, (std::vector<std::string>{"HandPos3 down 1 0 41,58", "HandPos3 up 1 0 41,58",
+                                                    "HandPos3 click"}));
+
+    // Wider than the table's proportions: the height decides, the spare width is split on both sides.
+    window.resize(1200, window.height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.tableScale(), 150);
+    const QWidget* table = card->parentWidget();
+    EXPECT_EQ(table->geometry(), QRect((1200 - 811) / 2, 0, 811, 631));
+    const QImage shown = window.grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(window.centralWidget()->mapTo(&window, QPoint(5, 300)))),
+              QColor(96, 100, 110));
 }
 
 // Guards against the close box closing a game the player chose to keep, and against asking twice when the

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -201,6 +202,30 @@ TEST(QtSplashWindow, ClosingRunsTheUnloadHandlerOnce) {
         EXPECT_EQ(ticks, timer ? 1 : 0);
         EXPECT_FALSE(splash.isVisible());
     }
+}
+
+// A report taller than any screen, like Hold Analysis on a small one.
+class TallReport : public AmountDialog {
+public:
+    DialogLayout layout() const override {
+        DialogLayout layout{"Hold Analysis", std::vector(80, std::vector{label(lblInstructions, "a line")})};
+        layout.rows.push_back(okCancelButtons());
+        return layout;
+    }
+};
+
+// Guards dialogs on small screens: one taller than the screen scrolls its report and keeps OK on screen.
+TEST(QtDialogs, TallDialogScrollsAndKeepsItsButtons) {
+    TallReport logic;
+    whileShown<QDialog>(
+        [](QDialog& dialog) {
+            const QRect screen = dialog.screen()->availableGeometry();
+            EXPECT_LE(dialog.frameGeometry().height(), screen.height());
+            auto* ok = dialog.findChild<QPushButton*>("btnOK");
+            EXPECT_TRUE(screen.contains(ok->mapToGlobal(ok->rect().bottomRight())));
+            dialog.findChild<QPushButton*>("btnCancel")->click();
+        },
+        [&] { QtDialogs().showModal(logic); });
 }
 
 } // namespace

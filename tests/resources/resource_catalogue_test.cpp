@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <cmath>
 
 #include "gui_app.h"
 #include "platform/pictures.h"
@@ -111,6 +112,64 @@ TEST_F(Catalogue, DoubleUpButtonsFillTheirClickAreas) {
     EXPECT_EQ(count(no, green), 0);
     // Between and around the buttons is neither, so a miss-click does not look like a hit.
     EXPECT_EQ(count(QRect(140, 87, 30, 40), green) + count(QRect(140, 87, 30, 40), red), 0);
+}
+
+// How far two pictures of one size lie apart: the mean difference of their channels, 0 to 255.
+double distance(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGBA8888),
+                 y = b.convertToFormat(QImage::Format_RGBA8888);
+    double sum = 0;
+    for (qsizetype i = 0; i < x.sizeInBytes(); ++i)
+        sum += std::abs(x.constBits()[i] - y.constBits()[i]);
+    return sum / static_cast<double>(x.sizeInBytes());
+}
+
+// The sum of squared steps between neighbouring pixels' intensities: sharp edges count more than the
+// same edges smoothed over two pixels.
+double edgeEnergy(const QImage& image) {
+    const QImage g = image.convertToFormat(QImage::Format_Grayscale8);
+    double sum = 0;
+    for (int y = 0; y + 1 < g.height(); ++y)
+        for (int x = 0; x + 1 < g.width(); ++x) {
+            const int p = qGray(g.pixel(x, y));
+            sum += std::pow(qGray(g.pixel(x + 1, y)) - p, 2) + std::pow(qGray(g.pixel(x, y + 1)) - p, 2);
+        }
+    return sum;
+}
+
+// The share of 2 x 2 blocks that are not one colour: none in a pixel-doubled picture.
+double unevenBlocks(const QImage& image) {
+    int uneven = 0, blocks = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2, ++blocks) {
+            const QRgb p = image.pixel(x, y);
+            uneven +=
+                image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p || image.pixel(x + 1, y + 1) != p;
+        }
+    return static_cast<double>(uneven) / blocks;
+}
+
+// Guards the pictures at finer scales: painted anew for the pixels they cover (so they show at their design
+// size, sharper), matching the design picture when scaled back down, and never the design picture
+// magnified, pixel-doubled or smoothed.
+TEST_F(Catalogue, PicturesArePaintedAnewAtEachScale) {
+    for (const int n : catalogue.pictureNumbers()) {
+        SCOPED_TRACE(n);
+        const QImage design = catalogue.picture(n);
+        for (const qreal scale : {1.5, 2.0}) {
+            const QImage fine = catalogue.picture(n, scale);
+            ASSERT_EQ(fine.size(), (QSizeF(design.size()) * scale).toSize());
+            EXPECT_EQ(fine.devicePixelRatio(), scale);
+        }
+        const QImage fine = catalogue.picture(n, 2.0);
+        const QImage smoothed = design.scaled(fine.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_GT(unevenBlocks(fine), 0.02) << "pixel-doubled";
+        EXPECT_GT(edgeEnergy(fine), 1.8 * edgeEnergy(smoothed)) << "smoothed";
+        if (n < 300 && n % 100 >= 1 && n % 100 <= 53) { // the card faces
+            const QImage back = fine.scaled(design.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            EXPECT_LT(distance(back, design), 2.5) << "a card scaled back down";
+        }
+    }
 }
 
 } // namespace

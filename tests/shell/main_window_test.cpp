@@ -59,14 +59,14 @@ TEST_F(MainWindowTest, AppliesStoredOptionsAndFallsBackToJacksOrBetter) {
     EXPECT_EQ(p.messages.shown().size(), 1u);
 }
 
-// Guards the default window position (centred in twips of each axis, or -50 on a screen exactly 640 pixels
-// wide), the stored one, and stored values that do not convert, each reported on its own.
+// Guards the default window position (centred in twips of each axis; on a screen exactly 640 pixels wide -50,
+// moved onto the screen), the stored one, and stored values that do not convert, each reported on its own.
 TEST_F(MainWindowTest, PlacesTheWindow) {
     const std::tuple<const char*, int, int, int, const char*, const char*, const char*, double, double, int,
                      std::size_t>
         rows[] = {{"centred", 1920, 15, 15, nullptr, nullptr, nullptr, 10298, 4598, 0, 0},
                   {"centred with unequal twips", 1920, 12, 20, nullptr, nullptr, nullptr, 7418, 7298, 0, 0},
-                  {"640 pixels wide", 640, 15, 15, nullptr, nullptr, nullptr, -50, -50, 0, 0},
+                  {"640 pixels wide", 640, 15, 15, nullptr, nullptr, nullptr, 0, 0, 0, 0},
                   {"600 pixels wide", 600, 15, 15, nullptr, nullptr, nullptr, 398, 4598, 0, 0},
                   {"stored maximised", 1920, 15, 15, "3000", "4500", "2", 4500, 3000, 2, 0},
                   {"stored minimised", 1920, 15, 15, "600", "900", "1", 900, 600, 1, 0},
@@ -80,6 +80,7 @@ TEST_F(MainWindowTest, PlacesTheWindow) {
         p.system.width = width;
         p.system.twipsX = twipsX;
         p.system.twipsY = twipsY;
+        p.settings.set("Display", "Scale", "100");
         if (top) {
             p.settings.set("MainWindow", "Top", top);
             p.settings.set("MainWindow", "Left", left);

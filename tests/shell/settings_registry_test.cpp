@@ -94,7 +94,7 @@ TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
         "Strategy/ShowBestHold=False; Strategy/Trainer=False; "
         "RecentFiles/File 1=/home/pat/games/friday.tn2; RecentFiles/Title 1=friday.tn2; "
         "RecentFiles/File 2=-; RecentFiles/Title 2=-; RecentFiles/File 3=-; RecentFiles/Title 3=-; "
-        "RecentFiles/File 4=-; RecentFiles/Title 4=-; "
+        "RecentFiles/File 4=-; RecentFiles/Title 4=-; Display/Scale=100; "
         "MainWindow/WindowState=0; MainWindow/Top=2250; MainWindow/Left=1500; ");
 
     f.view.setWindowState(1);
@@ -129,7 +129,7 @@ TEST_F(SettingsRegistryTest, StrategyOptionsHaveTheirOwnSection) {
 TEST_F(SettingsRegistryTest, SavingToARefusingStoreGoesOnQuietly) {
     f.settings.refuseWrites(true);
     registry.SaveGetRegEntries(SettingsMode::Save);
-    EXPECT_EQ(f.log.matching("setting").size(), 9u + 1u + 2u + 8u + 3u);
+    EXPECT_EQ(f.log.matching("setting").size(), 9u + 1u + 2u + 8u + 1u + 3u);
     EXPECT_TRUE(f.messages.shown().empty());
     EXPECT_FALSE(registry.save("Bank", "Credits", "5"));
 }

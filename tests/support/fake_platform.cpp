@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "platform/table_layout.h"
+#include "platform/table_scale.h"
 
 namespace tandora::testing_support {
 
@@ -140,11 +141,11 @@ void FakeTableView::setWindowPosition(double left, double top) {
 }
 
 int FakeTableView::windowWidthTwips() const {
-    return (Layout::TableWidth + Layout::WindowExtraWidth) * 15;
+    return (TableScale::percent(scale_).toWindow(Layout::TableWidth) + Layout::WindowExtraWidth) * 15;
 }
 
 int FakeTableView::windowHeightTwips() const {
-    return (Layout::TableHeight + Layout::WindowExtraHeight) * 15;
+    return (TableScale::percent(scale_).toWindow(Layout::TableHeight) + Layout::WindowExtraHeight) * 15;
 }
 
 void FakeTableView::repaint() {

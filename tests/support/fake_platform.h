@@ -49,6 +49,8 @@ public:
     void setWindowPosition(double left, double top) override;
     double windowLeft() const override { return left_; }
     double windowTop() const override { return top_; }
+    void setTableScale(int percent) override { scale_ = percent; }
+    int tableScale() const override { return scale_; }
     int windowWidthTwips() const override;
     int windowHeightTwips() const override;
     void repaint() override;
@@ -79,6 +81,7 @@ private:
     std::deque<std::function<void()>> pending_;
     std::array<bool, 5> pressed_{};
     int windowState_ = 0;
+    int scale_ = 100;
     double left_ = 0;
     double top_ = 0;
     int repaints_ = 0;

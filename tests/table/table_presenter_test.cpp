@@ -43,6 +43,8 @@ public:
     void setWindowPosition(double, double) override {}
     double windowLeft() const override { return 0; }
     double windowTop() const override { return 0; }
+    void setTableScale(int) override {}
+    int tableScale() const override { return 100; }
     int windowWidthTwips() const override { return 0; }
     int windowHeightTwips() const override { return 0; }
     void repaint() override {}

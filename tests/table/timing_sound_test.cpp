@@ -28,6 +28,20 @@ TEST(Pause, WaitsOnTheClockAcrossTheWrap) {
     }
 }
 
+// Guards an animation's length: time spent painting a step (here slept by hand) comes out of the next wait,
+// a step painted too slowly is not waited for at all, and the whole still ends on time.
+TEST(Schedule, PaintingComesOutOfTheWaits) {
+    testing_support::FakeClock clock(0xFFFFFF00u);
+    Schedule schedule(clock);
+    clock.sleepMs(30);
+    schedule.next(100ms);
+    clock.sleepMs(120);
+    schedule.next(50ms);
+    EXPECT_EQ(clock.slept(), 220u);
+    schedule.next(100ms);
+    EXPECT_EQ(clock.slept(), 250u);
+}
+
 // Guards the no-device check and which sounds let the window go on.
 TEST(Sound, PlaysOnlyWithADevice) {
     FakePlatform f;

@@ -36,6 +36,8 @@ public:
 class TableWindowTest : public ::testing::Test {
 protected:
     TableWindowTest() {
+        // The designed size, whatever the test screen's size would choose.
+        (void)settings.saveSetting("Tandora", "Display", "Scale", "100");
         app.emplace(platform, fakes.splash, hooks);
         relay.app = &*app;
     }

@@ -16,6 +16,8 @@ inline constexpr const char* MainWindow = "MainWindow";
 inline constexpr const char* RecentFiles = "RecentFiles";
 inline constexpr const char* Bank = "Bank";
 inline constexpr const char* Strategy = "Strategy";
+// The pay table each game plays, keyed by the game's code; empty for its designed table.
+inline constexpr const char* PayTables = "PayTables";
 
 // The option check marks as the store keeps them: nine independent Booleans.
 struct StoredOptions {

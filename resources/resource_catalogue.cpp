@@ -102,18 +102,32 @@ bool ResourceCatalogue::hasPicture(int number) const {
 
 QImage ResourceCatalogue::picture(int number) const {
     const auto entry = entries_.find(number);
-    if (entry == entries_.end())
+    const auto printed = entry == entries_.end() ? printedTableOf(number) : std::nullopt;
+    if (entry == entries_.end() && !printed)
         return {};
     std::lock_guard lock(mutex_);
     auto cached = cache_.find(number);
-    if (cached == cache_.end())
-        cached = cache_.emplace(number, entry->second.paint()).first;
+    if (cached == cache_.end()) {
+        // A table the player chose is painted like the designed ones, with its own amounts.
+        QImage image;
+        if (!printed)
+            image = entry->second.paint();
+        else if (printed->coins == 0)
+            image = PayTablePainter::table(printed->game, printed->table);
+        else
+            image = PayTablePainter::columnHighlight(printed->game, printed->table, printed->coins);
+        cached = cache_.emplace(number, image).first;
+    }
     return cached->second;
 }
 
 QSize ResourceCatalogue::pictureSize(int number) const {
     const auto entry = entries_.find(number);
-    return entry == entries_.end() ? QSize() : entry->second.size;
+    if (entry == entries_.end()) {
+        const auto size = tandora::pictureSize(number);
+        return size && printedTableOf(number) ? QSize(size->width, size->height) : QSize();
+    }
+    return entry->second.size;
 }
 
 std::vector<int> ResourceCatalogue::pictureNumbers() const {

@@ -55,7 +55,9 @@ void HandCycle::Deal_Click() {
             if (s.SoundOn)
                 sound_.PlayResSound(winSound(category, s.game()), false);
         }
-        if (s.PaidAmount > 0 && s.options.DoubleUpOn) {
+        // A win that doubled would pass the CREDITS counter (only under tables that pay that much) is not
+        // gambled.
+        if (s.PaidAmount > 0 && s.options.DoubleUpOn && s.vPoints + 2 * s.PaidAmount <= MaxShownCredits) {
             doubleUp_.offer();
             return;
         }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <map>
 
@@ -64,6 +65,10 @@ public:
             column->addLayout(line);
         }
         column->setSizeConstraint(QLayout::SetFixedSize);
+        // Work the logic runs off this thread reports here; the dialog keeps answering meanwhile.
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] { logic_.poll(*this); });
+        timer->start(DialogPollInterval);
     }
 
     void setCaption(const std::string& caption) override { setWindowTitle(fromText(caption)); }
@@ -74,8 +79,10 @@ public:
             label->setText(fromText(text));
         else if (auto* edit = qobject_cast<QLineEdit*>(widget))
             edit->setText(fromText(text));
-        else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable())
             combo->setEditText(fromText(text));
+        else if (combo)
+            combo->setCurrentIndex(combo->findText(fromText(text)));
         else if (auto* button = qobject_cast<QPushButton*>(widget))
             button->setText(fromText(text));
     }
@@ -137,14 +144,26 @@ private:
             widget = label;
             break;
         }
-        case DialogControlKind::TextBox: widget = new QLineEdit(fromText(c.text), this); break;
+        case DialogControlKind::TextBox: {
+            auto* edit = new QLineEdit(fromText(c.text), this);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, name = c.name] { logic_.textChanged(*this, name); });
+            widget = edit;
+            break;
+        }
         case DialogControlKind::ComboBox: {
             auto* combo = new QComboBox(this);
-            combo->setEditable(true);
+            combo->setEditable(!c.listOnly);
             combo->setInsertPolicy(QComboBox::NoInsert);
             for (const std::string& item : c.items)
                 combo->addItem(fromText(item));
-            combo->setEditText(fromText(c.text));
+            if (c.listOnly) {
+                combo->setCurrentIndex(combo->findText(fromText(c.text)));
+                connect(combo, &QComboBox::activated, this,
+                        [this, name = c.name] { logic_.textChanged(*this, name); });
+            } else {
+                combo->setEditText(fromText(c.text));
+            }
             widget = combo;
             break;
         }

@@ -157,7 +157,7 @@ TEST_F(SettingsRegistryTest, StrategyOptionsHaveTheirOwnSection) {
 TEST_F(SettingsRegistryTest, SavingToARefusingStoreGoesOnQuietly) {
     f.settings.refuseWrites(true);
     registry.SaveGetRegEntries(SettingsMode::Save);
-    EXPECT_EQ(f.log.matching("setting").size(), 9u + 1u + 2u + 8u + 3u);
+    EXPECT_EQ(f.log.matching("setting").size(), 9u + 1u + 2u + 4u + 8u + 3u);
     EXPECT_TRUE(f.messages.shown().empty());
     EXPECT_FALSE(registry.save("Bank", "Credits", "5"));
 }

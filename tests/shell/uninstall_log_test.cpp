@@ -37,7 +37,11 @@ std::string expectedLines() {
     for (const char* k : {"File 1", "File 2", "File 3", "File 4", "Title 1", "Title 2", "Title 3", "Title 4"})
         text += value("RecentFiles", k);
     text += key("Bank") + value("Bank", "Credits");
-    return text + key("Strategy") + value("Strategy", "ShowBestHold") + value("Strategy", "Trainer");
+    text += key("Strategy") + value("Strategy", "ShowBestHold") + value("Strategy", "Trainer");
+    text += key("PayTables");
+    for (const char* k : {"jb85", "jb96", "dw", "jp"})
+        text += value("PayTables", k);
+    return text;
 }
 
 // One start of the program on the platform f, as a player's session would begin.

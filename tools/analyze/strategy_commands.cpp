@@ -1,9 +1,11 @@
 #include "strategy_commands.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <thread>
 
 #include "arguments.h"
 #include "engine/pay_table.h"
@@ -27,12 +29,13 @@ void printHolds(const StrategyTables& tables, const Hand& hand, int coins) {
 
 } // namespace
 
-int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int coins) {
+int holdsCommand(GameType game, const PayTable& table, const std::vector<std::string_view>& cards, int coins) {
+    const StrategyTables tables(StrategyTables::forGame(game), table);
     if (!cards.empty()) {
         const auto hand = parseHand(cards, game);
         if (const auto* problem = std::get_if<std::string>(&hand))
             return badArguments(*problem);
-        printHolds(StrategyTables::forGame(game), std::get<Hand>(hand), coins);
+        printHolds(tables, std::get<Hand>(hand), coins);
         return 0;
     }
     std::string line;
@@ -43,7 +46,7 @@ int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int 
         const auto hand = parseHand(words, game);
         if (const auto* problem = std::get_if<std::string>(&hand))
             return badArguments("line " + std::to_string(number) + ": " + *problem);
-        printHolds(StrategyTables::forGame(game), std::get<Hand>(hand), coins);
+        printHolds(tables, std::get<Hand>(hand), coins);
         std::printf("\n");
         // Pipes get each answer as soon as it is known.
         std::fflush(stdout);
@@ -51,9 +54,11 @@ int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int 
     return 0;
 }
 
-int returnCommand(GameType game, int coins) {
+int returnCommand(GameType game, const PayTable& table, int coins) {
+    const StrategyTables tables(StrategyTables::forGame(game), table);
+    const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const auto start = std::chrono::steady_clock::now();
-    const ReturnResult result = payTableReturn(game, coins);
+    const ReturnResult result = *tables.payTableReturn(coins, threads, {});
     const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
     std::printf("return %.4f\n", result.returnPercent);
     for (int c = 0; c < HandCategoryCount; ++c) {

@@ -96,6 +96,16 @@ TEST(AnalyzeTool, PrintsTheReturnThenEveryPayingCategoryThenTheTime) {
     EXPECT_TRUE(std::regex_match(run.out[11], std::regex(R"(time \d+\.\d ms)"))) << run.out[11];
 }
 
+// Guards --pays on tables no test lists: 9/6 pays given to the 8/5 game price as 9/6, and a royal flush
+// worth nothing on five coins leaves four to it worth only its flush, straight and high pairs:
+// (8 x 6 + 3 x 4 + 12 x 1) / 47 = 1.531915 per coin.
+TEST(AnalyzeTool, PaysPriceTheTableGiven) {
+    EXPECT_EQ(runTool("return jb85 --pays 250,50,25,9,6,4,3,2,1").out.at(0), "return 99.5439");
+    const ToolRun run = runTool("holds jb85 Ah Kh Qh Jh 2c --pays 250,50,25,9,6,4,3,2,1 --royal5 0");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(std::find(run.out.begin(), run.out.end(), "hold Ah Kh Qh Jh ev 1.531915"), run.out.end());
+}
+
 struct BadCall {
     const char* name;
     const char* args;
@@ -116,22 +126,23 @@ TEST_P(AnalyzeToolRefuses, WithStatusTwoAndOneLineOnStandardError) {
     EXPECT_TRUE(std::regex_match(run.err, std::regex("tandora-analyze: [^\n]+\n"))) << run.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(Calls, AnalyzeToolRefuses,
-                         testing::Values(BadCall{"AnUnknownGame", "holds jb99 As Ks Qs Js 9s", ""},
-                                         BadCall{"AnUnknownCard", "holds jb96 As Ks Qs Js 9x", ""},
-                                         BadCall{"ZeroCoins", "return dw --coins 0", ""},
+INSTANTIATE_TEST_SUITE_P(
+    Calls, AnalyzeToolRefuses,
+    testing::Values(BadCall{"AnUnknownGame", "holds jb99 As Ks Qs Js 9s", ""},
+                    BadCall{"AnUnknownCard", "holds jb96 As Ks Qs Js 9x", ""},
+                    BadCall{"ZeroCoins", "return dw --coins 0", ""},
 
-                                         BadCall{"ACardGivenTwice", "holds jb85 As Ks Qs Js As", ""},
-                                         BadCall{"TheJokerOutsideJokerPoker", "holds dw Jkr Ks Qs Js 9s", ""},
-                                         BadCall{"FourCards", "holds jp As Ks Qs Js", ""},
-                                         BadCall{"ABadHandOnStandardInput", "holds jp", "As Ks Qs Js\n"},
-                                         BadCall{"EvalWithFourCards", "eval jb85 As Ks Qs Js", ""},
+                    BadCall{"ACardGivenTwice", "holds jb85 As Ks Qs Js As", ""},
+                    BadCall{"TheJokerOutsideJokerPoker", "holds dw Jkr Ks Qs Js 9s", ""},
+                    BadCall{"FourCards", "holds jp As Ks Qs Js", ""},
+                    BadCall{"ABadHandOnStandardInput", "holds jp", "As Ks Qs Js\n"},
+                    BadCall{"EvalWithFourCards", "eval jb85 As Ks Qs Js", ""},
 
-                                         BadCall{"CountWithACard", "count jp As", ""},
-                                         BadCall{"NoCommandAtAll", "", ""},
-                                         BadCall{"AnUnknownCommand", "deal jb85", ""}),
-                         [](const testing::TestParamInfo<BadCall>& row) {
-                             return std::string(row.param.name);
-                         });
+                    BadCall{"CountWithACard", "count jp As", ""}, BadCall{"NoCommandAtAll", "", ""},
+                    BadCall{"AnUnknownCommand", "deal jb85", ""},
+                    BadCall{"TooFewPays", "return jb85 --pays 250,50,25", ""},
+                    BadCall{"ANegativePay", "return dw --pays 250,200,25,15,9,5,3,2,2,-1", ""},
+                    BadCall{"ARoyalWithoutPays", "holds jp --royal5 800", ""}),
+    [](const testing::TestParamInfo<BadCall>& row) { return std::string(row.param.name); });
 
 } // namespace

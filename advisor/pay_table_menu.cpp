@@ -20,8 +20,7 @@ void PayTableMenu::OptionsMenu_PayTable_Click() {
         return;
     // The designed 8/5 and 9/6 tables are their own games, as in the Options menu.
     const GameType game = gameForTable(s.game(), *chosen);
-    s.options.payTables[static_cast<std::size_t>(game)] =
-        *chosen == payTableFor(game) ? std::nullopt : std::optional<PayTable>(*chosen);
+    s.choosePayTable(game, *chosen);
     s.bChange = true;
     games_.layTable(game);
     s.GameOverShown = false;

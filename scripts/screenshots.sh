@@ -84,7 +84,7 @@ session 'DoubleUp=False\n' dollar p d ctrl+s wait:1 type:friday-night Return wai
 session 'DoubleUp=False\n[Strategy]\nShowBestHold=True\n' dollar p wait:1 shot:best-hold-hints.png ctrl+h wait:1 \
     "window:Hold Analysis:hold-analysis.png"
 
-# A table of the player's own: the table paints its pays, and the Pay Table dialog works out its return as
-# the player edits it (here the full house, from 9 to 8: Jacks or Better 8/5 would be 97.30%).
-session 'JacksOrBetter=False\nJacksOrBetter96=True\n[PayTables]\njb96=250,50,40,9,5,4,3,2,1,4000\n' \
-    shot:own-pay-table.png alt+o p wait:2 Tab Tab Tab Tab ctrl+a type:30 wait:2 "window:Pay Table.*:pay-table-dialog.png"
+# Jacks or Better 9/5 on the table, then the Pay Table dialog with the player's own straight flush of 100:
+# the return of the table as typed, worked out while the dialog stays open.
+session '[PayTables]\njb85=250,50,25,9,5,4,3,2,1,4000\n' shot:own-pay-table.png alt+o p wait:2 Tab Tab ctrl+a \
+    type:100 wait:2 "window:Pay Table.*:pay-table-dialog.png"

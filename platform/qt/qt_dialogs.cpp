@@ -31,6 +31,15 @@ Qt::Alignment alignmentOf(TextAlign align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
+// A label beside a text or combo box lines up with the box's text.
+bool hasInput(const std::vector<DialogControl>& row) {
+    for (const DialogControl& c : row) {
+        if (c.kind == DialogControlKind::TextBox || c.kind == DialogControlKind::ComboBox)
+            return true;
+    }
+    return false;
+}
+
 bool isButtonRow(const std::vector<DialogControl>& row) {
     for (const DialogControl& c : row) {
         if (c.kind != DialogControlKind::Button)
@@ -56,10 +65,11 @@ public:
             if (isButtonRow(row))
                 line->addStretch(1);
             for (const DialogControl& control : row)
-                line->addWidget(build(control, pictures), control.kind == DialogControlKind::TextBox ||
-                                                                  control.kind == DialogControlKind::ComboBox
-                                                              ? 1
-                                                              : 0);
+                line->addWidget(build(control, pictures, hasInput(row)),
+                                control.kind == DialogControlKind::TextBox ||
+                                        control.kind == DialogControlKind::ComboBox
+                                    ? 1
+                                    : 0);
             if (isButtonRow(row))
                 line->addStretch(1);
             column->addLayout(line);
@@ -129,12 +139,14 @@ protected:
     }
 
 private:
-    QWidget* build(const DialogControl& c, const PictureSource& pictures) {
+    QWidget* build(const DialogControl& c, const PictureSource& pictures, bool besideInput) {
         QWidget* widget = nullptr;
         switch (c.kind) {
         case DialogControlKind::Label: {
             auto* label = new QLabel(fromText(c.text), this);
-            label->setAlignment(alignmentOf(c.align));
+            label->setAlignment(besideInput
+                                    ? (alignmentOf(c.align) & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter
+                                    : alignmentOf(c.align));
             label->setWordWrap(c.wrap);
             label->setTextFormat(Qt::PlainText);
             if (c.fixedPitch)

@@ -14,10 +14,11 @@ constexpr const char* Path = "/fuzz/game.tn2";
 constexpr std::uint64_t InputsPerTable = 10000;
 
 // Whether play could have left the game as the record holds it: credits the counter shows, a win one hand
-// can pay, counts the next win adds to, a dealt hand with a bet.
+// can pay under its table, doubled, counts the next win adds to, a dealt hand with a bet.
 bool playCouldLeave(const GameFileRecord& r) {
     const HandCounts counts = r.HandCounts.value_or(HandCounts{});
-    return r.vPoints <= MaxShownCredits && r.PaidAmount <= MaxHandWin &&
+    const std::int64_t largestWin = 2 * largestHandPay(r.game, r.payTable.value_or(payTableFor(r.game)));
+    return r.vPoints <= MaxShownCredits && r.PaidAmount <= largestWin &&
            std::all_of(counts.begin(), counts.end(),
                        [](std::int64_t c) { return c >= 0 && c <= MaxStatistic; }) &&
            (r.HandState != HandStates::Dealt || r.CoinsBet > 0);

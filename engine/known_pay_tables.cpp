@@ -53,8 +53,7 @@ std::vector<KnownPayTable> known(GameType game) {
     std::vector<KnownPayTable> tables;
     const std::size_t rows = payTableRows(game).size();
     for (const Listing& l : listingsOf(game))
-        tables.push_back({l.name,
-                          tableOfRows(game, std::span(l.rows).first(rows), NaturalRoyalMaxBetPayout),
+        tables.push_back({l.name, tableOfRows(game, std::span(l.rows).first(rows), NaturalRoyalMaxBetPayout),
                           l.returnPercent});
     return tables;
 }

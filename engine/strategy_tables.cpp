@@ -193,7 +193,8 @@ ReturnResult StrategyTables::payTableReturn(int coins) const {
     return *payTableReturn(coins, 1, {});
 }
 
-std::optional<ReturnResult> StrategyTables::payTableReturn(int coins, int threads, std::stop_token stop) const {
+std::optional<ReturnResult> StrategyTables::payTableReturn(int coins, int threads,
+                                                           std::stop_token stop) const {
     checkCoins(coins);
     const int cardsLeft = counts_->deckSize() - HandSize;
     // Sums over deals by the number of cards held, so that each is divided by its own number of draws once.
@@ -207,7 +208,8 @@ std::optional<ReturnResult> StrategyTables::payTableReturn(int coins, int thread
     const int lowestCards = counts_->deckSize() - HandSize + 1;
     auto work = [&](Sums& sums) {
         Completions completions;
-        for (int lowest = nextLowest++; lowest < lowestCards && !stop.stop_requested(); lowest = nextLowest++) {
+        for (int lowest = nextLowest++; lowest < lowestCards && !stop.stop_requested();
+             lowest = nextLowest++) {
             forEachSuitClassFrom(game_, lowest, [&](const Hand& hand, int weight) {
                 // Deals come with codes ascending, so positions and places are in the same order.
                 Places places{};
@@ -217,8 +219,8 @@ std::optional<ReturnResult> StrategyTables::payTableReturn(int coins, int thread
                 HoldKey best{-1, 1, 0, 0};
                 for (unsigned set = 0; set < HoldCount; ++set) {
                     const int held = std::popcount(set);
-                    const HoldKey key{paidOn(completions[set], coins), choose(cardsLeft, HandSize - held), held,
-                                      set};
+                    const HoldKey key{paidOn(completions[set], coins), choose(cardsLeft, HandSize - held),
+                                      held, set};
                     if (playsBetter(key, best))
                         best = key;
                 }

@@ -101,6 +101,11 @@ std::vector<std::string> fuzzSeeds() {
         lines[14] = std::string(i == 1 ? "Won 4000" : "Won ");
         seeds.push_back(fileOf(lines));
     }
+    // A table of the player's own, on line 43.
+    auto ownTable = sampleLines();
+    ownTable[14] = "Won 9000";
+    ownTable.emplace_back("PayTable=250,200,25,15,9,900,3,2,2,1,4000");
+    seeds.push_back(fileOf(ownTable));
     return seeds;
 }
 

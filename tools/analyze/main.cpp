@@ -18,20 +18,21 @@ using namespace tandora;
 namespace {
 
 void printUsage() {
-    std::puts("usage: tandora-analyze eval GAME C1 C2 C3 C4 C5\n"
-              "       tandora-analyze count GAME\n"
-              "       tandora-analyze holds GAME [C1 C2 C3 C4 C5] [--coins N] [--pays P1,...,Pn [--royal5 N]]\n"
-              "       tandora-analyze return GAME [--coins N] [--pays P1,...,Pn [--royal5 N]]\n"
-              "GAME is jb85, jb96, dw or jp. A card is a code 0-52 or rank (A 2-9 T J Q K) and suit\n"
-              "(h d c s), e.g. Ah Td 2c; the joker is Jkr (Joker Poker only).\n"
-              "holds prints the expected value of all 32 holds, best first, in coins per coin bet; with\n"
-              "no cards it reads hands from standard input, one a line. return prints the pay table's\n"
-              "return under the best play and the chance of each paying hand. N is the bet, 1 to 5\n"
-              "coins (default 5): only five coins win 4000 for a natural royal flush.\n"
-              "--pays prices another pay table of the game: the pays for one coin from the top row down\n"
-              "(Jacks or Better 9 rows, royal flush to jacks or better; Deuces Wild 10, natural royal to\n"
-              "three of a kind; Joker Poker 11, natural royal to kings or better), each 0 to 10000;\n"
-              "--royal5 is the five-coin royal flush (default 4000, at most 50000).");
+    std::puts(
+        "usage: tandora-analyze eval GAME C1 C2 C3 C4 C5\n"
+        "       tandora-analyze count GAME\n"
+        "       tandora-analyze holds GAME [C1 C2 C3 C4 C5] [--coins N] [--pays P1,...,Pn [--royal5 N]]\n"
+        "       tandora-analyze return GAME [--coins N] [--pays P1,...,Pn [--royal5 N]]\n"
+        "GAME is jb85, jb96, dw or jp. A card is a code 0-52 or rank (A 2-9 T J Q K) and suit\n"
+        "(h d c s), e.g. Ah Td 2c; the joker is Jkr (Joker Poker only).\n"
+        "holds prints the expected value of all 32 holds, best first, in coins per coin bet; with\n"
+        "no cards it reads hands from standard input, one a line. return prints the pay table's\n"
+        "return under the best play and the chance of each paying hand. N is the bet, 1 to 5\n"
+        "coins (default 5): only five coins win 4000 for a natural royal flush.\n"
+        "--pays prices another pay table of the game: the pays for one coin from the top row down\n"
+        "(Jacks or Better 9 rows, royal flush to jacks or better; Deuces Wild 10, natural royal to\n"
+        "three of a kind; Joker Poker 11, natural royal to kings or better), each 0 to 10000;\n"
+        "--royal5 is the five-coin royal flush (default 4000, at most 50000).");
 }
 
 int evalCommand(GameType game, const std::vector<std::string_view>& cards) {

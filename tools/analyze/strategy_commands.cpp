@@ -29,7 +29,8 @@ void printHolds(const StrategyTables& tables, const Hand& hand, int coins) {
 
 } // namespace
 
-int holdsCommand(GameType game, const PayTable& table, const std::vector<std::string_view>& cards, int coins) {
+int holdsCommand(GameType game, const PayTable& table, const std::vector<std::string_view>& cards,
+                 int coins) {
     const StrategyTables tables(StrategyTables::forGame(game), table);
     if (!cards.empty()) {
         const auto hand = parseHand(cards, game);

@@ -153,6 +153,26 @@ TEST_F(SettingsRegistryTest, StrategyOptionsHaveTheirOwnSection) {
     EXPECT_FALSE(f.settings.has("Options", "Trainer"));
 }
 
+// Guards the chosen pay tables in their own section: the game in play comes with its table, a table that
+// does not read is named to the player and the game plays its designed table, and a save writes them back.
+TEST_F(SettingsRegistryTest, PayTablesHaveTheirOwnSection) {
+    f.settings.set("Options", "JacksOrBetter", "False");
+    f.settings.set("Options", "DeucesWild", "True");
+    f.settings.set("PayTables", "dw", "250,200,25,15,9,4,4,3,2,1,4000");
+    f.settings.set("PayTables", "jp", "250,200,100,50,17,7,5,3,2,1");
+    registry.SaveGetRegEntries(SettingsMode::Load);
+    EXPECT_EQ(state.rules().PayTable.perCoin[6], 4) << "Illinois Deuces: four of a kind pays 4";
+    EXPECT_FALSE(state.options.payTables[static_cast<std::size_t>(GameType::JokerPoker)]);
+    EXPECT_EQ(f.messages.shown(),
+              (std::vector<std::string>{
+                  "Tandora|48|The saved setting PayTables/jp is \"250,200,100,50,17,7,5,3,2,1\", "
+                  "which is no pay table: the table needs 12 pays (its 11 rows and the "
+                  "five-coin royal flush), not 10. Joker Poker plays its own table."}));
+    registry.SaveGetRegEntries(SettingsMode::Save);
+    EXPECT_EQ(f.settings.value("PayTables", "dw"), "250,200,25,15,9,4,4,3,2,1,4000");
+    EXPECT_EQ(f.settings.value("PayTables", "jp"), "");
+}
+
 // Guards a read-only store: every refused write is skipped without a message and the rest still run.
 TEST_F(SettingsRegistryTest, SavingToARefusingStoreGoesOnQuietly) {
     f.settings.refuseWrites(true);

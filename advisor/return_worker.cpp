@@ -1,6 +1,7 @@
 #include "advisor/return_worker.h"
 
 #include <exception>
+#include <system_error>
 
 namespace tandora {
 
@@ -14,14 +15,14 @@ constexpr int ThreadsPerTable = 2;
 void ReturnWorker::start(GameType game, const PayTable& table, int coins) {
     stop();
     auto outcome = std::make_shared<Outcome>();
-    std::jthread thread([outcome, game, table, coins](std::stop_token stop) {
+    auto work = [outcome, game, table, coins](std::stop_token stop) {
         std::optional<Returns> found;
         std::optional<std::string> failure;
         try {
             const StrategyTables tables(StrategyTables::forGame(game), table);
             const auto atBet = tables.payTableReturn(coins, ThreadsPerTable, stop);
             // One to four coins pay alike per coin, so one coin is worked out apart only for five.
-            const auto atOne = coins == 1 || !atBet ? atBet : tables.payTableReturn(1, ThreadsPerTable, stop);
+            const auto atOne = coins < MaxCoins ? atBet : tables.payTableReturn(1, ThreadsPerTable, stop);
             if (atBet && atOne)
                 found = Returns{coins, atBet->returnPercent, atOne->returnPercent};
         } catch (const std::exception& e) {
@@ -33,8 +34,15 @@ void ReturnWorker::start(GameType game, const PayTable& table, int coins) {
             outcome->failure = failure;
         }
         outcome->done = true;
-    });
-    current_ = Job{std::move(outcome), std::move(thread)};
+    };
+    try {
+        std::jthread thread(work);
+        current_ = Job{std::move(outcome), std::move(thread)};
+    } catch (const std::system_error& e) {
+        outcome->failure = e.what();
+        outcome->done = true;
+        current_ = Job{std::move(outcome), {}};
+    }
 }
 
 void ReturnWorker::stop() {

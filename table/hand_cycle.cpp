@@ -37,7 +37,9 @@ void HandCycle::Deal_Click() {
     fillPositions(previous);
 
     const HandCategory category = evaluateHand(s.Hand, s.flags(), s.rules().CardRank, s.eval);
-    const bool pays = payTableSlot(category, s.game()).has_value();
+    // A row of a table of the player's own may pay nothing at any bet; its hand lights no row.
+    const bool pays = handPays(category, s.game(), s.rules().PayTable, 1) > 0 ||
+                      handPays(category, s.game(), s.rules().PayTable, MaxCoins) > 0;
     if (dealing) {
         // A paying dealt hand shows what it already holds, without paying.
         if (pays)
@@ -46,9 +48,11 @@ void HandCycle::Deal_Click() {
         advisor_->dealt();
         ctx_.showAndRepaint();
     } else {
-        countHand(category, s.game(), s.HandCounts);
         s.vHandsPlayed = addStatistic(s.vHandsPlayed, 1);
         s.PaidAmount = handPays(category, s.game(), s.rules().PayTable, s.CoinsBet);
+        // Only hands that pay are counted; a row of the player's own table may pay nothing.
+        if (s.PaidAmount > 0)
+            countHand(category, s.game(), s.HandCounts);
         if (s.PaidAmount > 0) {
             s.WinStrip = category;
             ctx_.show();

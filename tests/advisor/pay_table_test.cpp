@@ -63,19 +63,24 @@ protected:
 };
 
 // Guards a table of the player's own from the menu to the payout: named in the caption, paid at every bet
-// (its own five-coin royal flush), kept in the game file, and the game's menu item brings the designed back.
+// (its own five-coin royal flush), a row paying nothing neither lit nor counted, kept in the game file, and
+// the game's menu item brings the designed table back.
 TEST_F(PayTablePlay, OwnTablePaysAtEveryBetUntilTheMenuTakesItBack) {
     app.menuClick({MenuItem::OptionsMenu_DoubleUp});
     addDefault();
     addDefault();
-    f.dialogs.script({type("txtPay4", "12"), type("txtRoyal5", "6000"), press("btnOK")});
+    f.dialogs.script(
+        {type("txtPay4", "12"), type("txtPay8", "0"), type("txtRoyal5", "6000"), press("btnOK")});
     app.menuClick({MenuItem::OptionsMenu_PayTable});
     EXPECT_EQ(table().caption, "Tandora - [untitled] - Jacks or Better, own table");
     for (int coins = 1; coins <= MaxCoins; ++coins) {
         EXPECT_EQ(paidFor("Kh Kd Ks 5c 5d", coins), 12 * coins);
         EXPECT_EQ(paidFor("Tc Jc Qc Kc Ac", coins), coins == MaxCoins ? 6000 : 250 * coins);
     }
-    EXPECT_TRUE(writeGameFile(recordOf(s, {})).ends_with("\r\nPayTable=250,50,25,12,5,4,3,2,1,6000\r\n"));
+    EXPECT_EQ(paidFor("Qh Qd 6c 6s 9d", 5), 0) << "two pair pays nothing here";
+    EXPECT_EQ(table().winStrip, HandCategory::NoWin);
+    EXPECT_EQ(s.HandCounts[11], 0) << "and is not counted as a paying hand";
+    EXPECT_TRUE(writeGameFile(recordOf(s, {})).ends_with("\r\nPayTable=250,50,25,12,5,4,3,0,1,6000\r\n"));
     app.menuClick({MenuItem::OptionsMenu_JacksOrBetter});
     EXPECT_EQ(table().caption, "Tandora - [untitled]");
     EXPECT_EQ(paidFor("Kh Kd Ks 5c 5d", 1), 8);

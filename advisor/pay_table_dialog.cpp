@@ -77,8 +77,8 @@ DialogLayout PayTableDialog::layout() const {
     list.minimumWidth = 260;
     layout.rows.push_back({rowLabel(lblTable, "Table:"), list});
     DialogControl pays = wrappedLabel(lblPays);
-    pays.text = "Pays for one coin (a whole number from 0 to 10,000), top row first. Edit any of them to "
-                "play a table of your own.";
+    pays.text = "What each row pays for one coin (a whole number up to 10,000) and the royal flush on five "
+                "coins (up to 50,000). Edit any of them to play a table of your own.";
     layout.rows.push_back({pays});
     const auto rows = payTableRows(game_);
     for (std::size_t i = 0; i < rows.size(); ++i)

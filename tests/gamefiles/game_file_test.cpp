@@ -150,6 +150,10 @@ TEST(GameFileReader, PayTableLineRoundTripsAndIsCheckedWhole) {
     const std::string bytes = writeGameFile(recordOf(s, SampleButtons));
     EXPECT_EQ(bytes, fileOf(sampleLines()) + own + "\r\n");
     EXPECT_EQ(parseGameFile(bytes)->payTable, s.chosenTable());
+    const std::string most = "10000,10000,10000,10000,10000,10000,10000,10000,10000,10000,10000,50000";
+    s.choosePayTable(GameType::JokerPoker, std::get<PayTable>(parsePayTableText(GameType::JokerPoker, most)));
+    EXPECT_EQ(parseGameFile(writeGameFile(recordOf(s, SampleButtons)))->payTable, s.chosenTable())
+        << "the longest line 43, 80 characters, reads back";
     auto lines = sampleLines();
     lines[14] = "Won 10000";
     EXPECT_FALSE(parseGameFile(fileOf(lines))) << "more than the designed table can pay";

@@ -102,12 +102,14 @@ void StrategyAdvisor::drawing() {
     price(false);
 }
 
-std::optional<double> StrategyAdvisor::payTableReturn(GameType game, int coins) {
-    const auto key = std::make_pair(game, coins);
+std::optional<double> StrategyAdvisor::payTableReturn(GameType game, const PayTable& table, int coins) {
+    const auto key = std::make_tuple(game, table, coins);
     if (const auto found = returns_.find(key); found != returns_.end())
         return found->second;
     try {
-        const double percent = builds_.get(game).payTableReturn(coins).returnPercent;
+        // Two threads: the statistics wait for it.
+        const double percent =
+            StrategyTables(builds_.get(game), table).payTableReturn(coins, 2, {})->returnPercent;
         returns_[key] = percent;
         return percent;
     } catch (const std::exception&) {
@@ -136,7 +138,7 @@ std::optional<PlayedHold> StrategyAdvisor::handInPlay() const {
     const GameState& s = ctx_.state;
     if (!awaitingDraw() || s.CoinsBet < 1 || s.CoinsBet > MaxCoins || dealtHandProblem(s.Hand, s.game()))
         return std::nullopt;
-    PlayedHold hand{s.game(), s.Hand, 0, s.CoinsBet};
+    PlayedHold hand{s.game(), s.Hand, 0, s.CoinsBet, s.chosenTable()};
     for (std::size_t i = 0; i < HandSize; ++i) {
         if (s.Held[i])
             hand.heldMask = static_cast<std::uint8_t>(hand.heldMask | 1u << i);
@@ -146,12 +148,16 @@ std::optional<PlayedHold> StrategyAdvisor::handInPlay() const {
 
 std::optional<HandAnalysis> StrategyAdvisor::analysed(const PlayedHold& hand) {
     try {
-        return analyse(builds_.get(hand.game), hand);
+        return analyse(pricedFor(builds_.get(hand.game), hand), hand);
     } catch (const std::exception& e) {
         ctx_.messageBox(std::string("The strategy advice is not available: ") + e.what(),
                         MsgStyle::Exclamation, AppTitle);
         return std::nullopt;
     }
+}
+
+StrategyTables StrategyAdvisor::pricedFor(const StrategyTables& tables, const PlayedHold& hand) {
+    return hand.table ? StrategyTables(tables, *hand.table) : tables;
 }
 
 // Marks the best hold of the hand waiting for the draw; the table shows the marks while the option is on.
@@ -173,7 +179,7 @@ void StrategyAdvisor::price(bool wait) {
     for (const PlayedHold& hand : costs.unpriced) {
         try {
             if (const StrategyTables* tables = wait ? &builds_.get(hand.game) : builds_.ifReady(hand.game)) {
-                costs.credits += analyse(*tables, hand).cost();
+                costs.credits += analyse(pricedFor(*tables, hand), hand).cost();
                 continue;
             }
         } catch (const std::exception&) {

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "advisor/hold_analysis.h"
@@ -31,9 +32,9 @@ public:
     bool mayDraw() override;
     void drawing() override;
 
-    // The pay table's return under best play, in percent (computed once per game and bet); nothing when the
-    // tables cannot be built.
-    std::optional<double> payTableReturn(GameType game, int coins);
+    // The pay table's return under best play, in percent (computed once per game, table and bet); nothing
+    // when the tables cannot be built.
+    std::optional<double> payTableReturn(GameType game, const PayTable& table, int coins);
     // What the holds of this game have cost against best play, in credits; prices every draw still waiting.
     double costOfHolds();
     // The coins of the hand in play, else of the last hand drawn, else five.
@@ -45,13 +46,15 @@ private:
     std::optional<PlayedHold> handInPlay() const;
     // Waits for the game's tables when they are not ready; nothing (after telling the player) on failure.
     std::optional<HandAnalysis> analysed(const PlayedHold& hand);
+    // The game's tables priced by the table the hand was played by.
+    static StrategyTables pricedFor(const StrategyTables& tables, const PlayedHold& hand);
     void showHints();
     // Adds the cost of each waiting draw whose tables are ready, or of every one when wait is set.
     void price(bool wait);
 
     TableContext ctx_;
     TableBuilds builds_;
-    std::map<std::pair<GameType, int>, double> returns_;
+    std::map<std::tuple<GameType, PayTable, int>, double> returns_;
 };
 
 } // namespace tandora

@@ -56,9 +56,25 @@ void payTableReturnFromScratch(benchmark::State& state, GameType game) {
     }
 }
 
+// A table of the player's own (9/6 with a straight flush of 80 and a five-coin royal of 4700), priced on
+// the game's shared tables, as the Pay Table dialog does while the player types; range(0) threads.
+void ownPayTableReturn(benchmark::State& state) {
+    const StrategyTables& shared = StrategyTables::forGame(GameType::JacksOrBetter96);
+    PayTable own = payTableFor(GameType::JacksOrBetter96);
+    own.perCoin[5] = 80;
+    own.royalOnMaxBet = 4700;
+    const auto threads = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        const StrategyTables tables(shared, own);
+        benchmark::DoNotOptimize(tables.payTableReturn(MaxCoins, threads, {}));
+    }
+}
+
 } // namespace
 
 using tandora::GameType;
+
+BENCHMARK(ownPayTableReturn)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_CAPTURE(buildTables, jacks, GameType::JacksOrBetter96)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(buildTables, dw, GameType::DeucesWild)->Unit(benchmark::kMillisecond);

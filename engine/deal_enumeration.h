@@ -8,26 +8,25 @@
 
 namespace tandora {
 
-// Calls visit(hand) for every distinct five-card deal of the game's deck, codes ascending.
-template <typename Visit> std::int64_t forEachDeal(GameType game, Visit&& visit) {
+// Calls visit(hand) for every distinct five-card deal of the game's deck whose lowest card is the one at
+// deck place `lowest`, codes ascending. Returns the number of deals.
+template <typename Visit> std::int64_t forEachDealFrom(GameType game, int lowest, Visit&& visit) {
     const DeckParams deck = deckFor(flagsFor(game));
-    const int lo = deck.first;
+    const int a = deck.first + lowest;
     const int hi = deck.first + deck.count - 1;
     std::int64_t deals = 0;
     Hand h{};
-    for (int a = lo; a <= hi; ++a) {
-        h[0] = static_cast<Card>(a);
-        for (int b = a + 1; b <= hi; ++b) {
-            h[1] = static_cast<Card>(b);
-            for (int c = b + 1; c <= hi; ++c) {
-                h[2] = static_cast<Card>(c);
-                for (int d = c + 1; d <= hi; ++d) {
-                    h[3] = static_cast<Card>(d);
-                    for (int e = d + 1; e <= hi; ++e) {
-                        h[4] = static_cast<Card>(e);
-                        visit(static_cast<const Hand&>(h));
-                        ++deals;
-                    }
+    h[0] = static_cast<Card>(a);
+    for (int b = a + 1; b <= hi; ++b) {
+        h[1] = static_cast<Card>(b);
+        for (int c = b + 1; c <= hi; ++c) {
+            h[2] = static_cast<Card>(c);
+            for (int d = c + 1; d <= hi; ++d) {
+                h[3] = static_cast<Card>(d);
+                for (int e = d + 1; e <= hi; ++e) {
+                    h[4] = static_cast<Card>(e);
+                    visit(static_cast<const Hand&>(h));
+                    ++deals;
                 }
             }
         }
@@ -35,12 +34,21 @@ template <typename Visit> std::int64_t forEachDeal(GameType game, Visit&& visit)
     return deals;
 }
 
+// Calls visit(hand) for every distinct five-card deal of the game's deck, codes ascending.
+template <typename Visit> std::int64_t forEachDeal(GameType game, Visit&& visit) {
+    std::int64_t deals = 0;
+    for (int lowest = 0; lowest + HandSize <= deckFor(flagsFor(game)).count; ++lowest)
+        deals += forEachDealFrom(game, lowest, visit);
+    return deals;
+}
+
 // Calls visit(hand, weight) once for every class of deals that differ only by a renaming of the suits,
 // with the number of deals in the class; the weights add up to the number of deals. The hand shown is
-// the one whose suits, read as sets of ranks, come in non-increasing order. Returns the number of classes.
-template <typename Visit> std::int64_t forEachSuitClass(GameType game, Visit&& visit) {
+// the one whose suits, read as sets of ranks, come in non-increasing order. Only deals whose lowest card
+// is at deck place `lowest`; returns the number of classes.
+template <typename Visit> std::int64_t forEachSuitClassFrom(GameType game, int lowest, Visit&& visit) {
     std::int64_t classes = 0;
-    forEachDeal(game, [&](const Hand& hand) {
+    forEachDealFrom(game, lowest, [&](const Hand& hand) {
         std::array<int, 4> ranks{};
         for (Card c : hand) {
             if (isRegularCard(c))
@@ -57,6 +65,14 @@ template <typename Visit> std::int64_t forEachSuitClass(GameType game, Visit&& v
         visit(hand, weight);
         ++classes;
     });
+    return classes;
+}
+
+// forEachSuitClassFrom over every lowest card.
+template <typename Visit> std::int64_t forEachSuitClass(GameType game, Visit&& visit) {
+    std::int64_t classes = 0;
+    for (int lowest = 0; lowest + HandSize <= deckFor(flagsFor(game)).count; ++lowest)
+        classes += forEachSuitClassFrom(game, lowest, visit);
     return classes;
 }
 

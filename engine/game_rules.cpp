@@ -3,8 +3,12 @@
 namespace tandora {
 
 GameRules rulesFor(GameType game) {
+    return rulesFor(game, payTableFor(game));
+}
+
+GameRules rulesFor(GameType game, const tandora::PayTable& table) {
     const GameFlags flags = flagsFor(game);
-    return GameRules{game, flags, deckFor(flags), tandora::CardRank(game), payTableFor(game)};
+    return GameRules{game, flags, deckFor(flags), tandora::CardRank(game), table};
 }
 
 } // namespace tandora

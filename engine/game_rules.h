@@ -16,6 +16,8 @@ struct GameRules {
     tandora::PayTable PayTable;
 };
 
+// The game with its designed pay table, or with the table given.
 GameRules rulesFor(GameType game);
+GameRules rulesFor(GameType game, const tandora::PayTable& table);
 
 } // namespace tandora

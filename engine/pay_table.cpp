@@ -6,11 +6,11 @@ namespace tandora {
 
 PayTable payTableFor(GameType game) {
     switch (game) {
-    case GameType::JacksOrBetter85: return {250, 0, 0, 0, 0, 50, 25, 8, 5, 4, 3, 2, 1};
-    case GameType::JacksOrBetter96: return {250, 0, 0, 0, 0, 50, 25, 9, 6, 4, 3, 2, 1};
-    case GameType::DeucesWild: return {250, 200, 25, 0, 15, 9, 5, 3, 2, 2, 1, 0, 0};
+    case GameType::JacksOrBetter85: return {{250, 0, 0, 0, 0, 50, 25, 8, 5, 4, 3, 2, 1}};
+    case GameType::JacksOrBetter96: return {{250, 0, 0, 0, 0, 50, 25, 9, 6, 4, 3, 2, 1}};
+    case GameType::DeucesWild: return {{250, 200, 25, 0, 15, 9, 5, 3, 2, 2, 1, 0, 0}};
     // Slot 0 pays 250 a coin for one to four coins; five coins pay the fixed 4000 as everywhere.
-    case GameType::JokerPoker: return {250, 0, 0, 100, 200, 50, 20, 7, 5, 3, 2, 1, 1};
+    case GameType::JokerPoker: return {{250, 0, 0, 100, 200, 50, 20, 7, 5, 3, 2, 1, 1}};
     }
     return {};
 }
@@ -68,8 +68,17 @@ std::int32_t handPays(HandCategory category, GameType game, const PayTable& tabl
     if (!slot)
         return 0;
     if (category == H::NaturalRoyalFlush && coins == MaxCoins)
-        return NaturalRoyalMaxBetPayout;
+        return table.royalOnMaxBet;
     return coins * table[static_cast<std::size_t>(*slot)];
+}
+
+std::int32_t largestHandPay(GameType game, const PayTable& table) {
+    std::int32_t largest = 0;
+    for (const HandCategory category : payTableRows(game)) {
+        for (int coins = 1; coins <= MaxCoins; ++coins)
+            largest = std::max(largest, handPays(category, game, table, coins));
+    }
+    return largest;
 }
 
 void countHand(HandCategory category, GameType game, HandCounts& counts) {

@@ -113,7 +113,7 @@ class Player {
 public:
     Player(const SimulationOptions& o, const StrategyTables& tables)
         : o_(o), tables_(tables), deck_(deckFor(flagsFor(o.game))), rank_(o.game),
-          table_(payTableFor(o.game)), best_(tables, o.coins) {}
+          table_(o.table.value_or(payTableFor(o.game))), best_(tables, o.coins) {}
 
     ChunkResult play(std::int64_t chunk, std::int64_t hands) {
         Mt19937Source random(o_.seed * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(chunk));
@@ -189,7 +189,7 @@ SimulationResult simulate(const SimulationOptions& o) {
     if (o.coins < 1 || o.coins > MaxCoins || o.hands < 1 || o.threads < 1)
         throw std::invalid_argument("coins must be 1 to 5, hands and threads at least 1");
     const auto start = std::chrono::steady_clock::now();
-    const StrategyTables& tables = StrategyTables::forGame(o.game);
+    const StrategyTables tables(StrategyTables::forGame(o.game), o.table.value_or(payTableFor(o.game)));
     const std::int64_t chunks = (o.hands + ChunkHands - 1) / ChunkHands;
     std::vector<ChunkResult> results(static_cast<std::size_t>(chunks));
     std::atomic<std::int64_t> next{0};

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "game_draw.h"
 
@@ -14,6 +15,7 @@ struct SimulationOptions {
     int coins = MaxCoins;
     DrawModel draw = DrawModel::Deck;
     int threads = 1;
+    std::optional<PayTable> table = std::nullopt; // the game's designed table when empty
 };
 
 struct SimulationResult {

@@ -1,9 +1,13 @@
 #include "strategy_tables.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <mutex>
 #include <stdexcept>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "colex_rank.h"
 #include "deal_enumeration.h"
@@ -23,7 +27,7 @@ struct HoldKey {
 };
 
 bool playsBetter(const HoldKey& a, const HoldKey& b) {
-    // paid / draws compared as fractions: at most 4000 * C(48,5) * C(48,5), well inside 64 bits.
+    // paid / draws compared as fractions: at most 5 * MaxPayPerCoin * C(48,5) * C(48,5), inside 64 bits.
     const std::int64_t left = a.paid * b.draws;
     const std::int64_t right = b.paid * a.draws;
     if (left != right)
@@ -48,14 +52,22 @@ StrategyTables::StrategyTables(GameType game)
     : StrategyTables(game, std::make_shared<const DrawCounts>(game)) {}
 
 StrategyTables::StrategyTables(GameType game, std::shared_ptr<const DrawCounts> counts)
-    : game_(game), counts_(std::move(counts)) {
+    : game_(game), table_(payTableFor(game)), counts_(std::move(counts)) {
     if (!counts_ || !sameRules(counts_->rules(), flagsFor(game)))
         throw std::invalid_argument("the draw counts were built for another game's rules");
-    const PayTable table = payTableFor(game);
+    setPays();
+}
+
+StrategyTables::StrategyTables(const StrategyTables& tables, const PayTable& table)
+    : game_(tables.game_), table_(table), counts_(tables.counts_) {
+    setPays();
+}
+
+void StrategyTables::setPays() {
     for (int coins = 1; coins <= MaxCoins; ++coins) {
         for (int c = 0; c < HandCategoryCount; ++c)
             pays_[static_cast<std::size_t>(coins)][static_cast<std::size_t>(c)] =
-                handPays(static_cast<HandCategory>(c), game, table, coins);
+                handPays(static_cast<HandCategory>(c), game_, table_, coins);
     }
 }
 
@@ -178,30 +190,61 @@ std::array<HoldValue, HoldCount> StrategyTables::holdValues(const Hand& hand, in
 }
 
 ReturnResult StrategyTables::payTableReturn(int coins) const {
+    return *payTableReturn(coins, 1, {});
+}
+
+std::optional<ReturnResult> StrategyTables::payTableReturn(int coins, int threads,
+                                                           std::stop_token stop) const {
     checkCoins(coins);
     const int cardsLeft = counts_->deckSize() - HandSize;
     // Sums over deals by the number of cards held, so that each is divided by its own number of draws once.
-    std::array<std::int64_t, HandSize + 1> paid{};
-    std::array<std::array<std::int64_t, HandCategoryCount>, HandSize + 1> finals{};
-    Completions completions;
-    forEachSuitClass(game_, [&](const Hand& hand, int weight) {
-        // Deals come with codes ascending, so positions and places are in the same order.
-        Places places{};
-        for (std::size_t j = 0; j < HandSize; ++j)
-            places[j] = counts_->placeOf(hand[j]);
-        countCompletions(places, completions);
-        HoldKey best{-1, 1, 0, 0};
-        for (unsigned set = 0; set < HoldCount; ++set) {
-            const int held = std::popcount(set);
-            const HoldKey key{paidOn(completions[set], coins), choose(cardsLeft, HandSize - held), held, set};
-            if (playsBetter(key, best))
-                best = key;
+    struct Sums {
+        std::array<std::int64_t, HandSize + 1> paid{};
+        std::array<std::array<std::int64_t, HandCategoryCount>, HandSize + 1> finals{};
+    };
+    // Each thread takes the next lowest card still to do; the first ones hold the most deals, so the
+    // threads end close together.
+    std::atomic<int> nextLowest{0};
+    const int lowestCards = counts_->deckSize() - HandSize + 1;
+    auto work = [&](Sums& sums) {
+        Completions completions;
+        for (int lowest = nextLowest++; lowest < lowestCards && !stop.stop_requested();
+             lowest = nextLowest++) {
+            forEachSuitClassFrom(game_, lowest, [&](const Hand& hand, int weight) {
+                // Deals come with codes ascending, so positions and places are in the same order.
+                Places places{};
+                for (std::size_t j = 0; j < HandSize; ++j)
+                    places[j] = counts_->placeOf(hand[j]);
+                countCompletions(places, completions);
+                HoldKey best{-1, 1, 0, 0};
+                for (unsigned set = 0; set < HoldCount; ++set) {
+                    const int held = std::popcount(set);
+                    const HoldKey key{paidOn(completions[set], coins), choose(cardsLeft, HandSize - held),
+                                      held, set};
+                    if (playsBetter(key, best))
+                        best = key;
+                }
+                const auto held = static_cast<std::size_t>(best.held);
+                sums.paid[held] += weight * best.paid;
+                for (std::size_t c = 0; c < HandCategoryCount; ++c)
+                    sums.finals[held][c] += weight * static_cast<std::int64_t>(completions[best.mask][c]);
+            });
         }
-        const auto held = static_cast<std::size_t>(best.held);
-        paid[held] += weight * best.paid;
-        for (std::size_t c = 0; c < HandCategoryCount; ++c)
-            finals[held][c] += weight * static_cast<std::int64_t>(completions[best.mask][c]);
-    });
+    };
+    std::vector<Sums> parts(static_cast<std::size_t>(std::max(threads, 1)));
+    {
+        std::vector<std::jthread> helpers;
+        for (std::size_t t = 1; t < parts.size(); ++t) {
+            try {
+                helpers.emplace_back(work, std::ref(parts[t]));
+            } catch (const std::system_error&) {
+                break; // no thread to spare: the others take its share
+            }
+        }
+        work(parts[0]);
+    }
+    if (stop.stop_requested())
+        return std::nullopt;
 
     ReturnResult result;
     result.game = game_;
@@ -211,9 +254,16 @@ ReturnResult StrategyTables::payTableReturn(int coins) const {
     for (int held = 0; held <= HandSize; ++held) {
         const auto perDeal = deals * static_cast<long double>(choose(cardsLeft, HandSize - held));
         const auto h = static_cast<std::size_t>(held);
-        payout += static_cast<long double>(paid[h]) / perDeal;
+        std::int64_t paid = 0;
+        std::array<std::int64_t, HandCategoryCount> finals{};
+        for (const Sums& part : parts) {
+            paid += part.paid[h];
+            for (std::size_t c = 0; c < HandCategoryCount; ++c)
+                finals[c] += part.finals[h][c];
+        }
+        payout += static_cast<long double>(paid) / perDeal;
         for (std::size_t c = 0; c < HandCategoryCount; ++c)
-            result.probability[c] += static_cast<double>(static_cast<long double>(finals[h][c]) / perDeal);
+            result.probability[c] += static_cast<double>(static_cast<long double>(finals[c]) / perDeal);
     }
     result.returnPercent = static_cast<double>(100 * payout / coins);
     return result;

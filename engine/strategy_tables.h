@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 
 #include "card.h"
@@ -44,18 +45,22 @@ struct ReturnResult {
 // hand stays pat, then by the smaller hold mask.
 //
 // Cost: the tables (DrawCounts) take about 0.15 s on one core and 4 MB per set of rules; both Jacks or
-// Better games share one through forGame. Then holdValues takes about 4 microseconds and payTableReturn
-// 0.2 to 0.3 s. Every member is const, so any number of threads may read one instance.
+// Better games share one through forGame, and any other pay table of a game shares its game's. Then
+// holdValues takes about 4 microseconds and payTableReturn 0.2 to 0.3 s on one core, about half that on two.
+// Every member is const, so any number of threads may read one instance.
 class StrategyTables {
 public:
     explicit StrategyTables(GameType game);
     // counts must have been built for the game's rules.
     StrategyTables(GameType game, std::shared_ptr<const DrawCounts> counts);
+    // The same game priced by another pay table; cheap, as the counts are shared.
+    StrategyTables(const StrategyTables& tables, const PayTable& table);
 
     // The shared tables of each game, built on first use (thread-safe).
     static const StrategyTables& forGame(GameType game);
 
     GameType game() const { return game_; }
+    const PayTable& payTable() const { return table_; }
 
     // All 32 holds, best first. Throws std::invalid_argument when the hand cannot be dealt in the game
     // (see dealtHandProblem) or coins is not 1 to 5.
@@ -63,6 +68,9 @@ public:
 
     // Every deal played by its best hold. Throws std::invalid_argument unless coins is 1 to 5.
     ReturnResult payTableReturn(int coins) const;
+    // The same with the deals shared among `threads` threads (this one among them); nothing when stop is
+    // requested before the end.
+    std::optional<ReturnResult> payTableReturn(int coins, int threads, std::stop_token stop) const;
 
 private:
     using Places = std::array<int, HandSize>;
@@ -72,8 +80,10 @@ private:
     // keep that set and draw the rest from the cards not dealt. places must be ascending.
     void countCompletions(const Places& places, Completions& completions) const;
     std::int64_t paidOn(const DrawCounts::CategoryCounts& counts, int coins) const;
+    void setPays();
 
     GameType game_;
+    PayTable table_;
     std::shared_ptr<const DrawCounts> counts_;
     // Coins paid per category for a bet of 1 to 5 coins (index 0 unused).
     std::array<std::array<std::int32_t, HandCategoryCount>, MaxCoins + 1> pays_{};

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/ascii_text.h"
+#include "engine/known_pay_tables.h"
 #include "platform/settings_keys.h"
 #include "table/value_text.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 constexpr int LinesWithoutCounts = 29;
 constexpr int LinesWithCounts = 42;
+constexpr std::string_view PayTableKey = "PayTable=";
 constexpr std::size_t KeyLength = 9;
 // The longest line a program writes is under 30 characters; the margin allows for hand editing.
 constexpr std::size_t MaxLineLength = 80;
@@ -147,9 +149,9 @@ std::optional<std::optional<tandora::Hand>> handOf(std::string_view text) {
     return std::optional<tandora::Hand>{hand};
 }
 
-// "Won", a blank and the amount one hand can pay; nothing after it is a win of 0, as a game saved before its
-// first hand has. "Won5" or "Won-5" is no win line.
-std::optional<std::int64_t> wonAmount(std::string_view line) {
+// "Won", a blank and the amount one hand can pay, at most largest; nothing after it is a win of 0, as a game
+// saved before its first hand has. "Won5" or "Won-5" is no win line.
+std::optional<std::int64_t> wonAmount(std::string_view line, std::int64_t largest) {
     if (line.size() < 3 || !equalsIgnoringCase(line.substr(0, 3), "WON"))
         return std::nullopt;
     const std::string_view rest = line.substr(3);
@@ -158,7 +160,7 @@ std::optional<std::int64_t> wonAmount(std::string_view line) {
     const std::string_view amount = trimmed(rest);
     if (amount.empty())
         return 0;
-    return wholeNumber(amount, 0, MaxHandWin);
+    return wholeNumber(amount, 0, largest);
 }
 
 bool heldText(std::string_view line) {
@@ -225,6 +227,7 @@ GameFileRecord recordOf(const GameState& state, const TableButtons& buttons) {
     r.vAmtWon = state.vAmtWon;
     r.Held = state.Held;
     r.HandCounts = state.HandCounts;
+    r.payTable = state.chosenTable();
     return r;
 }
 
@@ -269,6 +272,9 @@ std::string writeGameFile(const GameFileRecord& r) {
     if (r.HandCounts) {
         for (const std::int64_t count : *r.HandCounts)
             text += printNumber(count) + "\r\n";
+        // Readers that stop at line 42 open the game with its designed table.
+        if (r.payTable && *r.payTable != payTableFor(r.game))
+            text += std::string(PayTableKey) + payTableText(r.game, *r.payTable) + "\r\n";
     }
     return text;
 }
@@ -316,7 +322,17 @@ std::optional<GameFileRecord> parseGameFile(std::string_view bytes) {
     r.dealFace = face == "Deal";
     in.smallNumber(13, 0, MaxCoins, r.CoinsBet);
     in.flag(14, r.buttons.bet1Enabled);
-    const auto won = wonAmount(in.text(15));
+    // Line 43 first: the win a hand can have depends on the table it was played by.
+    if (lines->size() > LinesWithCounts && in.text(LinesWithCounts + 1).starts_with(PayTableKey)) {
+        const auto table = parsePayTableText(r.game, in.text(LinesWithCounts + 1).substr(PayTableKey.size()));
+        if (!std::holds_alternative<PayTable>(table))
+            return std::nullopt;
+        if (std::get<PayTable>(table) != payTableFor(r.game))
+            r.payTable = std::get<PayTable>(table);
+    }
+    // A win doubled once in the Double Up at most.
+    const auto won =
+        wonAmount(in.text(15), 2 * largestHandPay(r.game, r.payTable.value_or(payTableFor(r.game))));
     in.flag(16, r.buttons.maxBetEnabled);
     bool fixedLine = true;
     in.flag(17, fixedLine);

@@ -47,12 +47,15 @@ struct GameFileRecord {
     std::array<bool, HandSize> Held{};
     // Nothing: a file that ends after the holds, which leaves the game's counts as they are.
     std::optional<tandora::HandCounts> HandCounts;
+    // Line 43: the table the game is played by, when not its designed one.
+    std::optional<PayTable> payTable;
     friend bool operator==(const GameFileRecord&, const GameFileRecord&) = default;
 };
 
 GameFileRecord recordOf(const GameState& state, const TableButtons& buttons);
 
-// The file's exact bytes: 42 lines (29 without hand counts), each ending in CR LF.
+// The file's exact bytes: 42 lines (29 without hand counts), each ending in CR LF, and line 43 for a table
+// other than the game's designed one.
 std::string writeGameFile(const GameFileRecord& record);
 
 // The whole file checked and converted, or nothing when any part of it is not a game file.

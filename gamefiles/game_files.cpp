@@ -250,7 +250,8 @@ void GameFiles::apply(const GameFileRecord& r) {
         o.SoundEffects = r.SoundEffects;
     s.SoundOn = ctx_.platform.sound.waveOutGetNumDevs() > 0 && o.SoundEffects;
     o.iDefaultPoints = r.iDefaultPoints;
-    // The file's game, even when the game in play has a hand under way: the file opens as saved.
+    // The file's game and table, even when the game in play has a hand under way: the file opens as saved.
+    o.payTables[static_cast<std::size_t>(r.game)] = r.payTable;
     games_.layTable(r.game);
 
     s.vAmtPlayed = r.vAmtPlayed;

@@ -347,6 +347,9 @@ Tandora asks whether to save it. The title bar shows the name of the game file, 
 that has not been saved yet.</p>
 <p>A double click on a saved game in the file manager opens it in Tandora; when Tandora is already
 running, that copy comes to the front and opens the game, asking first about the one on the table.</p>
+<p>A game played by a pay table of your own (<b>Options, Pay Table</b>) keeps that table in its file and
+is paid by it when opened again; programs that know only the four games open it with the game's own
+table.</p>
 <p>The credit bank is not part of any game file: it stays with you whichever game you open.</p>)";
 }
 
@@ -375,6 +378,16 @@ std::string optionsPage() {
 <ul>
 <li><b>The four games</b>: choose the game to play. Games can be changed between hands only; credits
 and statistics stay.</li>
+<li><b>Pay Table...</b>: plays the game by another pay table, to practise the machine you meet in the
+casino. The list holds the well-known tables of the game's family with their returns (Jacks or Better
+9/6, 9/5, 8/6, 8/5, 7/5 and 6/5; Deuces Wild full pay, Not So Ugly, Illinois and 25/16/13; Joker Poker
+20/7/5, 18/7/5, 17/7/5 and 16/7/5), or <b>Custom</b>: type what each row pays for one coin (a whole
+number up to 10,000) and what a natural royal flush pays on five coins. While you type, the dialog works
+out the table's exact return under best play, for the bet in use and for one coin; a pay it cannot take
+is named on the line below. Nothing changes until <b>OK</b>, and only between hands. The table then pays
+every hand, is painted on the game table, named in the title bar and a check mark here, and drives the
+Strategy menu and the statistics' Pay Table Return. Choosing a game in this menu plays its own table
+again.</li>
 <li><b>Double Up</b>: offers the <a href="help:double-up">Double Up</a> gamble after every win. Uncheck it
 to take every win as it comes.</li>
 <li><b>Select Deck</b>: a red or a blue card back. Changing the deck starts a new game; Tandora asks

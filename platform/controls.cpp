@@ -43,6 +43,7 @@ std::string_view menuItemName(MenuItem item) {
     case MenuItem::OptionsMenu_JacksOrBetter: return "OptionsMenu_JacksOrBetter";
     case MenuItem::OptionsMenu_JacksOrBetter96: return "OptionsMenu_JacksOrBetter96";
     case MenuItem::OptionsMenu_JokerPoker: return "OptionsMenu_JokerPoker";
+    case MenuItem::OptionsMenu_PayTable: return "OptionsMenu_PayTable";
     case MenuItem::OptionsMenu_DoubleUp: return "OptionsMenu_DoubleUp";
     case MenuItem::OptionsMenu_SelectDeck: return "OptionsMenu_SelectDeck";
     case MenuItem::OptionsMenu_SelectDeck_BlueDeck: return "OptionsMenu_SelectDeck_BlueDeck";

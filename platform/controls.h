@@ -60,6 +60,7 @@ enum class MenuItem {
     OptionsMenu_JacksOrBetter,
     OptionsMenu_JacksOrBetter96,
     OptionsMenu_JokerPoker,
+    OptionsMenu_PayTable,
     OptionsMenu_DoubleUp,
     OptionsMenu_SelectDeck,
     OptionsMenu_SelectDeck_BlueDeck,

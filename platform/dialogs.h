@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,8 @@ struct DialogControl {
     std::string text;
     // A combo box's list.
     std::vector<std::string> items;
+    // A combo box whose text is always one of its items; the player picks, never types.
+    bool listOnly = false;
     TextAlign align = TextAlign::Left;
     // A label whose lines are wrapped to the dialog's width.
     bool wrap = false;
@@ -112,7 +115,20 @@ public:
     // The player pressed a button (also Enter for the default one, Escape or the close box for the cancel
     // one). The dialog stays open until the logic closes it.
     virtual void buttonClicked(DialogWindow& window, ControlName button) = 0;
+    // The player typed in a text box or picked in a combo box (the logic's own setText does not call it).
+    virtual void textChanged(DialogWindow& window, ControlName control) {
+        (void)window;
+        (void)control;
+    }
+    // Called every DialogPollInterval while the dialog is open, for work done off the interface thread:
+    // shows what has finished, and says whether anything is still under way.
+    virtual bool poll(DialogWindow& window) {
+        (void)window;
+        return false;
+    }
 };
+
+inline constexpr std::chrono::milliseconds DialogPollInterval{40};
 
 class Dialogs {
 public:

@@ -1,6 +1,8 @@
 #include "pictures.h"
 
+#include <algorithm>
 #include <map>
+#include <mutex>
 
 #include "engine/pay_table.h"
 #include "platform/table_layout.h"
@@ -94,7 +96,53 @@ PayTableArt payTableArtFor(GameType game) {
     return {};
 }
 
+namespace {
+
+constexpr int PicturesPerPrintedTable = 10;
+
+struct PrintedTables {
+    std::mutex mutex;
+    std::vector<std::pair<GameType, PayTable>> tables;
+};
+
+PrintedTables& printedTables() {
+    static PrintedTables printed;
+    return printed;
+}
+
+} // namespace
+
+int payTablePicture(GameType game, const PayTable& table) {
+    if (table == payTableFor(game))
+        return payTableArtFor(game).tablePicture;
+    PrintedTables& printed = printedTables();
+    std::lock_guard lock(printed.mutex);
+    auto& tables = printed.tables;
+    auto found = std::find(tables.begin(), tables.end(), std::make_pair(game, table));
+    if (found == tables.end())
+        found = tables.insert(tables.end(), {game, table});
+    return FirstPrintedTablePicture + PicturesPerPrintedTable * static_cast<int>(found - tables.begin());
+}
+
+std::optional<PrintedTable> printedTableOf(int picture) {
+    const int index = (picture - FirstPrintedTablePicture) / PicturesPerPrintedTable;
+    const int coins = (picture - FirstPrintedTablePicture) % PicturesPerPrintedTable;
+    if (picture < FirstPrintedTablePicture || coins > MaxCoins)
+        return std::nullopt;
+    PrintedTables& printed = printedTables();
+    std::lock_guard lock(printed.mutex);
+    if (static_cast<std::size_t>(index) >= printed.tables.size())
+        return std::nullopt;
+    const auto& [game, table] = printed.tables[static_cast<std::size_t>(index)];
+    return PrintedTable{game, table, coins};
+}
+
 std::optional<PictureSize> pictureSize(int number) {
+    if (const auto printed = printedTableOf(number)) {
+        const PayTableArt art = payTableArtFor(printed->game);
+        return printed->coins == 0 ? PictureSize{PayTableWidth, art.tableHeight}
+                                   : PictureSize{CoinHighlightWidth, art.highlightHeight};
+    }
     const auto found = sizes().find(number);
     if (found == sizes().end())
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include "engine/card.h"
 #include "engine/game_type.h"
 #include "engine/hand_category.h"
+#include "engine/pay_table.h"
 
 namespace tandora {
 
@@ -89,6 +90,21 @@ struct PayTableArt {
     int highlightHeight; // 124, 138 or 152
 };
 PayTableArt payTableArtFor(GameType game);
+
+// Tables other than the designed ones are printed on pictures numbered from here, ten numbers a table:
+// the table, then its column highlights as for the designed pictures.
+inline constexpr int FirstPrintedTablePicture = 20000;
+// The picture that prints the table: the game's designed picture for its designed table, else a number
+// from FirstPrintedTablePicture on, handed out once for each game and table the program meets.
+int payTablePicture(GameType game, const PayTable& table);
+// The game and table a number handed out by payTablePicture prints, with the coins of its column
+// highlight (0 for the table itself); nothing for any other number.
+struct PrintedTable {
+    GameType game;
+    PayTable table;
+    int coins;
+};
+std::optional<PrintedTable> printedTableOf(int picture);
 
 inline constexpr int DeucesWildLeftLabelPicture = 4006;
 inline constexpr int DeucesWildRightLabelPicture = 4007;

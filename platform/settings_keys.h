@@ -18,6 +18,8 @@ inline constexpr const char* Bank = "Bank";
 inline constexpr const char* Strategy = "Strategy";
 // Our own: how big the table is drawn.
 inline constexpr const char* Display = "Display";
+// The pay table each game plays, keyed by the game's code; empty for its designed table.
+inline constexpr const char* PayTables = "PayTables";
 
 // The option check marks as the store keeps them: nine independent Booleans.
 struct StoredOptions {

@@ -54,6 +54,10 @@ constexpr MenuItem DoubleUpLockedMenus[] = {
     MenuItem::GameMenu_SaveGame,      MenuItem::GameMenu_SaveGameAs,
 };
 
+int printedTablePicture(const TableScene& scene) {
+    return payTablePicture(scene.game, scene.payTable.value_or(payTableFor(scene.game)));
+}
+
 constexpr Button AllButtons[] = {Button::CashOut, Button::Bet1, Button::MaxBet, Button::Deal, Button::CashIn};
 
 } // namespace
@@ -106,7 +110,7 @@ void TablePresenter::layOut() {
 
 void TablePresenter::show(const TableScene& scene) {
     const TableScene* last = last_ ? &*last_ : nullptr;
-    const bool gameChanged = !last || last->game != scene.game;
+    const bool gameChanged = !last || last->game != scene.game || last->payTable != scene.payTable;
     const bool deckChanged = !last || last->deck != scene.deck;
     if (!last || last->caption != scene.caption)
         surface_.setCaption(scene.caption);
@@ -169,7 +173,7 @@ void TablePresenter::showButton(Button button, const TableScene& scene) {
 
 void TablePresenter::showPayTable(const TableScene& scene) {
     const Layout::SideLabels labels = Layout::sideLabelsFor(scene.game);
-    surface_.setPicture({Control::GridLabel}, payTableArtFor(scene.game).tablePicture);
+    surface_.setPicture({Control::GridLabel}, printedTablePicture(scene));
     surface_.setVisible({Control::GridLabel}, true);
     surface_.setGeometry({Control::LabelLeft}, labels.left.place);
     surface_.setPicture({Control::LabelLeft}, labels.left.picture);
@@ -196,7 +200,7 @@ void TablePresenter::showColumn(const TableScene& scene) {
         return;
     }
     surface_.setGeometry({Control::CoinHighlight}, Layout::coinHighlightPlace(scene.game, coins));
-    surface_.setPicture({Control::CoinHighlight}, payTableArtFor(scene.game).tablePicture + coins);
+    surface_.setPicture({Control::CoinHighlight}, printedTablePicture(scene) + coins);
     surface_.setVisible({Control::CoinHighlight}, true);
 }
 
@@ -217,9 +221,13 @@ void TablePresenter::showMenus(const TableScene& scene, const TableScene* last) 
         for (const MenuItem item : DoubleUpLockedMenus)
             surface_.setMenuEnabled({item}, !scene.doubleUpLocksMenus);
     }
-    if (!last || last->game != scene.game || last->deck != scene.deck || last->marks != scene.marks) {
+    if (!last || last->game != scene.game || last->payTable != scene.payTable || last->deck != scene.deck ||
+        last->marks != scene.marks) {
+        // A game's item is checked while its designed table is in play; Pay Table while another is.
+        const bool designed = !scene.payTable;
         for (const GameType game : AllGames)
-            surface_.setMenuChecked({gameMenuItem(game)}, game == scene.game);
+            surface_.setMenuChecked({gameMenuItem(game)}, game == scene.game && designed);
+        surface_.setMenuChecked({MenuItem::OptionsMenu_PayTable}, !designed);
         const MenuMarks& m = scene.marks;
         surface_.setMenuChecked({MenuItem::OptionsMenu_DoubleUp}, m.doubleUp);
         surface_.setMenuChecked({MenuItem::OptionsMenu_SelectDeck_BlueDeck}, scene.deck == Deck::Blue);

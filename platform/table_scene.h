@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/card.h"
 #include "engine/game_type.h"
 #include "engine/hand_category.h"
+#include "engine/pay_table.h"
 
 namespace tandora {
 
@@ -34,7 +36,8 @@ struct MenuMarks {
 // derives it from the game's state in one function; the view draws it and keeps nothing else.
 struct TableScene {
     std::string caption;
-    GameType game = GameType::JacksOrBetter85; // its pay table and side labels
+    GameType game = GameType::JacksOrBetter85; // its side labels and rows
+    std::optional<PayTable> payTable;          // the amounts printed, when not the game's designed table
     Deck deck = Deck::Red;
     // Positions 1..5: CardBackCode shows the back.
     std::array<Card, HandSize> cards{CardBackCode, CardBackCode, CardBackCode, CardBackCode, CardBackCode};

@@ -19,8 +19,8 @@ QFont nameFont(const QString& name) {
 
 } // namespace
 
-std::vector<PayTablePainter::PrintedRow> PayTablePainter::printedAmounts(GameType game) {
-    const PayTable values = payTableFor(game);
+std::vector<PayTablePainter::PrintedRow> PayTablePainter::printedAmounts(GameType game,
+                                                                         const PayTable& values) {
     std::vector<PrintedRow> rows;
     for (const HandCategory category : payTableRows(game)) {
         PrintedRow printed{category,
@@ -72,17 +72,19 @@ void PayTablePainter::paintColumn(QPainter& p, const std::vector<PrintedRow>& ro
         g.setColorAt(1, HighlightFill.darker(115));
         p.fillRect(column, g);
     }
-    p.setFont(PaintKit::font(PaintKit::Face::SansBold, 11));
     for (const PrintedRow& row : rows) {
         const QRectF cell(column.left(), row.rowTop - Layout::PayTableTop, column.width() - 6,
                           RowLabelSize.height);
         const QString amount = QString::number(row.amounts[static_cast<std::size_t>(coins - 1)]);
+        // Tables of the player's own may print five digits; they shrink to the cell.
+        p.setFont(
+            PaintKit::fittedFont(PaintKit::Face::SansBold, 11, amount, static_cast<int>(cell.width()) - 2));
         PaintKit::drawShadowText(p, cell, Qt::AlignRight | Qt::AlignVCenter, amount,
                                  lit ? QColor(Qt::white) : PaintKit::TableYellow);
     }
 }
 
-QImage PayTablePainter::table(GameType game) {
+QImage PayTablePainter::table(GameType game, const PayTable& values) {
     const PayTableArt art = payTableArtFor(game);
     QImage image = PaintKit::blankImage(PayTableWidth, art.tableHeight);
     image.fill(TableFill);
@@ -101,7 +103,7 @@ QImage PayTablePainter::table(GameType game) {
         p.drawLine(QPointF(x, ColumnTop), QPointF(x, art.tableHeight - 2));
     }
 
-    const auto rows = printedAmounts(game);
+    const auto rows = printedAmounts(game, values);
     for (const PrintedRow& row : rows)
         paintNameCell(
             p, QRectF(NameLeft, row.rowTop - Layout::PayTableTop, RowLabelSize.width, RowLabelSize.height),
@@ -111,7 +113,7 @@ QImage PayTablePainter::table(GameType game) {
     return image;
 }
 
-QImage PayTablePainter::columnHighlight(GameType game, int coins) {
+QImage PayTablePainter::columnHighlight(GameType game, const PayTable& values, int coins) {
     const PayTableArt art = payTableArtFor(game);
     QImage image = PaintKit::blankImage(CoinHighlightWidth, art.highlightHeight);
     image.fill(TableFill);
@@ -119,7 +121,7 @@ QImage PayTablePainter::columnHighlight(GameType game, int coins) {
     PaintKit::begin(p, image);
     // Painted in table-picture coordinates, so the lit column lies exactly on the printed one.
     p.translate(-columnLeft(coins), -ColumnTop);
-    paintColumn(p, printedAmounts(game), coins, art.highlightHeight, true);
+    paintColumn(p, printedAmounts(game, values), coins, art.highlightHeight, true);
     return image;
 }
 

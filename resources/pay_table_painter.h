@@ -23,13 +23,20 @@ public:
         std::array<int, MaxCoins> amounts;
     };
 
-    // The rows of a game's table, top to bottom, priced as the game pays.
-    static std::vector<PrintedRow> printedAmounts(GameType game);
+    // The rows of a game's table, top to bottom, priced as the game pays by the table.
+    static std::vector<PrintedRow> printedAmounts(GameType game, const PayTable& table);
+    static std::vector<PrintedRow> printedAmounts(GameType game) {
+        return printedAmounts(game, payTableFor(game));
+    }
     // The hand name printed on a row and on its row label picture 3000..3013; empty if unknown.
     static QString handName(int rowLabelPicture);
 
-    static QImage table(GameType game);
-    static QImage columnHighlight(GameType game, int coins);
+    static QImage table(GameType game, const PayTable& table);
+    static QImage columnHighlight(GameType game, const PayTable& table, int coins);
+    static QImage table(GameType game) { return table(game, payTableFor(game)); }
+    static QImage columnHighlight(GameType game, int coins) {
+        return columnHighlight(game, payTableFor(game), coins);
+    }
     static QImage rowLabel(int rowLabelPicture);
     // 2000, 4006, 4007, 5006 or 5007.
     static QImage sideLabel(int picture);

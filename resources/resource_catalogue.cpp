@@ -105,8 +105,17 @@ bool ResourceCatalogue::hasPicture(int number) const {
 
 QImage ResourceCatalogue::picture(int number, qreal scale) const {
     const auto entry = entries_.find(number);
-    if (entry == entries_.end() || !(scale > 0))
+    const auto printed = entry == entries_.end() ? printedTableOf(number) : std::nullopt;
+    if ((entry == entries_.end() && !printed) || !(scale > 0))
         return {};
+    // A table the player chose is painted like the designed ones, with its own amounts.
+    const auto paint = [&] {
+        if (!printed)
+            return entry->second.paint();
+        if (printed->coins == 0)
+            return PayTablePainter::table(printed->game, printed->table);
+        return PayTablePainter::columnHighlight(printed->game, printed->table, printed->coins);
+    };
     const int key = static_cast<int>(std::lround(scale * 1000));
     std::lock_guard lock(mutex_);
     std::vector<Painted>& sizes = cache_[number];
@@ -117,16 +126,16 @@ QImage ResourceCatalogue::picture(int number, qreal scale) const {
         return sizes.front().image;
     }
     QImage image;
-    const QSize design = entry->second.size;
+    const QSize design = pictureSize(number);
     if (key == 1000 || design.isEmpty()) {
-        image = entry->second.paint();
+        image = paint();
     } else {
         // The whole pixels the picture covers decide the exact factors, so it fills them edge to edge.
         const QSize pixels(static_cast<int>(std::lround(design.width() * scale)),
                            static_cast<int>(std::lround(design.height() * scale)));
         const PaintKit::Scale painting(static_cast<qreal>(pixels.width()) / design.width(),
                                        static_cast<qreal>(pixels.height()) / design.height());
-        image = entry->second.paint();
+        image = paint();
         image.setDevicePixelRatio(scale);
     }
     sizes.insert(sizes.begin(), Painted{key, image});
@@ -151,7 +160,11 @@ std::size_t ResourceCatalogue::cacheBytes() const {
 
 QSize ResourceCatalogue::pictureSize(int number) const {
     const auto entry = entries_.find(number);
-    return entry == entries_.end() ? QSize() : entry->second.size;
+    if (entry == entries_.end()) {
+        const auto size = tandora::pictureSize(number);
+        return size && printedTableOf(number) ? QSize(size->width, size->height) : QSize();
+    }
+    return entry->second.size;
 }
 
 std::vector<int> ResourceCatalogue::pictureNumbers() const {

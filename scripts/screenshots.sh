@@ -90,3 +90,7 @@ SCREEN=1024x840x24 session 'DoubleUp=False\n[Strategy]\nShowBestHold=True\n' dol
 
 # A screen that doubles pixels: the table painted anew at twice the pixels, three kings held.
 QT_SCALE=2 SCREEN=1280x1000x24 session 'DoubleUp=False\n' dollar p 1 2 4 shot:table-at-2x.png
+# Jacks or Better 9/5 on the table, then the Pay Table dialog with the player's own straight flush of 100:
+# the return of the table as typed, worked out while the dialog stays open.
+session '[PayTables]\njb85=250,50,25,9,5,4,3,2,1,4000\n' shot:own-pay-table.png alt+o p wait:2 Tab Tab ctrl+a \
+    type:100 wait:2 "window:Pay Table.*:pay-table-dialog.png"

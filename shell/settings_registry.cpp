@@ -1,5 +1,6 @@
 #include "shell/settings_registry.h"
 
+#include "engine/known_pay_tables.h"
 #include "table/value_text.h"
 
 namespace tandora {
@@ -74,6 +75,7 @@ void SettingsRegistry::load() {
         parseInt16(get(Settings::Options, Settings::DefPoints, std::to_string(defaultPoints)));
     s.options.iDefaultPoints = points && Settings::isDefPointsChoice(*points) ? *points : defaultPoints;
     loadStrategyOptions();
+    loadPayTables();
     for (int n = 1; n <= RecentFileEntries; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         s.RecentTitles[i] =
@@ -98,6 +100,31 @@ void SettingsRegistry::loadStrategyOptions() {
     }
 }
 
+// A table that does not read is named to the player, and the game plays its designed table.
+void SettingsRegistry::loadPayTables() {
+    GameState& s = ctx_.state;
+    for (const GameType game : AllGames) {
+        const std::string text = get(Settings::PayTables, std::string(gameCode(game)), "");
+        auto& chosen = s.options.payTables[static_cast<std::size_t>(game)];
+        chosen.reset();
+        if (text.empty())
+            continue;
+        const auto table = parsePayTableText(game, text);
+        if (const auto* problem = std::get_if<std::string>(&table)) {
+            ctx_.messageBox(std::string("The saved setting ") + Settings::PayTables + "/" +
+                                std::string(gameCode(game)) + " is \"" + text +
+                                "\", which is no pay table: " + *problem + ". " +
+                                std::string(gameName(game)) + " plays its own table.",
+                            MsgStyle::Exclamation, AppTitle);
+            continue;
+        }
+        if (std::get<PayTable>(table) != payTableFor(game))
+            chosen = std::get<PayTable>(table);
+    }
+    // The game was chosen before its table was known.
+    s.setGame(s.game());
+}
+
 void SettingsRegistry::saveAll() {
     TableView& view = ctx_.view();
     const GameState& s = ctx_.state;
@@ -108,6 +135,11 @@ void SettingsRegistry::saveAll() {
     (void)save(Settings::Options, Settings::DefPoints, std::to_string(s.options.iDefaultPoints));
     for (const auto& option : Settings::StrategyKeys)
         (void)save(Settings::Strategy, option.key, booleanText(s.options.*option.option));
+    for (const GameType game : AllGames) {
+        const auto& chosen = s.options.payTables[static_cast<std::size_t>(game)];
+        (void)save(Settings::PayTables, std::string(gameCode(game)),
+                   chosen ? payTableText(game, *chosen) : "");
+    }
     for (int n = 1; n <= RecentFileEntries; ++n) {
         const auto i = static_cast<std::size_t>(n - 1);
         (void)save(Settings::RecentFiles, Settings::recentFileKey(n), s.RecentPaths[i]);

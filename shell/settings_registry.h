@@ -24,6 +24,7 @@ public:
 private:
     void load();
     void loadStrategyOptions();
+    void loadPayTables();
     void saveAll();
 
     TableContext ctx_;

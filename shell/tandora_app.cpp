@@ -24,8 +24,8 @@ private:
 TandoraApp::TandoraApp(Platform& platform, SplashView& splash, ShellHooks& hooks)
     : platform_(platform), ctx_{platform, state_}, sound_(platform.sound, platform.view), games_(ctx_),
       finishUp_(ctx_, sound_), doubleUp_(ctx_, finishUp_, sound_), hands_(ctx_, sound_, finishUp_, doubleUp_),
-      advisor_(ctx_), betting_(ctx_, hands_), bank_(platform.settings), addCredits_(ctx_, sound_, bank_),
-      cashOut_(ctx_, bank_),
+      advisor_(ctx_), payTables_(ctx_, games_, advisor_), betting_(ctx_, hands_), bank_(platform.settings),
+      addCredits_(ctx_, sound_, bank_), cashOut_(ctx_, bank_),
       keyboard_(ctx_, hands_, betting_, doubleUp_,
                 {[this] { cashOut_.CashOut_Click(); }, [this] { addCredits_.CashIn_Click(); }}),
       settings_(ctx_), files_(ctx_, games_), uninstallLog_(ctx_),
@@ -169,6 +169,7 @@ void TandoraApp::menuClick(MenuRef item) {
     case MenuItem::OptionsMenu_JacksOrBetter96: games_.OptionsMenu_JacksOrBetter96_Click(); break;
     case MenuItem::OptionsMenu_DeucesWild: games_.OptionsMenu_DeucesWild_Click(); break;
     case MenuItem::OptionsMenu_JokerPoker: games_.OptionsMenu_JokerPoker_Click(); break;
+    case MenuItem::OptionsMenu_PayTable: payTables_.OptionsMenu_PayTable_Click(); break;
     case MenuItem::OptionsMenu_DoubleUp: doubleUp_.OptionsMenu_DoubleUp_Click(); break;
     case MenuItem::OptionsMenu_SelectDeck_BlueDeck: options_.OptionsMenu_SelectDeck_BlueDeck_Click(); break;
     case MenuItem::OptionsMenu_SelectDeck_RedDeck: options_.OptionsMenu_SelectDeck_RedDeck_Click(); break;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "advisor/pay_table_menu.h"
 #include "advisor/strategy_advisor.h"
 #include "credits/add_credits.h"
 #include "credits/cash_out.h"
@@ -62,6 +63,7 @@ private:
     DoubleUp doubleUp_;
     HandCycle hands_;
     StrategyAdvisor advisor_;
+    PayTableMenu payTables_;
     Betting betting_;
     CreditBank bank_;
     AddCredits addCredits_;

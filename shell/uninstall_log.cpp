@@ -44,6 +44,13 @@ std::vector<std::string> recentFileKeys() {
     return keys;
 }
 
+std::vector<std::string> payTableKeys() {
+    std::vector<std::string> keys;
+    for (const GameType game : AllGames)
+        keys.emplace_back(gameCode(game));
+    return keys;
+}
+
 } // namespace
 
 std::vector<std::string> UninstallLog::lines() {
@@ -59,6 +66,7 @@ std::vector<std::string> UninstallLog::lines() {
         // Our own section, after the designed lines, so that an uninstall removes it too.
         {Settings::Strategy, {Settings::ShowBestHold, Settings::Trainer}},
         {Settings::Display, {Settings::Scale}},
+        {Settings::PayTables, payTableKeys()},
     };
     std::vector<std::string> result;
     for (const Section& section : sections) {

@@ -114,8 +114,9 @@ void GameStatsDialog::save() {
 void GameStatistics::GameMenu_Stats_Click() {
     // The first time for a game and bet this takes a few tenths of a second: the strategy tables are built
     // and every deal is played by its best hold.
-    const StrategyFigures figures{advisor_.payTableReturn(ctx_.state.game(), advisor_.coinsInUse()),
-                                  advisor_.costOfHolds()};
+    const StrategyFigures figures{
+        advisor_.payTableReturn(ctx_.state.game(), ctx_.state.rules().PayTable, advisor_.coinsInUse()),
+        advisor_.costOfHolds()};
     GameStatsDialog dialog(ctx_, figures);
     ctx_.platform.dialogs.showModal(dialog);
 }

@@ -7,7 +7,7 @@ namespace tandora {
 // The CREDITS counter shows at most MaxShownCredits, so a hand that could win past it is not dealt.
 bool Betting::creditsFull() {
     const GameState& s = ctx_.state;
-    if (s.CoinsBet > 0 || s.vPoints + MaxHandWin <= MaxShownCredits)
+    if (s.CoinsBet > 0 || s.vPoints + s.largestWinInPlay() <= MaxShownCredits)
         return false;
     ctx_.messageBox("The game holds at most " + groupedNumber(MaxShownCredits) +
                         " credits. Please cash out before you play on.",

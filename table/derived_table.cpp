@@ -1,5 +1,6 @@
 #include "table/derived_table.h"
 
+#include "engine/known_pay_tables.h"
 #include "platform/file_paths.h"
 
 namespace tandora {
@@ -7,7 +8,11 @@ namespace tandora {
 TableScene deriveTable(const GameState& s) {
     TableScene t;
     t.caption = std::string(AppTitle) + " - " + s.GameTitle;
+    // A table other than the game's designed one is named, so the player knows what pays.
+    if (s.chosenTable())
+        t.caption += " - " + payTableName(s.game(), s.rules().PayTable);
     t.game = s.game();
+    t.payTable = s.chosenTable();
     t.deck = s.options.deck;
 
     const bool pending = s.DoubleUpPending;

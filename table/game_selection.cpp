@@ -37,8 +37,10 @@ void GameSelection::chooseGame(GameType game) {
                         "Options");
         return;
     }
-    if (s.game() == game)
+    // The menu's items are the designed tables, so one also takes a game back from a table of the player's.
+    if (s.game() == game && !s.chosenTable())
         return;
+    s.options.payTables[static_cast<std::size_t>(game)].reset();
     s.bChange = true;
     if (!SetGame(gameCode(game))) {
         ctx_.messageBox("Fatal Error: Probably invalid Game Type", MsgStyle::Critical, AppTitle);

@@ -17,8 +17,14 @@ inline constexpr const char* AppTitle = "Tandora";
 // Adding credits stops at 9,999; wins may take the game beyond it, up to what the CREDITS counter shows.
 inline constexpr int MaxGameCredits = 9999;
 inline constexpr std::int64_t MaxShownCredits = Layout::largestShown(Layout::MaxCreditDigits);
-// The most one hand can pay: a five-coin royal flush, doubled.
+// The most one hand can pay with a designed table: a five-coin royal flush, doubled.
 inline constexpr std::int64_t MaxHandWin = 2 * NaturalRoyalMaxBetPayout;
+// The most one hand can take the credits up by under a table whose largest pay is largestPay: that pay
+// doubled in the Double Up; for a table that pays so much that this would leave too little room to play,
+// the pay alone, and the Double Up is then offered only while the doubled win fits on the CREDITS counter.
+constexpr std::int64_t largestWin(std::int64_t largestPay) {
+    return 2 * largestPay <= MaxShownCredits - MaxGameCredits ? 2 * largestPay : largestPay;
+}
 inline constexpr int MaxBankCredits = 999999;
 inline constexpr int RecentFileEntries = 4;
 
@@ -46,6 +52,8 @@ struct GameOptions {
     // The Strategy menu's options, beside the classic ones; game files do not keep them.
     bool ShowBestHold = false;
     bool Trainer = false;
+    // The pay table each game plays when it is not its designed one (Options > Pay Table).
+    std::array<std::optional<PayTable>, AllGames.size()> payTables{};
     friend bool operator==(const GameOptions&, const GameOptions&) = default;
 };
 
@@ -55,6 +63,8 @@ struct PlayedHold {
     tandora::Hand dealt{};
     std::uint8_t heldMask = 0; // bit i set: position i + 1 was held
     std::int16_t coins = 0;
+    // The table it was paid by, when not the game's designed one.
+    std::optional<PayTable> table;
 };
 
 // What the player's holds have cost against best play in this game, in credits. Game files do not keep it.
@@ -72,8 +82,26 @@ struct GameState {
     GameType game() const { return rules_.game; }
     // The wild-card flags, ranks, deck and pay table of the game in play.
     const GameRules& rules() const { return rules_; }
-    void setGame(GameType game) { rules_ = rulesFor(game); }
+    // Makes the game the one in play, with the table options.payTables chose for it.
+    void setGame(GameType game) {
+        const auto& chosen = options.payTables[static_cast<std::size_t>(game)];
+        rules_ = rulesFor(game, chosen.value_or(payTableFor(game)));
+    }
     GameFlags flags() const { return rules_.flags; }
+    // The table in play when it is not the game's designed one.
+    std::optional<PayTable> chosenTable() const {
+        if (rules_.PayTable == payTableFor(game()))
+            return std::nullopt;
+        return rules_.PayTable;
+    }
+    // Remembers the table as the one the game plays (nothing: its designed table) and puts it in play.
+    void choosePayTable(GameType game, const std::optional<PayTable>& table) {
+        options.payTables[static_cast<std::size_t>(game)] =
+            table && *table != payTableFor(game) ? table : std::nullopt;
+        setGame(game);
+    }
+    // The most one hand can take the credits up by under the table in play.
+    std::int64_t largestWinInPlay() const { return largestWin(largestHandPay(game(), rules_.PayTable)); }
 
     GameOptions options;
 

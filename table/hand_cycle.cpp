@@ -39,7 +39,9 @@ void HandCycle::Deal_Click() {
     fillPositions(previous, schedule);
 
     const HandCategory category = evaluateHand(s.Hand, s.flags(), s.rules().CardRank, s.eval);
-    const bool pays = payTableSlot(category, s.game()).has_value();
+    // A row of a table of the player's own may pay nothing at any bet; its hand lights no row.
+    const bool pays = handPays(category, s.game(), s.rules().PayTable, 1) > 0 ||
+                      handPays(category, s.game(), s.rules().PayTable, MaxCoins) > 0;
     if (dealing) {
         // A paying dealt hand shows what it already holds, without paying.
         if (pays)
@@ -48,16 +50,20 @@ void HandCycle::Deal_Click() {
         advisor_->dealt();
         ctx_.showAndRepaint();
     } else {
-        countHand(category, s.game(), s.HandCounts);
         s.vHandsPlayed = addStatistic(s.vHandsPlayed, 1);
         s.PaidAmount = handPays(category, s.game(), s.rules().PayTable, s.CoinsBet);
+        // Only hands that pay are counted; a row of the player's own table may pay nothing.
+        if (s.PaidAmount > 0)
+            countHand(category, s.game(), s.HandCounts);
         if (s.PaidAmount > 0) {
             s.WinStrip = category;
             ctx_.show();
             if (s.SoundOn)
                 sound_.PlayResSound(winSound(category, s.game()), false);
         }
-        if (s.PaidAmount > 0 && s.options.DoubleUpOn) {
+        // A win that doubled would pass the CREDITS counter (only under tables that pay that much) is not
+        // gambled.
+        if (s.PaidAmount > 0 && s.options.DoubleUpOn && s.vPoints + 2 * s.PaidAmount <= MaxShownCredits) {
             doubleUp_.offer();
             return;
         }

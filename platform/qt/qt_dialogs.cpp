@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -33,6 +34,15 @@ Qt::Alignment alignmentOf(TextAlign align) {
     case TextAlign::Left: break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// A label beside a text or combo box lines up with the box's text.
+bool hasInput(const std::vector<DialogControl>& row) {
+    for (const DialogControl& c : row) {
+        if (c.kind == DialogControlKind::TextBox || c.kind == DialogControlKind::ComboBox)
+            return true;
+    }
+    return false;
 }
 
 bool isButtonRow(const std::vector<DialogControl>& row) {
@@ -76,15 +86,20 @@ public:
             if (isButtonRow(row))
                 line->addStretch(1);
             for (const DialogControl& control : row)
-                line->addWidget(build(control, pictures), control.kind == DialogControlKind::TextBox ||
-                                                                  control.kind == DialogControlKind::ComboBox
-                                                              ? 1
-                                                              : 0);
+                line->addWidget(build(control, pictures, hasInput(row)),
+                                control.kind == DialogControlKind::TextBox ||
+                                        control.kind == DialogControlKind::ComboBox
+                                    ? 1
+                                    : 0);
             if (isButtonRow(row))
                 line->addStretch(1);
             (r < footer ? body : column)->addLayout(line);
         }
         column->setSizeConstraint(QLayout::SetFixedSize);
+        // Work the logic runs off this thread reports here; the dialog keeps answering meanwhile.
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] { logic_.poll(*this); });
+        timer->start(DialogPollInterval);
         fitToScreen();
     }
 
@@ -116,8 +131,10 @@ public:
             label->setText(fromText(text));
         else if (auto* edit = qobject_cast<QLineEdit*>(widget))
             edit->setText(fromText(text));
-        else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable())
             combo->setEditText(fromText(text));
+        else if (combo)
+            combo->setCurrentIndex(combo->findText(fromText(text)));
         else if (auto* button = qobject_cast<QPushButton*>(widget))
             button->setText(fromText(text));
         fitToScreen();
@@ -165,12 +182,14 @@ protected:
     }
 
 private:
-    QWidget* build(const DialogControl& c, const PictureSource& pictures) {
+    QWidget* build(const DialogControl& c, const PictureSource& pictures, bool besideInput) {
         QWidget* widget = nullptr;
         switch (c.kind) {
         case DialogControlKind::Label: {
             auto* label = new QLabel(fromText(c.text), this);
-            label->setAlignment(alignmentOf(c.align));
+            label->setAlignment(besideInput
+                                    ? (alignmentOf(c.align) & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter
+                                    : alignmentOf(c.align));
             label->setWordWrap(c.wrap);
             label->setTextFormat(Qt::PlainText);
             if (c.fixedPitch)
@@ -180,14 +199,26 @@ private:
             widget = label;
             break;
         }
-        case DialogControlKind::TextBox: widget = new QLineEdit(fromText(c.text), this); break;
+        case DialogControlKind::TextBox: {
+            auto* edit = new QLineEdit(fromText(c.text), this);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, name = c.name] { logic_.textChanged(*this, name); });
+            widget = edit;
+            break;
+        }
         case DialogControlKind::ComboBox: {
             auto* combo = new QComboBox(this);
-            combo->setEditable(true);
+            combo->setEditable(!c.listOnly);
             combo->setInsertPolicy(QComboBox::NoInsert);
             for (const std::string& item : c.items)
                 combo->addItem(fromText(item));
-            combo->setEditText(fromText(c.text));
+            if (c.listOnly) {
+                combo->setCurrentIndex(combo->findText(fromText(c.text)));
+                connect(combo, &QComboBox::activated, this,
+                        [this, name = c.name] { logic_.textChanged(*this, name); });
+            } else {
+                combo->setEditText(fromText(c.text));
+            }
             widget = combo;
             break;
         }

@@ -47,6 +47,7 @@ TableMenus::TableMenus(QMenuBar* bar, std::function<void(MenuRef)> onChosen)
     addItem(options, {M::OptionsMenu_JacksOrBetter}, "Jacks or Better &8/5", Checkable);
     addItem(options, {M::OptionsMenu_JacksOrBetter96}, "Jacks or Better &9/6", Checkable);
     addItem(options, {M::OptionsMenu_JokerPoker}, "&Joker Poker", Checkable);
+    addItem(options, {M::OptionsMenu_PayTable}, "&Pay Table...", Checkable);
     options->addSeparator();
     addItem(options, {M::OptionsMenu_DoubleUp}, "&Double Up", Checkable);
     QMenu* deck = addSubmenu(options, M::OptionsMenu_SelectDeck, "&Select Deck");

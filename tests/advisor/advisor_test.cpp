@@ -129,7 +129,7 @@ TEST_F(AdvisorTest, TrainerQuestionsOnlyAWorseHoldAndOptionsOffChangeNothing) {
 // Guards the Trainer's buttons: Change Hold is both Enter and Escape, so a learner's reflex keeps the hand;
 // a best hold of no card has no row of pictures.
 TEST(Trainer, SafeDefaultAndNoPicturesForDrawingFive) {
-    const PlayedHold hand{GameType::JacksOrBetter85, handOf("2c 4d 7h 9s 8c"), 0b01000, 5};
+    const PlayedHold hand{GameType::JacksOrBetter85, handOf("2c 4d 7h 9s 8c"), 0b01000, 5, {}};
     TrainerDialog dialog(analyse(StrategyTables::forGame(hand.game), hand), {102, 117, 107, 148, 134});
     const DialogLayout layout = dialog.layout();
     ASSERT_EQ(layout.rows.size(), 3u);

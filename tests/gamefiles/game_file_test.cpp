@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/known_pay_tables.h"
 #include "gamefiles/game_file.h"
 #include "tests/gamefiles/game_file_samples.h"
 #include "tests/support/printers.h"
@@ -132,6 +133,32 @@ TEST(GameFileReader, LineCounts) {
         if (read) {
             EXPECT_EQ(read->HandCounts.has_value(), count >= 42);
         }
+    }
+}
+
+// Guards line 43: a table other than the designed one is written after the counts and read back, a bad
+// line 43 refuses the file, and the win a file may hold follows its table (doubled once at most).
+TEST(GameFileReader, PayTableLineRoundTripsAndIsCheckedWhole) {
+    GameState s = testing_support::sampleState();
+    const std::string own = "PayTable=250,200,25,15,9,5,3,2,2,1000,4000";
+    s.choosePayTable(s.game(), std::get<PayTable>(parsePayTableText(s.game(), own.substr(9))));
+    const std::string bytes = writeGameFile(recordOf(s, SampleButtons));
+    EXPECT_EQ(bytes, fileOf(sampleLines()) + own + "\r\n");
+    EXPECT_EQ(parseGameFile(bytes)->payTable, s.chosenTable());
+    const std::string most = "10000,10000,10000,10000,10000,10000,10000,10000,10000,10000,10000,50000";
+    s.choosePayTable(GameType::JokerPoker, std::get<PayTable>(parsePayTableText(GameType::JokerPoker, most)));
+    EXPECT_EQ(parseGameFile(writeGameFile(recordOf(s, SampleButtons)))->payTable, s.chosenTable())
+        << "the longest line 43, 80 characters, reads back";
+    auto lines = sampleLines();
+    lines[14] = "Won 10000";
+    EXPECT_FALSE(parseGameFile(fileOf(lines))) << "more than the designed table can pay";
+    lines.push_back(own);
+    EXPECT_TRUE(parseGameFile(fileOf(lines))) << "five coins on three of a kind, doubled";
+    for (const char* bad :
+         {"PayTable=250,200,25,15,9,5,3,2,2", "PayTable=250,200,25,15,9,-5,3,2,2,1,4000",
+          "PayTable=250,200,25,15,9,5,3,2,2.5,1,4000", "PayTable=250,200,25,15,9,5,3,2,2,1,50001"}) {
+        lines.back() = bad;
+        EXPECT_FALSE(parseGameFile(fileOf(lines))) << bad;
     }
 }
 

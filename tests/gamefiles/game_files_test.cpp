@@ -178,6 +178,21 @@ TEST_F(GameFilesTest, NoSoundDeviceKeepsTheOption) {
     EXPECT_FALSE(s.SoundOn);
 }
 
+// Guards a game played by a table of the player's own: it opens with that table in play and named, saves
+// with line 43 kept byte for byte, and a designed game opened after it plays its designed table again.
+TEST_F(GameFilesTest, LineFortyThreeOpensAndSavesTheTable) {
+    auto lines = sampleLines();
+    lines.emplace_back("PayTable=250,200,25,16,10,4,4,3,2,1,4000");
+    f.files.put("/g/nsu.tn2", fileOf(lines));
+    f.files.put("/g/dw.tn2", fileOf(sampleLines()));
+    ASSERT_TRUE(files.OpenOrSaveFile("/g/nsu.tn2", FileMode::Read));
+    EXPECT_TRUE(deriveTable(s).caption.ends_with(" - Deuces Wild Not So Ugly")) << deriveTable(s).caption;
+    ASSERT_TRUE(files.OpenOrSaveFile("/g/saved.tn2", FileMode::Write));
+    EXPECT_EQ(f.files.contents("/g/saved.tn2"), fileOf(lines));
+    ASSERT_TRUE(files.OpenOrSaveFile("/g/dw.tn2", FileMode::Read));
+    EXPECT_FALSE(s.chosenTable());
+}
+
 // Guards bad files and paths: the player is told, the game, its name and the recent list stay.
 TEST_F(GameFilesTest, RefusedFilesLeaveTheGame) {
     f.files.put("/g/bad.tn2", "GamePlay=DeucesWild\r\n");

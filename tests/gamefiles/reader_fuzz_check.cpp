@@ -14,10 +14,11 @@ constexpr const char* Path = "/fuzz/game.tn2";
 constexpr std::uint64_t InputsPerTable = 10000;
 
 // Whether play could have left the game as the record holds it: credits the counter shows, a win one hand
-// can pay, counts the next win adds to, a dealt hand with a bet.
+// can pay under its table, doubled, counts the next win adds to, a dealt hand with a bet.
 bool playCouldLeave(const GameFileRecord& r) {
     const HandCounts counts = r.HandCounts.value_or(HandCounts{});
-    return r.vPoints <= MaxShownCredits && r.PaidAmount <= MaxHandWin &&
+    const std::int64_t largestWin = 2 * largestHandPay(r.game, r.payTable.value_or(payTableFor(r.game)));
+    return r.vPoints <= MaxShownCredits && r.PaidAmount <= largestWin &&
            std::all_of(counts.begin(), counts.end(),
                        [](std::int64_t c) { return c >= 0 && c <= MaxStatistic; }) &&
            (r.HandState != HandStates::Dealt || r.CoinsBet > 0);
@@ -100,6 +101,11 @@ std::vector<std::string> fuzzSeeds() {
         lines[14] = std::string(i == 1 ? "Won 4000" : "Won ");
         seeds.push_back(fileOf(lines));
     }
+    // A table of the player's own, on line 43.
+    auto ownTable = sampleLines();
+    ownTable[14] = "Won 9000";
+    ownTable.emplace_back("PayTable=250,200,25,15,9,900,3,2,2,1,4000");
+    seeds.push_back(fileOf(ownTable));
     return seeds;
 }
 

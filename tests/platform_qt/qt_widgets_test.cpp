@@ -228,5 +228,44 @@ TEST(QtDialogs, TallDialogScrollsAndKeepsItsButtons) {
         [&] { QtDialogs().showModal(logic); });
 }
 
+// A dialog that works off the interface thread: it hears each edit and pick, and is polled while open.
+class LiveDialog : public AmountDialog {
+public:
+    DialogLayout layout() const override {
+        DialogLayout layout = AmountDialog::layout();
+        layout.rows[1][1].listOnly = true;
+        return layout;
+    }
+    void textChanged(DialogWindow& window, ControlName control) override {
+        changes.push_back(std::string(control.text()) + "=" + window.text(control));
+    }
+    bool poll(DialogWindow& window) override {
+        if (++polls == 2)
+            window.setText(Combo1, "20");
+        return false;
+    }
+    std::vector<std::string> changes;
+    int polls = 0;
+};
+
+// Guards the live dialog's view: typing and picking reach the logic, the logic's own texts do not come back
+// as edits, a list-only combo box takes no typing, and the logic is polled while the dialog is open.
+TEST(QtDialogs, ReportsEditsAndPicksAndPollsWhileOpen) {
+    LiveDialog logic;
+    whileShown<QDialog>(
+        [&](QDialog& dialog) {
+            auto* combo = dialog.findChild<QComboBox*>("Combo1");
+            EXPECT_FALSE(combo->isEditable());
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtAmount"), "7");
+            QTest::qWait(5 * DialogPollInterval.count());
+            EXPECT_EQ(combo->currentText(), "20") << "set by the logic while polled";
+            combo->setCurrentIndex(0);
+            emit combo->activated(0);
+            dialog.findChild<QPushButton*>("btnCancel")->click();
+        },
+        [&] { QtDialogs().showModal(logic); });
+    EXPECT_EQ(logic.changes, (std::vector<std::string>{"txtAmount=7", "Combo1=5"}));
+}
+
 } // namespace
 } // namespace tandora

@@ -92,6 +92,7 @@ TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
         "Options/JokerPoker=True; Options/DeucesWild=False; Options/DoubleUp=True; "
         "Options/SoundEffects=True; Options/RedDeck=False; Options/BlueDeck=True; Options/DefPoints=40; "
         "Strategy/ShowBestHold=False; Strategy/Trainer=False; "
+        "PayTables/jb85=; PayTables/jb96=; PayTables/dw=; PayTables/jp=; "
         "RecentFiles/File 1=/home/pat/games/friday.tn2; RecentFiles/Title 1=friday.tn2; "
         "RecentFiles/File 2=-; RecentFiles/Title 2=-; RecentFiles/File 3=-; RecentFiles/Title 3=-; "
         "RecentFiles/File 4=-; RecentFiles/Title 4=-; Display/Scale=100; "
@@ -125,11 +126,31 @@ TEST_F(SettingsRegistryTest, StrategyOptionsHaveTheirOwnSection) {
     EXPECT_EQ(f.settings.value("Strategy", "Trainer"), "True");
 }
 
+// Guards the chosen pay tables in their own section: the game in play comes with its table, a table that
+// does not read is named to the player and the game plays its designed table, and a save writes them back.
+TEST_F(SettingsRegistryTest, PayTablesHaveTheirOwnSection) {
+    f.settings.set("Options", "JacksOrBetter", "False");
+    f.settings.set("Options", "DeucesWild", "True");
+    f.settings.set("PayTables", "dw", "250,200,25,15,9,4,4,3,2,1,4000");
+    f.settings.set("PayTables", "jp", "250,200,100,50,17,7,5,3,2,1");
+    registry.SaveGetRegEntries(SettingsMode::Load);
+    EXPECT_EQ(state.rules().PayTable.perCoin[6], 4) << "Illinois Deuces: four of a kind pays 4";
+    EXPECT_FALSE(state.options.payTables[static_cast<std::size_t>(GameType::JokerPoker)]);
+    EXPECT_EQ(f.messages.shown(),
+              (std::vector<std::string>{
+                  "Tandora|48|The saved setting PayTables/jp is \"250,200,100,50,17,7,5,3,2,1\", "
+                  "which is no pay table: the table needs 12 pays (its 11 rows and the "
+                  "five-coin royal flush), not 10. Joker Poker plays its own table."}));
+    registry.SaveGetRegEntries(SettingsMode::Save);
+    EXPECT_EQ(f.settings.value("PayTables", "dw"), "250,200,25,15,9,4,4,3,2,1,4000");
+    EXPECT_EQ(f.settings.value("PayTables", "jp"), "");
+}
+
 // Guards a read-only store: every refused write is skipped without a message and the rest still run.
 TEST_F(SettingsRegistryTest, SavingToARefusingStoreGoesOnQuietly) {
     f.settings.refuseWrites(true);
     registry.SaveGetRegEntries(SettingsMode::Save);
-    EXPECT_EQ(f.log.matching("setting").size(), 9u + 1u + 2u + 8u + 1u + 3u);
+    EXPECT_EQ(f.log.matching("setting").size(), 9u + 1u + 2u + 4u + 8u + 1u + 3u);
     EXPECT_TRUE(f.messages.shown().empty());
     EXPECT_FALSE(registry.save("Bank", "Credits", "5"));
 }

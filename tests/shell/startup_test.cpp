@@ -69,7 +69,7 @@ TEST(Startup, SecondCopyIsRefused) {
 constexpr const char* LogPath = "/opt/tandora/st6unst.log";
 const std::string SetupLines = "ACTION: Install\r\n";
 
-// Guards the first run on an install with a log: the 32 lines (each section's key and its values, in the
+// Guards the first run on an install with a log: the 37 lines (each section's key and its values, in the
 // uninstaller's order) go after what the setup wrote, once; the second run leaves the log alone. Linux
 // installs have no log: the first run neither warns nor writes, and still marks itself done.
 TEST(Startup, FirstRunAppendsTheSettingsToTheUninstallLogOnce) {
@@ -84,7 +84,8 @@ TEST(Startup, FirstRunAppendsTheSettingsToTheUninstallLogOnce) {
               {"File 1", "File 2", "File 3", "File 4", "Title 1", "Title 2", "Title 3", "Title 4"}},
              {"Bank", {"Credits"}},
              {"Strategy", {"ShowBestHold", "Trainer"}},
-             {"Display", {"Scale"}}}) {
+             {"Display", {"Scale"}},
+             {"PayTables", {"jb85", "jb96", "dw", "jp"}}}) {
         expected += "ACTION: RegKey: \"" + root + "\", \"Tandora\\" + section + "\"\r\n";
         for (const std::string& name : names)
             expected += "ACTION: RegValue: \"" + root + "\\Tandora\\" + section + "\", \"" + name + "\"\r\n";

@@ -76,15 +76,47 @@ TEST(AnalyzeTool, EachCommandPrintsAsDocumented) {
 
 // Guards the refusals scripts rely on: status 2, nothing on standard output and one line on stderr.
 TEST(AnalyzeTool, RefusesBadCallsWithStatusTwoAndOneLineOnStandardError) {
-    for (const char* args : {"holds jb99 As Ks Qs Js 9s", "holds jb96 As Ks Qs Js 9x", "return dw --coins 0",
-                             "holds jb85 As Ks Qs Js As", "holds dw Jkr Ks Qs Js 9s", "holds jp As Ks Qs Js",
-                             "holds jp", "eval jb85 As Ks Qs Js", "count jp As", "", "deal jb85"}) {
+    for (const char* args : {"holds jb99 As Ks Qs Js 9s",
+                             "holds jb96 As Ks Qs Js 9x",
+                             "return dw --coins 0",
+                             "holds jb85 As Ks Qs Js As",
+                             "holds dw Jkr Ks Qs Js 9s",
+                             "holds jp As Ks Qs Js",
+                             "holds jp",
+                             "eval jb85 As Ks Qs Js",
+                             "count jp As",
+                             "",
+                             "deal jb85",
+                             "return jb85 --pays 250,50,25",
+                             "return dw --pays 250,200,25,15,9,5,3,2,2,-1",
+                             "holds jp --royal5 800",
+                             "holds jb96 --draw cards",
+                             "simulate jb96 --hands 0",
+                             "simulate dw --threads",
+                             "simulate jp --seed x",
+                             "chart jb85 --lines 1",
+                             "chart jb85 --lines 5 --hold",
+                             "chart dw --deal"}) {
         SCOPED_TRACE(args);
         const ToolRun run = runTool(args, "As Ks Qs Js\n"); // four cards on standard input, too
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(std::regex_match(run.err, std::regex("tandora-analyze: [^\n]+\n"))) << run.err;
     }
+}
+
+// Guards --pays on tables no test lists: 9/6 pays given to the 8/5 game price as 9/6, and a royal flush
+// worth nothing on five coins leaves four to it worth only its flush, straight and high pairs:
+// (8 x 6 + 3 x 4 + 12 x 1) / 47 = 1.531915 per coin. And the simulator's report, in its order.
+TEST(AnalyzeTool, PaysPriceTheTableGivenAndTheSimulatorReports) {
+    EXPECT_EQ(runTool("return jb85 --pays 250,50,25,9,6,4,3,2,1").out.substr(0, 15), "return 99.5439\n");
+    const ToolRun run = runTool("holds jb85 Ah Kh Qh Jh 2c --pays 250,50,25,9,6,4,3,2,1 --royal5 0");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("hold Ah Kh Qh Jh ev 1.531915\n"), std::string::npos);
+    const ToolRun sim = runTool("simulate jb85 --hands 20000 --threads 1 --draw game");
+    EXPECT_TRUE(std::regex_match(sim.out, std::regex(R"(return \d+\.\d{4} ci95 \d\.\d{4}\nhands 20000\n)"
+                                                     R"(hands/s \d+\n(\d+ \w+ 0\.\d{8}\n){10})")))
+        << sim.out;
 }
 
 } // namespace

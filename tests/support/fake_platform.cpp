@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <thread>
 
 #include "platform/table_layout.h"
 #include "platform/table_scale.h"
@@ -247,6 +248,10 @@ void FakeDialogs::showModal(DialogLogic& logic) {
         if (action.kind == DialogAction::Kind::Type) {
             window.setText(window.named(action.control), action.text);
             log_.add("dialog type " + action.control + "=" + action.text);
+            logic.textChanged(window, window.named(action.control));
+        } else if (action.kind == DialogAction::Kind::Wait) {
+            while (logic.poll(window))
+                std::this_thread::sleep_for(DialogPollInterval);
         } else {
             log_.add("dialog press " + action.control);
             logic.buttonClicked(window, window.named(action.control));

@@ -108,7 +108,8 @@ private:
 
 // A player's action in a dialog.
 struct DialogAction {
-    enum class Kind { Type, Press };
+    // Wait: until the dialog's work off the interface thread has ended.
+    enum class Kind { Type, Press, Wait };
     Kind kind;
     std::string control;
     std::string text;
@@ -118,6 +119,9 @@ inline DialogAction type(std::string control, std::string text) {
 }
 inline DialogAction press(std::string button) {
     return {DialogAction::Kind::Press, std::move(button), {}};
+}
+inline DialogAction waitForWork() {
+    return {DialogAction::Kind::Wait, {}, {}};
 }
 
 // Dialogs played from scripts, one script per dialog shown. When a script ends with the dialog still open,

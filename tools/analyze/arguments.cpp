@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "engine/known_pay_tables.h"
 #include "engine/pay_table.h"
 
 namespace tandora {
@@ -85,6 +86,51 @@ std::variant<int, std::string> takeCoinsOption(std::vector<std::string_view>& ar
     if (const auto* problem = std::get_if<std::string>(&coins))
         return *problem;
     return static_cast<int>(std::get<std::int64_t>(coins));
+}
+
+namespace {
+
+// Takes "name VALUE" out of args: the value, nothing when absent, or a reason when it has no value.
+std::variant<std::optional<std::string_view>, std::string> takeValue(std::vector<std::string_view>& args,
+                                                                     std::string_view name) {
+    std::optional<std::string_view> value;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != name)
+            continue;
+        if (i + 1 == args.size())
+            return std::string(name) + " needs a value";
+        if (value)
+            return std::string(name) + " is given twice";
+        value = args[i + 1];
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        --i;
+    }
+    return value;
+}
+
+} // namespace
+
+std::variant<PayTable, std::string> takePayTableOptions(std::vector<std::string_view>& args, GameType game) {
+    const auto pays = takeValue(args, "--pays");
+    const auto royal = takeValue(args, "--royal5");
+    for (const auto* taken : {&pays, &royal}) {
+        if (const auto* problem = std::get_if<std::string>(taken))
+            return *problem;
+    }
+    const auto paysText = std::get<std::optional<std::string_view>>(pays);
+    const auto royalText = std::get<std::optional<std::string_view>>(royal);
+    if (!paysText) {
+        if (royalText)
+            return std::string("--royal5 goes with --pays");
+        return payTableFor(game);
+    }
+    const std::string text = std::string(*paysText) + "," +
+                             (royalText ? std::string(*royalText) : std::to_string(NaturalRoyalMaxBetPayout));
+    auto table = parsePayTableText(game, text);
+    if (const auto* problem = std::get_if<std::string>(&table))
+        return "--pays: " + *problem;
+    return table;
 }
 
 } // namespace tandora

@@ -9,6 +9,7 @@
 
 #include "engine/card.h"
 #include "engine/game_type.h"
+#include "engine/pay_table.h"
 
 namespace tandora {
 
@@ -36,5 +37,10 @@ std::variant<std::int64_t, std::string> takeNumberOption(std::vector<std::string
 
 // Takes "--coins N" out of args. The coins (5 when absent), or a one-line reason why N is not 1 to 5.
 std::variant<int, std::string> takeCoinsOption(std::vector<std::string_view>& args);
+
+// Takes "--pays P1,...,Pn" and "--royal5 N" out of args: the one-coin pays of the game's rows from the top
+// down and the five-coin royal flush (4000 when absent). The table (the game's designed one without
+// --pays), or a one-line reason why there is none.
+std::variant<PayTable, std::string> takePayTableOptions(std::vector<std::string_view>& args, GameType game);
 
 } // namespace tandora

@@ -23,11 +23,12 @@ namespace {
 void printUsage() {
     std::puts("usage: tandora-analyze eval GAME C1 C2 C3 C4 C5\n"
               "       tandora-analyze count GAME\n"
-              "       tandora-analyze holds GAME [C1 C2 C3 C4 C5] [--coins N] [--draw deck|game]\n"
-              "       tandora-analyze return GAME [--coins N]\n"
+              "       tandora-analyze holds GAME [C1 C2 C3 C4 C5] [--coins N] [--draw deck|game] [PAYS]\n"
+              "       tandora-analyze return GAME [--coins N] [PAYS]\n"
               "       tandora-analyze simulate GAME [--hands N] [--seed S] [--coins N] [--draw deck|game]\n"
-              "                                     [--threads T]\n"
-              "       tandora-analyze chart GAME [--coins N] [--lines L] [--hold]\n"
+              "                                     [--threads T] [PAYS]\n"
+              "       tandora-analyze chart GAME [--coins N] [--lines L] [--hold] [PAYS]\n"
+              "PAYS is --pays P1,...,Pn [--royal5 N].\n"
               "GAME is jb85, jb96, dw or jp. A card is a code 0-52 or rank (A 2-9 T J Q K) and suit\n"
               "(h d c s), e.g. Ah Td 2c; the joker is Jkr (Joker Poker only).\n"
               "holds prints the expected value of all 32 holds, best first, in coins per coin bet; with\n"
@@ -40,7 +41,11 @@ void printUsage() {
               "hold, on T threads (default: every core), and prints the return with its 95 % interval.\n"
               "chart prints a strategy chart of at most L lines (default 40), made from the exact values,\n"
               "with the return of playing it literally; with --hold it reads hands from standard input\n"
-              "and prints the line that applies to each and the cards the chart holds.");
+              "and prints the line that applies to each and the cards the chart holds.\n"
+              "--pays prices another pay table of the game: the pays for one coin from the top row down\n"
+              "(Jacks or Better 9 rows, royal flush to jacks or better; Deuces Wild 10, natural royal to\n"
+              "three of a kind; Joker Poker 11, natural royal to kings or better), each 0 to 10000;\n"
+              "--royal5 is the five-coin royal flush (default 4000, at most 50000).");
 }
 
 int evalCommand(GameType game, const std::vector<std::string_view>& cards) {
@@ -112,6 +117,10 @@ int main(int argc, char** argv) {
     const auto coins = takeCoinsOption(rest);
     if (const auto* problem = std::get_if<std::string>(&coins))
         return badArguments(*problem);
+    const auto payTable = takePayTableOptions(rest, *game);
+    if (const auto* problem = std::get_if<std::string>(&payTable))
+        return badArguments(*problem);
+    const PayTable& table = std::get<PayTable>(payTable);
     DrawModel draw = DrawModel::Deck;
     if (command == "holds" || command == "simulate") {
         const auto taken = takeOption(rest, "--draw");
@@ -127,7 +136,7 @@ int main(int argc, char** argv) {
     if (command == "holds") {
         if (!rest.empty() && rest.size() != HandSize)
             return badArguments("holds takes five cards, or none to read hands from standard input");
-        return holdsCommand(*game, rest, std::get<int>(coins), draw);
+        return holdsCommand(*game, table, rest, std::get<int>(coins), draw);
     }
     if (command == "chart") {
         const auto lines = takeNumberOption(rest, "--lines", 2, 200, 40);
@@ -139,8 +148,8 @@ int main(int argc, char** argv) {
             rest.erase(hold);
         if (!rest.empty())
             return badArguments("unknown argument '" + std::string(rest.front()) + "' for chart");
-        return chartCommand(*game, std::get<int>(coins), static_cast<int>(std::get<std::int64_t>(lines)),
-                            holding);
+        return chartCommand(*game, table, std::get<int>(coins),
+                            static_cast<int>(std::get<std::int64_t>(lines)), holding);
     }
     if (command == "simulate") {
         const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
@@ -158,9 +167,10 @@ int main(int argc, char** argv) {
                                 .seed = static_cast<std::uint64_t>(std::get<std::int64_t>(seed)),
                                 .coins = std::get<int>(coins),
                                 .draw = draw,
-                                .threads = static_cast<int>(std::get<std::int64_t>(threads))});
+                                .threads = static_cast<int>(std::get<std::int64_t>(threads)),
+                                .table = table});
     }
     if (!rest.empty())
-        return badArguments("return takes only the game and --coins");
-    return returnCommand(*game, std::get<int>(coins));
+        return badArguments("return takes only the game, --coins, --pays and --royal5");
+    return returnCommand(*game, table, std::get<int>(coins));
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <thread>
 
 #include "arguments.h"
 #include "engine/pay_table.h"
@@ -29,12 +30,14 @@ void printHolds(const StrategyTables& tables, const Hand& hand, int coins, DrawM
 
 } // namespace
 
-int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int coins, DrawModel draw) {
+int holdsCommand(GameType game, const PayTable& table, const std::vector<std::string_view>& cards, int coins,
+                 DrawModel draw) {
+    const StrategyTables tables(StrategyTables::forGame(game), table);
     if (!cards.empty()) {
         const auto hand = parseHand(cards, game);
         if (const auto* problem = std::get_if<std::string>(&hand))
             return badArguments(*problem);
-        printHolds(StrategyTables::forGame(game), std::get<Hand>(hand), coins, draw);
+        printHolds(tables, std::get<Hand>(hand), coins, draw);
         return 0;
     }
     std::string line;
@@ -45,7 +48,7 @@ int holdsCommand(GameType game, const std::vector<std::string_view>& cards, int 
         const auto hand = parseHand(words, game);
         if (const auto* problem = std::get_if<std::string>(&hand))
             return badArguments("line " + std::to_string(number) + ": " + *problem);
-        printHolds(StrategyTables::forGame(game), std::get<Hand>(hand), coins, draw);
+        printHolds(tables, std::get<Hand>(hand), coins, draw);
         std::printf("\n");
         // Pipes get each answer as soon as it is known.
         std::fflush(stdout);
@@ -67,8 +70,8 @@ void printPayingFrequencies(GameType game, const std::array<double, HandCategory
 
 } // namespace
 
-int chartCommand(GameType game, int coins, int maxLines, bool hold) {
-    const StrategyTables& tables = StrategyTables::forGame(game);
+int chartCommand(GameType game, const PayTable& table, int coins, int maxLines, bool hold) {
+    const StrategyTables tables(StrategyTables::forGame(game), table);
     const StrategyChart chart = makeStrategyChart(tables, coins, maxLines);
     if (!hold) {
         for (std::size_t i = 0; i < chart.lines.size(); ++i)
@@ -112,9 +115,11 @@ int simulateCommand(const SimulationOptions& options) {
     return 0;
 }
 
-int returnCommand(GameType game, int coins) {
+int returnCommand(GameType game, const PayTable& table, int coins) {
+    const StrategyTables tables(StrategyTables::forGame(game), table);
+    const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const auto start = std::chrono::steady_clock::now();
-    const ReturnResult result = payTableReturn(game, coins);
+    const ReturnResult result = *tables.payTableReturn(coins, threads, {});
     const auto elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
     std::printf("return %.4f\n", result.returnPercent);
     printPayingFrequencies(game, result.probability);

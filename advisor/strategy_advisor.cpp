@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "advisor/chart_dialog.h"
 #include "advisor/trainer_dialog.h"
 #include "platform/pictures.h"
 
@@ -55,10 +56,24 @@ void StrategyAdvisor::StrategyMenu_HoldAnalysis_Click() {
     ctx_.platform.dialogs.showModal(dialog);
 }
 
+void StrategyAdvisor::StrategyMenu_StrategyChart_Click() {
+    const std::optional<PlayedHold> hand = handInPlay();
+    StrategyChartDialog dialog(charts_, chartKey(coinsInUse()),
+                               hand ? std::optional(hand->dealt) : std::nullopt);
+    ctx_.platform.dialogs.showModal(dialog);
+}
+
+ChartBuilds::Key StrategyAdvisor::chartKey(int coins) const {
+    return {ctx_.state.game(), ctx_.state.rules().PayTable, coins};
+}
+
 void StrategyAdvisor::prepare() {
     const GameOptions& o = ctx_.state.options;
     if (o.ShowBestHold || o.Trainer)
         builds_.start(ctx_.state.game());
+    // The Trainer names the chart's line when it asks.
+    if (o.Trainer)
+        charts_.start(chartKey(coinsInUse()));
 }
 
 void StrategyAdvisor::tableReplaced() {
@@ -69,6 +84,8 @@ void StrategyAdvisor::tableReplaced() {
 
 void StrategyAdvisor::dealt() {
     showHints();
+    if (ctx_.state.options.Trainer)
+        charts_.start(chartKey(coinsInUse()));
 }
 
 bool StrategyAdvisor::mayDraw() {
@@ -83,7 +100,10 @@ bool StrategyAdvisor::mayDraw() {
     std::array<int, HandSize> pictures{};
     for (std::size_t i = 0; i < HandSize; ++i)
         pictures[i] = cardPicture(hand->dealt[i], ctx_.state.options.deck, hand->game);
-    TrainerDialog dialog(*analysis, pictures);
+    std::optional<std::string> chartLine;
+    if (const StrategyChart* chart = charts_.ifReady(chartKey(hand->coins)))
+        chartLine = chartLineText(*chart, ctx_.state.rules().PayTable, hand->dealt);
+    TrainerDialog dialog(*analysis, pictures, chartLine);
     ctx_.platform.dialogs.showModal(dialog);
     return dialog.drawAnyway();
 }

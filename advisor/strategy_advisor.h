@@ -5,6 +5,7 @@
 #include <tuple>
 #include <utility>
 
+#include "advisor/chart_builds.h"
 #include "advisor/hold_analysis.h"
 #include "advisor/table_builds.h"
 #include "table/hand_advisor.h"
@@ -22,6 +23,7 @@ public:
     void StrategyMenu_ShowBestHold_Click();
     void StrategyMenu_Trainer_Click();
     void StrategyMenu_HoldAnalysis_Click();
+    void StrategyMenu_StrategyChart_Click();
 
     // Starts building the tables of the game in play while an option needs them, so the deal finds them.
     void prepare();
@@ -42,6 +44,8 @@ public:
 
 private:
     bool awaitingDraw() const;
+    // The chart of the game and table in play for a bet.
+    ChartBuilds::Key chartKey(int coins) const;
     // The hand waiting for the draw, with the holds as they are, when it can be analysed.
     std::optional<PlayedHold> handInPlay() const;
     // Waits for the game's tables when they are not ready; nothing (after telling the player) on failure.
@@ -54,6 +58,7 @@ private:
 
     TableContext ctx_;
     TableBuilds builds_;
+    ChartBuilds charts_;
     std::map<std::tuple<GameType, PayTable, int>, double> returns_;
 };
 

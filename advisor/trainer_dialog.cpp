@@ -14,8 +14,9 @@ constexpr ControlName picCards[HandSize] = {ControlName{"picCard1"}, ControlName
 
 } // namespace
 
-TrainerDialog::TrainerDialog(HandAnalysis analysis, const std::array<int, HandSize>& cardPictures)
-    : analysis_(std::move(analysis)) {
+TrainerDialog::TrainerDialog(HandAnalysis analysis, const std::array<int, HandSize>& cardPictures,
+                             std::optional<std::string> chartLine)
+    : analysis_(std::move(analysis)), chartLine_(std::move(chartLine)) {
     for (std::size_t i = 0; i < HandSize; ++i) {
         if (analysis_.best().mask >> i & 1)
             bestPictures_.push_back(cardPictures[i]);
@@ -48,10 +49,11 @@ void TrainerDialog::load(DialogWindow& window) {
     window.setText(lblBest, a.best().mask == 0
                                 ? "The best hold is none: draw five new cards."
                                 : "The best hold is " + heldCardsText(a.hand.dealt, a.best().mask) + ".");
-    window.setText(
-        lblCost, "Your hold, " + holdPhrase(a.hand.dealt, a.hand.heldMask) + ", is worth " +
-                     creditsText(creditsOf(a.chosen())) + " credits on average; the best hold is worth " +
-                     creditsText(creditsOf(a.best())) + ". Holding yours costs " + costText(a.cost()) + ".");
+    window.setText(lblCost,
+                   "Your hold, " + holdPhrase(a.hand.dealt, a.hand.heldMask) + ", is worth " +
+                       creditsText(creditsOf(a.chosen())) + " credits on average; the best hold is worth " +
+                       creditsText(creditsOf(a.best())) + ". Holding yours costs " + costText(a.cost()) +
+                       "." + (chartLine_ ? " The strategy chart says: " + *chartLine_ + "." : ""));
 }
 
 void TrainerDialog::buttonClicked(DialogWindow& window, ControlName button) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include <vector>
 
 #include "advisor/hold_analysis.h"
@@ -11,7 +14,9 @@ namespace tandora {
 class TrainerDialog : public DialogLogic {
 public:
     // cardPictures: the picture of each dealt card, positions 1..5, in the deck on the table.
-    TrainerDialog(HandAnalysis analysis, const std::array<int, HandSize>& cardPictures);
+    // chartLine: the strategy chart's line for the hand, when the chart is ready ("line 12, 4 to a Flush").
+    TrainerDialog(HandAnalysis analysis, const std::array<int, HandSize>& cardPictures,
+                  std::optional<std::string> chartLine = std::nullopt);
 
     DialogLayout layout() const override;
     void load(DialogWindow& window) override;
@@ -23,6 +28,7 @@ private:
     HandAnalysis analysis_;
     std::vector<int> bestPictures_;
     bool drawAnyway_ = false;
+    std::optional<std::string> chartLine_;
 };
 
 } // namespace tandora

@@ -398,11 +398,13 @@ std::vector<std::string> holdPatterns(const Hand& hand, std::uint8_t mask, GameT
     if (most >= 2) {
         if (pairs == 2 && n == 4 && heldWilds == 0)
             add("Two Pair");
-        else if (pairs == 1 && most == n)
-            add(most + heldWilds == 4 ? "Full House or better" : "");
-        add(most + heldWilds == 4   ? "Four of a Kind"
-            : most + heldWilds == 3 ? "Three of a Kind"
-                                    : pairName(pairRank, flags));
+        else if (pairs == 1 && most == n) {
+            if (most + heldWilds == 4)
+                add("Full House or better");
+            add(most + heldWilds == 4   ? "Four of a Kind"
+                : most + heldWilds == 3 ? "Three of a Kind"
+                                        : pairName(pairRank, flags));
+        }
         return out;
     }
 

@@ -57,6 +57,7 @@ std::string_view menuItemName(MenuItem item) {
     case MenuItem::StrategyMenu_ShowBestHold: return "StrategyMenu_ShowBestHold";
     case MenuItem::StrategyMenu_Trainer: return "StrategyMenu_Trainer";
     case MenuItem::StrategyMenu_HoldAnalysis: return "StrategyMenu_HoldAnalysis";
+    case MenuItem::StrategyMenu_StrategyChart: return "StrategyMenu_StrategyChart";
     case MenuItem::ViewMenu: return "ViewMenu";
     case MenuItem::ViewMenu_Larger: return "ViewMenu_Larger";
     case MenuItem::ViewMenu_Smaller: return "ViewMenu_Smaller";

@@ -74,6 +74,7 @@ enum class MenuItem {
     StrategyMenu_ShowBestHold,
     StrategyMenu_Trainer,
     StrategyMenu_HoldAnalysis,
+    StrategyMenu_StrategyChart,
     // Our own View menu: the table's size. ViewMenu_Size's index is the percentage.
     ViewMenu,
     ViewMenu_Larger,

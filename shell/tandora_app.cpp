@@ -196,6 +196,7 @@ void TandoraApp::menuClick(MenuRef item) {
     case MenuItem::StrategyMenu_ShowBestHold: advisor_.StrategyMenu_ShowBestHold_Click(); break;
     case MenuItem::StrategyMenu_Trainer: advisor_.StrategyMenu_Trainer_Click(); break;
     case MenuItem::StrategyMenu_HoldAnalysis: advisor_.StrategyMenu_HoldAnalysis_Click(); break;
+    case MenuItem::StrategyMenu_StrategyChart: advisor_.StrategyMenu_StrategyChart_Click(); break;
     case MenuItem::ViewMenu_Larger:
     case MenuItem::ViewMenu_Smaller:
     case MenuItem::ViewMenu_Size:

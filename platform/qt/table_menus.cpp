@@ -68,6 +68,7 @@ TableMenus::TableMenus(QMenuBar* bar, std::function<void(MenuRef)> onChosen)
     addItem(strategy, {M::StrategyMenu_Trainer}, "&Trainer", Checkable);
     strategy->addSeparator();
     addItem(strategy, {M::StrategyMenu_HoldAnalysis}, "Hold &Analysis...", !Checkable, ctrl(Qt::Key_H));
+    addItem(strategy, {M::StrategyMenu_StrategyChart}, "Strategy &Chart...");
 
     // Our own menu: the table's size. The window's edge sizes it freely too.
     QMenu* view = addMenu(bar, M::ViewMenu, "&View");

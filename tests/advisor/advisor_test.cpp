@@ -1,3 +1,5 @@
+#include <regex>
+
 #include "advisor/table_builds.h"
 #include "advisor/trainer_dialog.h"
 #include "tests/play/play_fixture.h"
@@ -201,6 +203,35 @@ TEST_F(AdvisorTest, HoldAnalysisAndCostOfHoldsShowWhatTheHoldsCost) {
                                         HoldLabel::DrawHint, HoldLabel::DrawHint}));
     app.click({Control::Deal});
     EXPECT_EQ(strategyValues(), "96.06%\r\n0.00") << "the one-coin hand just drawn";
+}
+
+// Guards the Strategy Chart: shown while it is worked out, then the game's chart for the bet in use with its
+// return beside best play's and the line for the hand on the table marked; and the Trainer, once the chart
+// is made, names that line when it asks.
+TEST_F(AdvisorTest, StrategyChartMarksTheLineAndTheTrainerNamesIt) {
+    app.menuClick({MenuItem::StrategyMenu_Trainer});
+    deal(ThreeKings);
+    f.dialogs.script({waitForWork(), press("btnOK")});
+    app.menuClick({MenuItem::StrategyMenu_StrategyChart});
+    const auto& chart = lastDialog();
+    EXPECT_EQ(chart.caption, "Strategy Chart");
+    EXPECT_EQ(chart.texts.at("lblTitle"), "8/5 Jacks or Better, 5 coins bet");
+    const std::string& lines = chart.texts.at("lblChart");
+    const auto marked = lines.find("\n> ");
+    ASSERT_NE(marked, std::string::npos) << lines;
+    EXPECT_EQ(lines.substr(marked + 7, lines.find('\r', marked) - marked - 7), "Three of a Kind");
+    EXPECT_LE(std::count(lines.begin(), lines.end(), '\n') + 1, 40);
+    EXPECT_TRUE(std::regex_match(chart.texts.at("lblReturn"),
+                                 std::regex(R"(Played as written, this chart returns 97\.29\d\d%; )"
+                                            R"(best play returns 97\.2984%\.)")))
+        << chart.texts.at("lblReturn");
+    hold({1, 2, 3, 4});
+    f.dialogs.script({press("btnChangeHold")});
+    app.click({Control::Deal});
+    const std::string& asked = lastDialog().texts.at("lblCost");
+    EXPECT_EQ(asked.substr(asked.find(" The strategy chart")),
+              " The strategy chart says: line " +
+                  lines.substr(marked + 3, 2).substr(lines[marked + 3] == ' ') + ", Three of a Kind.");
 }
 
 // Guards the worker thread: what it builds are the very tables every other reader shares.

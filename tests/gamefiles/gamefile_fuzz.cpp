@@ -65,15 +65,15 @@ private:
         std::vector<std::string> lines = split(bytes);
         const std::size_t at = below(bytes.size());
         const std::size_t line = below(lines.size());
-        switch (below(13)) {
-        case 0:
-            if (!bytes.empty())
-                bytes[at] = static_cast<char>(bytes[at] ^ (1 << below(8)));
+        const std::size_t op = below(13);
+        if ((op <= 1 || op == 7) && !bytes.empty()) {
+            // A bit flipped, an edge byte, or the letter case.
+            bytes[at] = op == 0   ? static_cast<char>(bytes[at] ^ (1 << below(8)))
+                        : op == 1 ? InterestingBytes[below(InterestingBytes.size())]
+                                  : static_cast<char>(bytes[at] ^ 0x20);
             return;
-        case 1:
-            if (!bytes.empty())
-                bytes[at] = InterestingBytes[below(InterestingBytes.size())];
-            return;
+        }
+        switch (op) {
         case 2: bytes.insert(at, 1 + below(3), static_cast<char>(random_())); return;
         case 3: bytes.erase(at, 1 + below(8)); return;
         case 4: bytes.resize(at); return;
@@ -88,10 +88,6 @@ private:
             bytes = bytes.substr(0, at) + other.substr(std::min(at, other.size()));
             return;
         }
-        case 7:
-            if (!bytes.empty())
-                bytes[at] = static_cast<char>(bytes[at] ^ 0x20); // letter case
-            return;
         default: break;
         }
         if (lines.empty())
@@ -119,16 +115,14 @@ private:
     std::vector<std::string> seeds_;
 };
 
+// The file with its control bytes and all beyond ASCII escaped.
 std::string printable(const std::string& bytes) {
     std::string text;
     for (const unsigned char ch : bytes) {
-        if (ch == '\n' || (ch >= 0x20 && ch < 0x7F)) {
-            text += static_cast<char>(ch);
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", ch);
-            text += escaped;
-        }
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, ch == '\n' || (ch >= 0x20 && ch < 0x7F) ? "%c" : "\\x%02X",
+                      ch);
+        text += escaped;
     }
     return text;
 }
@@ -143,24 +137,24 @@ int main(int argc, char** argv) {
                 << seeds[i];
         return 0;
     }
-    const std::uint64_t inputs = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
-    const std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
+    const unsigned long long inputs = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000;
+    const unsigned long long seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
     const auto start = std::chrono::steady_clock::now();
     Mutator mutator(seed);
     ReaderFuzzCheck check;
-    for (std::uint64_t n = 0; n < inputs; ++n) {
+    for (unsigned long long n = 0; n < inputs; ++n) {
         const std::string bytes = mutator.next();
         const std::string failure = check.check(bytes);
         if (!failure.empty()) {
-            std::printf("input %llu (seed %llu): %s\n--- file ---\n%s\n", static_cast<unsigned long long>(n),
-                        static_cast<unsigned long long>(seed), failure.c_str(), printable(bytes).c_str());
+            std::printf("input %llu (seed %llu): %s\n--- file ---\n%s\n", n, seed, failure.c_str(),
+                        printable(bytes).c_str());
             return 1;
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf(
         "%llu inputs (seed %llu) in %.1f s: %llu applied whole, %llu refused with the game untouched\n",
-        static_cast<unsigned long long>(inputs), static_cast<unsigned long long>(seed), seconds,
-        static_cast<unsigned long long>(check.accepted), static_cast<unsigned long long>(check.refused));
+        inputs, seed, seconds, static_cast<unsigned long long>(check.accepted),
+        static_cast<unsigned long long>(check.refused));
     return 0;
 }

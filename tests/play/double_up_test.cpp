@@ -5,16 +5,7 @@
 namespace tandora::testing_support {
 namespace {
 
-class DoubleUpTest : public PlayTest {
-protected:
-    // A paying hand of five coins in the game, waiting at the Double Up question.
-    void offerOn(MenuItem game, const std::string& hand) {
-        app.menuClick({game});
-        addDefault();
-        playHeldHand(hand);
-        ASSERT_TRUE(s.DoubleUpOffered);
-    }
-};
+class DoubleUpTest : public PlayTest {};
 
 // Guards the whole gamble in order: the offer locks everything but the answer; YES shows the dealer's card
 // with the others face down; the pick draws the four cards only then; the finish pays, marks the picked
@@ -32,7 +23,7 @@ TEST_F(DoubleUpTest, OfferYesAndPickPlayTheGambleInOrder) {
                                 "paid 5", "strip HighPair", "sound 11 wait", "positions 00000",
                                 "deal Deal off", "double up question", "menus locked", "pointer default"}));
     EXPECT_EQ(s.vPoints, 75) << "the win waits for the answer";
-    nextCard("Th");
+    nextCards("Th");
     at = mark();
     key('y');
     EXPECT_EQ(since(at), lines({"card 1 back", "label 1 DEALER", "card 2 back", "label 2 PICK", "card 3 back",
@@ -99,9 +90,9 @@ TEST_F(DoubleUpTest, ComparesAcesAndWildCardsHigh) {
         p.app.menuClick({r.game});
         p.addDefault();
         p.playHeldHand(r.hand);
-        p.nextCard(r.dealer);
+        p.nextCards(r.dealer);
         p.key('y');
-        p.nextCard(r.picked);
+        p.nextCards(r.picked);
         p.key('2');
         EXPECT_EQ(p.s.PaidAmount, r.paidAfter);
         EXPECT_EQ(p.s.vPoints, 75 + r.paidAfter);
@@ -129,34 +120,20 @@ TEST_F(DoubleUpTest, PickedCardsNeverRepeatTheKeptCodes) {
     }
 }
 
-// Guards New Game and Open Game during the gamble: either leaves a table that plays, with every menu open,
-// Add Credits working and no question about the Double Up on exit.
-TEST_F(DoubleUpTest, NewOrOpenedGameDuringTheGambleLeavesAWorkingTable) {
-    for (const bool open : {false, true}) {
-        offerOn(MenuItem::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h");
-        f.messages.answer({MsgAnswer::Yes}); // start anyway
-        if (open) {
-            f.files.put("/g/saved.tn2",
-                        std::string("GamePlay=DeucesWild\r\nDoubleUp=True\r\nWhatDeck=Red\r\n") +
-                            "SoundEff=True\r\nDefPoint=80\r\nCurrHand=0,0,0,0,0\r\nCurScore=40\r\n0\r\n"
-                            "40\r\n2\r\nFalse\r\nDeal\r\n0\r\nTrue\r\nWon 0\r\nTrue\r\nTrue\r\nHold "
-                            "All\r\n\r\n\r\nFalse\r\n0\r\n0\r\n0\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\n"
-                            "False\r\n");
-            f.fileDialogs.answer("/g/saved.tn2");
-            app.menuClick({MenuItem::GameMenu_OpenGame});
-        } else {
-            app.menuClick({MenuItem::GameMenu_NewGame});
-        }
-        SCOPED_TRACE(open ? "open" : "new");
-        EXPECT_FALSE(table().doubleUpLocksMenus);
-        EXPECT_EQ(table().doubleUp, DoubleUpPanel::None);
-        app.menuClick({MenuItem::mnuAddCredits_AddDefault});
-        EXPECT_TRUE(table().bet1Enabled);
-        const auto boxes = f.messages.shown().size();
-        app.menuClick({MenuItem::GameMenu_Exit});
-        ASSERT_GT(f.messages.shown().size(), boxes);
-        EXPECT_EQ(f.messages.shown().back(), "Tandora|35|Do you want to save the current game?");
-    }
+// Guards New Game during the gamble: it leaves a table that plays, with every menu open, Add Credits working
+// and no question about the Double Up on exit.
+TEST_F(DoubleUpTest, NewGameDuringTheGambleLeavesAWorkingTable) {
+    addDefault();
+    playHeldHand("Jh Jd 4c 7s 9h");
+    ASSERT_TRUE(s.DoubleUpPending);
+    f.messages.answer({MsgAnswer::Yes}); // start anyway
+    app.menuClick({MenuItem::GameMenu_NewGame});
+    EXPECT_FALSE(table().doubleUpLocksMenus);
+    EXPECT_EQ(table().doubleUp, DoubleUpPanel::None);
+    app.menuClick({MenuItem::mnuAddCredits_AddDefault});
+    EXPECT_TRUE(table().bet1Enabled);
+    app.menuClick({MenuItem::GameMenu_Exit});
+    EXPECT_EQ(f.messages.shown().back(), "Tandora|35|Do you want to save the current game?");
 }
 
 } // namespace

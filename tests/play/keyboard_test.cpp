@@ -9,23 +9,6 @@ namespace {
 
 class KeyboardTest : public PlayTest {};
 
-// Guards the keys between hands: with no credits nothing acts and nothing is said; b bets a coin, P bets
-// the maximum and deals; both cases of every letter act alike.
-TEST_F(KeyboardTest, BettingKeysActOnlyWithCredits) {
-    for (const char k : {'b', 'B', 'p', 'P', 'm', 'M', 'd', 'D', 'c', 'C', '1', 'y', 'n'})
-        key(k);
-    EXPECT_EQ(s.CoinsBet, 0);
-    EXPECT_TRUE(f.messages.shown().empty());
-    key('$');
-    EXPECT_EQ(s.vPoints, 80);
-    key('b');
-    key('B');
-    EXPECT_EQ(s.CoinsBet, 2);
-    key('P');
-    EXPECT_EQ(s.CoinsBet, 5);
-    EXPECT_EQ(s.HandState, HandStates::Dealt);
-}
-
 // Guards holds and the draw from the keyboard: 1 to 5 toggle their card, d draws; m is Max Bet too.
 TEST_F(KeyboardTest, DigitsHoldAndDDraws) {
     key('$');
@@ -39,21 +22,13 @@ TEST_F(KeyboardTest, DigitsHoldAndDDraws) {
     EXPECT_EQ(s.vHandsPlayed, 1);
 }
 
-// Guards the Double Up keys: nothing but y and n while the question shows; after Yes, n and 1 do nothing
-// and 2 to 5 pick; N declines.
+// Guards the Double Up keys: Y accepts, 2 to 5 pick, N declines (that every other key is dead then is the
+// session's).
 TEST_F(KeyboardTest, DoubleUpKeys) {
     key('$');
     playHeldHand("Jh Jd 4c 7s 9h");
-    ASSERT_TRUE(s.DoubleUpOffered);
-    for (const char k : {'2', '3', 'd', 'b', 'c', '$'})
-        key(k);
-    EXPECT_TRUE(s.DoubleUpOffered);
-    EXPECT_EQ(s.vPoints, 75);
     key('Y');
     EXPECT_FALSE(s.DoubleUpOffered);
-    key('n');
-    key('1');
-    EXPECT_TRUE(s.DoubleUpPending);
     key('5');
     EXPECT_FALSE(s.DoubleUpPending);
     EXPECT_EQ(table().labels[4], HoldLabel::Pick);
@@ -64,12 +39,8 @@ TEST_F(KeyboardTest, DoubleUpKeys) {
     EXPECT_EQ(s.HandState, HandStates::BetweenHands);
 }
 
-// Guards Cash Out and the dollar key, and a credit added while coins are bet refused with its message.
-TEST_F(KeyboardTest, CashKeys) {
-    key('$');
-    key('c');
-    EXPECT_EQ(s.vPoints, 0);
-    EXPECT_EQ(f.dialogs.shown().size(), 1u) << "the receipt";
+// Guards a credit added with the dollar key while coins are bet: refused with its message.
+TEST_F(KeyboardTest, DollarKeyWhileCoinsAreBetIsRefused) {
     key('$');
     key('b');
     key('$');

@@ -29,7 +29,6 @@ public:
         for (std::string word; in >> word;)
             f.random.cards({parseCard(word).value()}, s.rules().deck);
     }
-    void nextCard(const std::string& card) { f.random.cards({*parseCard(card)}, s.rules().deck); }
     void key(char c) { app.keyPress(c); }
     void clickDoubleUp(int x, int y, int button = 1, int shift = 0) {
         app.mouseUp({Control::imgDoubleUp}, button, shift, x, y);

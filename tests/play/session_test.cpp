@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
+#include <numeric>
 #include <random>
 #include <tuple>
 
@@ -9,6 +10,9 @@
 
 namespace tandora::testing_support {
 namespace {
+
+constexpr MenuItem Games[] = {MenuItem::OptionsMenu_JacksOrBetter, MenuItem::OptionsMenu_JacksOrBetter96,
+                              MenuItem::OptionsMenu_DeucesWild, MenuItem::OptionsMenu_JokerPoker};
 
 // A long random session of everything a player can do, checking after every action that no credit is
 // made or lost anywhere, that the table shows exactly what the game's state says (so no path forgot to
@@ -20,34 +24,30 @@ protected:
 
     std::int64_t bank() const { return std::stoll(f.settings.value("Bank", "Credits")); }
 
-    // The window delivers clicks only to controls that are enabled.
-    void clickIfLive(ControlRef c) {
+    // Whether a control takes input now: the window delivers clicks only to controls that are enabled.
+    bool live(ControlRef c) const {
         const TableScene& t = table();
-        const bool live = c.control == Control::Hold || c.control == Control::HandPos
-                              ? t.positionsEnabled[static_cast<std::size_t>(c.index - 1)]
-                          : c.control == Control::Deal    ? t.dealEnabled
-                          : c.control == Control::Bet1    ? t.bet1Enabled
-                          : c.control == Control::MaxBet  ? t.maxBetEnabled
-                          : c.control == Control::CashOut ? t.cashOutEnabled
-                                                          : t.cashInEnabled;
-        if (live)
+        return c.control == Control::Hold
+                   ? c.index > 0 && t.positionsEnabled.at(static_cast<std::size_t>(c.index - 1))
+               : c.control == Control::Deal    ? t.dealEnabled
+               : c.control == Control::Bet1    ? t.bet1Enabled
+               : c.control == Control::MaxBet  ? t.maxBetEnabled
+               : c.control == Control::CashOut ? t.cashOutEnabled
+                                               : t.cashInEnabled;
+    }
+    void clickIfLive(ControlRef c) {
+        if (live(c.control == Control::HandPos ? ControlRef{Control::Hold, c.index} : c))
             app.click(c);
     }
 
     // Whether the control a key stands for takes input now; every other key is dead.
     bool keyIsLive(char key) const {
-        const TableScene& t = table();
-        switch (std::tolower(static_cast<unsigned char>(key))) {
-        case 'c': return t.cashOutEnabled;
-        case '$': return t.cashInEnabled;
-        case 'b': return t.bet1Enabled;
-        case 'm':
-        case 'p': return t.maxBetEnabled;
-        case 'd': return t.dealEnabled;
-        case 'y':
-        case 'n': return t.doubleUp == DoubleUpPanel::Question;
-        default: return key >= '1' && key <= '5' && t.positionsEnabled[static_cast<std::size_t>(key - '1')];
-        }
+        const auto at = std::string("c$bmpdyn").find(static_cast<char>(std::tolower(key)));
+        const Control controls[] = {Control::CashOut, Control::CashIn, Control::Bet1,
+                                    Control::MaxBet,  Control::MaxBet, Control::Deal};
+        if (at != std::string::npos)
+            return at < 6 ? live({controls[at]}) : table().doubleUp == DoubleUpPanel::Question;
+        return key >= '1' && key <= '5' && live({Control::Hold, key - '0'});
     }
 
     // Saves the game and opens it again: the table must come back as it was, but for what a file does not
@@ -62,20 +62,15 @@ protected:
         f.fileDialogs.answer("/saves/round.tn2");
         app.menuClick({MenuItem::GameMenu_OpenGame});
         TableScene after = table();
-        after.caption = before.caption;
-        after.recentFiles = before.recentFiles;
-        after.winStrip = before.winStrip;
-        after.coinColumn = before.coinColumn;
-        after.gameOver = before.gameOver;
+        std::tie(after.caption, after.recentFiles, after.winStrip, after.coinColumn, after.gameOver) =
+            std::tie(before.caption, before.recentFiles, before.winStrip, before.coinColumn, before.gameOver);
         if (saved.CoinsBet == 0)
             after.coins = before.coins;
         if (saved.DoubleUpPick != 0)
             after.labels = before.labels;
         ASSERT_EQ(after, before);
-        ASSERT_EQ(s.vAmtWon, saved.vAmtWon);
-        ASSERT_EQ(s.vHandsPlayed, saved.vHandsPlayed);
-        ASSERT_EQ(s.HandCounts, saved.HandCounts);
-        ASSERT_EQ(s.Held, saved.Held);
+        ASSERT_EQ(std::tie(s.vAmtWon, s.vHandsPlayed, s.HandCounts, s.Held),
+                  std::tie(saved.vAmtWon, saved.vHandsPlayed, saved.HandCounts, saved.Held));
         ASSERT_FALSE(s.bChange);
     }
 
@@ -97,13 +92,13 @@ protected:
             static const std::string keys = "12345cCbBmMpPdDyYnN$x";
             const char typed = keys[dice() % keys.size()];
             const bool live = keyIsLive(typed);
-            const auto before =
-                std::tie(s.Hand, s.Held, s.CoinsBet, s.vPoints, s.HandState, s.DoubleUpOffered);
-            const auto copy =
-                std::make_tuple(s.Hand, s.Held, s.CoinsBet, s.vPoints, s.HandState, s.DoubleUpOffered);
+            const auto play = [&] {
+                return std::make_tuple(s.Hand, s.Held, s.CoinsBet, s.vPoints, s.HandState, s.DoubleUpOffered);
+            };
+            const auto before = play();
             mayDraw([&] { key(typed); });
             // A key whose control takes no input does nothing at all.
-            ASSERT_TRUE(live || before == copy) << "key " << typed;
+            ASSERT_TRUE(live || play() == before) << "key " << typed;
         } else if (pick < 35) {
             clickIfLive({Control::Hold, static_cast<int>(dice() % 5) + 1});
         } else if (pick < 40) {
@@ -131,10 +126,7 @@ protected:
             if (s.vPoints > before)
                 cut += s.options.iDefaultPoints - (s.vPoints - before);
         } else if (pick < 96) {
-            const MenuItem games[] = {MenuItem::OptionsMenu_JacksOrBetter,
-                                      MenuItem::OptionsMenu_JacksOrBetter96, MenuItem::OptionsMenu_DeucesWild,
-                                      MenuItem::OptionsMenu_JokerPoker};
-            app.menuClick({games[dice() % 4]});
+            app.menuClick({Games[dice() % 4]});
         } else if (pick < 98) {
             app.menuClick({MenuItem::OptionsMenu_DoubleUp});
         } else {
@@ -167,8 +159,8 @@ protected:
                 const auto second = amounts.find("\r\n", first + 2);
                 std::string added = amounts.substr(first + 2, second - first - 2);
                 added.erase(std::remove(added.begin(), added.end(), ','), added.end());
-                cashedOut += added.empty() ? 0 : std::stoll(added);
                 cashedOutThisGame += added.empty() ? 0 : std::stoll(added);
+                cashedOut += added.empty() ? 0 : std::stoll(added);
             }
         }
         receiptsSeen = f.dialogs.shown().size();
@@ -181,10 +173,8 @@ protected:
         ASSERT_EQ(bank() + takenFromBank, BankStart + cashedOut) << "action " << action;
         ASSERT_GE(s.vPoints, 0);
         if (s.HandState == HandStates::BetweenHands) {
-            std::int64_t counted = 0;
-            for (const auto c : s.HandCounts)
-                counted += c;
-            ASSERT_EQ(counted, s.vHandsWon) << "action " << action;
+            ASSERT_EQ(std::accumulate(s.HandCounts.begin(), s.HandCounts.end(), std::int64_t{0}), s.vHandsWon)
+                << "action " << action;
         }
     }
 
@@ -222,13 +212,9 @@ protected:
 
     static constexpr std::int64_t BankStart = 5000;
     std::mt19937 dice{20261206};
-    std::int64_t takenFromBank = 0;
-    std::int64_t cashedOut = 0;
-    std::int64_t cashedOutThisGame = 0;
-    std::int64_t handsInEarlierGames = 0;
-    std::int64_t wonInEarlierGames = 0;
+    std::int64_t takenFromBank = 0, cashedOut = 0, cashedOutThisGame = 0, cut = 0;
+    std::int64_t handsInEarlierGames = 0, wonInEarlierGames = 0;
     int newGames = 0;
-    std::int64_t cut = 0;
     std::size_t receiptsSeen = 0;
 };
 
@@ -254,9 +240,7 @@ TEST_F(SessionTest, NoCreditIsMadeOrLostInALongRandomSession) {
 // Guards the pay of every paying hand: five coins on every hand and no Double Up, so everything won is
 // the hands counted times their five-coin pay, in each game.
 TEST_F(SessionTest, WinningsEqualTheCountedHandsTimesTheirPay) {
-    const MenuItem games[] = {MenuItem::OptionsMenu_JacksOrBetter, MenuItem::OptionsMenu_JacksOrBetter96,
-                              MenuItem::OptionsMenu_DeucesWild, MenuItem::OptionsMenu_JokerPoker};
-    for (const MenuItem game : games) {
+    for (const MenuItem game : Games) {
         Play run;
         run.app.menuClick({MenuItem::OptionsMenu_DoubleUp});
         run.app.menuClick({game});

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <iterator>
 #include <sstream>
 #include <thread>
 
@@ -10,18 +13,10 @@
 
 namespace tandora::testing_support {
 
-namespace {
-std::string onOff(bool v) {
-    return v ? "on" : "off";
-}
-} // namespace
-
 std::vector<std::string> Transcript::matching(const std::string& prefix) const {
     std::vector<std::string> result;
-    for (const auto& line : lines_) {
-        if (line.rfind(prefix, 0) == 0)
-            result.push_back(line);
-    }
+    std::copy_if(lines_.begin(), lines_.end(), std::back_inserter(result),
+                 [&](const std::string& line) { return line.starts_with(prefix); });
     return result;
 }
 
@@ -41,40 +36,20 @@ std::string lines(std::initializer_list<std::string> expected) {
 
 namespace {
 
+std::string onOff(bool v) {
+    return v ? "on" : "off";
+}
+
 std::string labelText(HoldLabel label) {
-    switch (label) {
-    case HoldLabel::Empty: return "-";
-    case HoldLabel::Held: return "HELD";
-    case HoldLabel::Dealer: return "DEALER";
-    case HoldLabel::Pick: return "PICK";
-    case HoldLabel::Hint: return "HOLD?";
-    case HoldLabel::DrawHint: return "DRAW?";
-    }
-    return "?";
+    return std::array{"-", "HELD", "DEALER", "PICK", "HOLD?", "DRAW?"}[static_cast<std::size_t>(label)];
 }
 
 std::string buttonName(Button button) {
-    switch (button) {
-    case Button::CashOut: return "cashout";
-    case Button::Bet1: return "bet1";
-    case Button::MaxBet: return "maxbet";
-    case Button::Deal: return "deal";
-    case Button::CashIn: return "cashin";
-    }
-    return "?";
+    return std::array{"cashout", "bet1", "maxbet", "deal", "cashin"}[static_cast<std::size_t>(button)];
 }
 
 std::string cardText(Card card) {
     return card == CardBackCode ? "back" : cardName(card);
-}
-
-std::string panelText(DoubleUpPanel panel) {
-    switch (panel) {
-    case DoubleUpPanel::None: return "none";
-    case DoubleUpPanel::Question: return "question";
-    case DoubleUpPanel::Pick: return "pick";
-    }
-    return "?";
 }
 
 } // namespace
@@ -110,7 +85,9 @@ void FakeTableView::show(const TableScene& t) {
     note(o.coinColumn != t.coinColumn, "column " + std::to_string(t.coinColumn));
     note(o.gameOver != t.gameOver, "game over " + onOff(t.gameOver));
     note(o.addCreditsHint != t.addCreditsHint, "add credits hint " + onOff(t.addCreditsHint));
-    note(o.doubleUp != t.doubleUp, "double up " + panelText(t.doubleUp));
+    note(o.doubleUp != t.doubleUp,
+         "double up " +
+             std::string(std::array{"none", "question", "pick"}[static_cast<std::size_t>(t.doubleUp)]));
     note(o.doubleUpLocksMenus != t.doubleUpLocksMenus,
          std::string("menus ") + (t.doubleUpLocksMenus ? "locked" : "open"));
     const MenuMarks& m = t.marks;
@@ -259,12 +236,10 @@ void FakeDialogs::showModal(DialogLogic& logic) {
     }
     if (!window.closed()) {
         // The player closes the window: its cancel button, or simply the window when it has none.
-        log_.add("dialog press " + (window.cancelButton().empty()
-                                        ? std::string("close box")
-                                        : std::string(window.cancelButton().text())));
-        if (window.cancelButton().empty())
-            window.close();
-        else
+        const bool box = window.cancelButton().empty();
+        log_.add("dialog press " +
+                 (box ? std::string("close box") : std::string(window.cancelButton().text())));
+        if (!box)
             logic.buttonClicked(window, window.cancelButton());
     }
     if (!window.closed())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
@@ -7,8 +8,6 @@
 #include <string>
 #include <tuple>
 #include <vector>
-
-#include <array>
 
 #include "platform/platform.h"
 #include "platform/splash_view.h"
@@ -31,15 +30,21 @@ private:
     std::vector<std::string> lines_;
 };
 
+// A fake that writes to the shared transcript.
+struct Logged {
+    explicit Logged(Transcript& log) : log_(log) {}
+    Transcript& log_;
+};
+
 // Expected transcript lines joined the way Transcript::textFrom joins them.
 std::string lines(std::initializer_list<std::string> expected);
 
 // The table as a test reads it: every scene shown is compared with the last one and each change written to
 // the transcript as one line ("card 2 Kh", "credits 75", "deal Draw on"), so a hand reads as what the
 // player saw, in order.
-class FakeTableView : public TableView {
+class FakeTableView : public TableView, Logged {
 public:
-    explicit FakeTableView(Transcript& log) : log_(log) {}
+    using Logged::Logged;
 
     void show(const TableScene& scene) override;
     void showPressed(Button button, bool pressed) override;
@@ -54,14 +59,8 @@ public:
     int windowWidthTwips() const override;
     int windowHeightTwips() const override;
     void repaint() override;
-    void showWindow() override {
-        shown_ = true;
-        log_.add("window show");
-    }
-    void closeWindow() override {
-        closed_ = true;
-        log_.add("window close");
-    }
+    void showWindow() override { log_.add((shown_ = true) ? "window show" : ""); }
+    void closeWindow() override { log_.add((closed_ = true) ? "window close" : ""); }
 
     // The last scene shown: what the player sees now.
     const TableScene& scene() const { return scene_; }
@@ -75,25 +74,19 @@ public:
     bool pressed(Button button) const { return pressed_[static_cast<std::size_t>(button)]; }
 
 private:
-    Transcript& log_;
     TableScene scene_;
     int scenes_ = 0;
     std::deque<std::function<void()>> pending_;
     std::array<bool, 5> pressed_{};
-    int windowState_ = 0;
-    int scale_ = 100;
-    double left_ = 0;
-    double top_ = 0;
-    int repaints_ = 0;
-    bool shown_ = false;
-    bool closed_ = false;
-    bool busy_ = false;
+    int windowState_ = 0, scale_ = 100, repaints_ = 0;
+    double left_ = 0, top_ = 0;
+    bool shown_ = false, closed_ = false, busy_ = false;
 };
 
 // Message boxes answered from a script; an unscripted box takes its first button (OK or Yes).
-class FakeMessageBoxes : public MessageBoxes {
+class FakeMessageBoxes : public MessageBoxes, Logged {
 public:
-    explicit FakeMessageBoxes(Transcript& log) : log_(log) {}
+    using Logged::Logged;
     int messageBox(const std::string& text, int style, const std::string& title) override;
     // The answers (MsgAnswer::Yes, No, Cancel, Ok) of the next boxes, in order.
     void answer(std::initializer_list<int> answers) { answers_.insert(answers_.end(), answers); }
@@ -101,7 +94,6 @@ public:
     const std::vector<std::string>& shown() const { return shown_; }
 
 private:
-    Transcript& log_;
     std::deque<int> answers_;
     std::vector<std::string> shown_;
 };
@@ -126,9 +118,9 @@ inline DialogAction waitForWork() {
 
 // Dialogs played from scripts, one script per dialog shown. When a script ends with the dialog still open,
 // the fake presses its cancel button, as a player closing the window would.
-class FakeDialogs : public Dialogs {
+class FakeDialogs : public Dialogs, Logged {
 public:
-    explicit FakeDialogs(Transcript& log) : log_(log) {}
+    using Logged::Logged;
     void showModal(DialogLogic& logic) override;
     void script(std::vector<DialogAction> actions) { scripts_.push_back(std::move(actions)); }
     // Forgets the scripts of dialogs that were not shown after all.
@@ -144,15 +136,14 @@ public:
     const std::vector<Shown>& shown() const { return shown_; }
 
 private:
-    Transcript& log_;
     std::deque<std::vector<DialogAction>> scripts_;
     std::vector<Shown> shown_;
 };
 
 // Open and save dialogs answered from a script; an unscripted dialog is cancelled.
-class FakeFileDialogs : public FileDialogs {
+class FakeFileDialogs : public FileDialogs, Logged {
 public:
-    explicit FakeFileDialogs(Transcript& log) : log_(log) {}
+    using Logged::Logged;
     std::optional<std::string> openFileName(const FileDialogRequest& r) override { return next("open", r); }
     std::optional<std::string> saveFileName(const FileDialogRequest& r) override { return next("save", r); }
     void answer(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
@@ -160,15 +151,14 @@ public:
 
 private:
     std::optional<std::string> next(const char* kind, const FileDialogRequest& request);
-    Transcript& log_;
     std::deque<std::optional<std::string>> answers_;
     std::vector<FileDialogRequest> requests_;
 };
 
 // Files in memory, with failures a test can plant.
-class FakeFileSystem : public FileSystem {
+class FakeFileSystem : public FileSystem, Logged {
 public:
-    explicit FakeFileSystem(Transcript& log) : log_(log) {}
+    using Logged::Logged;
     bool exists(const std::string& path) const override { return files_.count(path) != 0; }
     ReadResult readAll(const std::string& path, std::size_t maxBytes) const override;
     FileResult writeAtomically(const std::string& path, const std::string& bytes) override;
@@ -180,15 +170,14 @@ public:
     void failWrites(std::string error) { writeError_ = std::move(error); }
 
 private:
-    Transcript& log_;
     std::map<std::string, std::string> files_;
     std::string writeError_;
 };
 
 // The desktop with scripted results for documents and addresses (success unless told otherwise).
-class FakeDesktop : public Desktop {
+class FakeDesktop : public Desktop, Logged {
 public:
-    explicit FakeDesktop(Transcript& log) : log_(log) {}
+    using Logged::Logged;
     int openDocument(const std::string& path) override { return next("open document " + path); }
     int openWebAddress(const std::string& address) override { return next("open address " + address); }
     bool startProgram(const std::string& path, const std::vector<std::string>& arguments) override;
@@ -204,13 +193,12 @@ public:
 
 private:
     int next(const std::string& line);
-    Transcript& log_;
     std::deque<int> results_;
 };
 
-class FakeSettingsStore : public SettingsStore {
+class FakeSettingsStore : public SettingsStore, Logged {
 public:
-    explicit FakeSettingsStore(Transcript& log) : log_(log) {}
+    using Logged::Logged;
     std::string getSetting(const std::string& app, const std::string& section, const std::string& key,
                            const std::string& defaultValue) const override;
     bool saveSetting(const std::string& app, const std::string& section, const std::string& key,
@@ -230,7 +218,6 @@ public:
     int reads() const { return reads_; }
 
 private:
-    Transcript& log_;
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
     bool refuseWrites_ = false;
     int writes_ = 0;
@@ -249,10 +236,9 @@ public:
     void setSleepGranularity(std::uint32_t ms) { granularity_ = ms; }
 
 private:
-    std::uint32_t now_;
+    std::uint32_t now_, granularity_ = 0;
     Transcript* log_ = nullptr;
     std::uint64_t slept_ = 0;
-    std::uint32_t granularity_ = 0;
 };
 
 // Random numbers for the cards: queued cards come first, then a seeded generator.
@@ -271,9 +257,9 @@ private:
     std::deque<double> queued_;
 };
 
-class FakeSoundDevice : public SoundDevice {
+class FakeSoundDevice : public SoundDevice, Logged {
 public:
-    explicit FakeSoundDevice(Transcript& log) : log_(log) {}
+    using Logged::Logged;
     int waveOutGetNumDevs() const override { return devices_; }
     void play(int wave, bool inBackground) override {
         log_.add("sound " + std::to_string(wave) + (inBackground ? " background" : " wait"));
@@ -282,7 +268,6 @@ public:
     void setDevices(int devices) { devices_ = devices; }
 
 private:
-    Transcript& log_;
     int devices_ = 1;
 };
 
@@ -301,21 +286,17 @@ public:
         fromOtherCopies = std::move(handler);
     }
 
-    int twipsX = 15;
-    int twipsY = 15;
-    int width = 1920;
-    int height = 1080;
-    bool otherCopyRunning = false;
-    bool runningCopyAnswers = true;
+    int twipsX = 15, twipsY = 15, width = 1920, height = 1080;
+    bool otherCopyRunning = false, runningCopyAnswers = true;
     std::vector<std::string> handedOver;
     // What this copy does with a path a later copy hands over.
     std::function<void(const std::string&)> fromOtherCopies;
 };
 
 // A printer that records what it was given and answers as told (printed unless told otherwise).
-class FakePrinter : public Printer {
+class FakePrinter : public Printer, Logged {
 public:
-    explicit FakePrinter(Transcript& log) : log_(log) {}
+    using Logged::Logged;
     PrintResult printText(const std::string& title, const std::string& text) override;
     PrintResult answer = PrintResult::Printed;
     // The documents printed (or offered for printing), in order.
@@ -324,28 +305,22 @@ public:
         std::string text;
     };
     std::vector<Job> jobs;
-
-private:
-    Transcript& log_;
 };
 
-class FakeHelpViewer : public HelpViewer {
+class FakeHelpViewer : public HelpViewer, Logged {
 public:
-    explicit FakeHelpViewer(Transcript& log) : log_(log) {}
+    using Logged::Logged;
     void showHelp(const HelpBook& shown, const std::string& pageId) override {
         book = shown;
         log_.add("help " + pageId);
     }
     // The book last shown.
     HelpBook book;
-
-private:
-    Transcript& log_;
 };
 
-class FakeSplashView : public SplashView {
+class FakeSplashView : public SplashView, Logged {
 public:
-    explicit FakeSplashView(Transcript& log) : log_(log) {}
+    using Logged::Logged;
     void showSplash() override { log_.add("splash show"); }
     void closeSplash() override {
         log_.add("splash close");
@@ -363,7 +338,6 @@ public:
     }
 
 private:
-    Transcript& log_;
     std::function<void()> onTick_;
     std::function<void()> onUnload_;
 };
@@ -385,19 +359,8 @@ struct FakePlatform {
     FakeSplashView splash{log};
     FakePrinter printer{log};
     FakeHelpViewer help{log};
-    Platform platform{.view = view,
-                      .messages = messages,
-                      .dialogs = dialogs,
-                      .fileDialogs = fileDialogs,
-                      .files = files,
-                      .desktop = desktop,
-                      .settings = settings,
-                      .sound = sound,
-                      .clock = clock,
-                      .random = random,
-                      .system = system,
-                      .printer = printer,
-                      .help = help};
+    Platform platform{view,  messages, dialogs, fileDialogs, files,   desktop, settings,
+                      sound, clock,    random,  system,      printer, help};
 };
 
 } // namespace tandora::testing_support

@@ -213,7 +213,8 @@ TEST_F(QtTableWindowTest, StrategyMenuSitsBeforeHelp) {
     QStringList items;
     for (const QAction* item : window.menuAction({MenuItem::StrategyMenu})->menu()->actions())
         items << (item->isSeparator() ? QStringLiteral("-") : item->text());
-    EXPECT_EQ(items, (QStringList{"Show &Best Hold", "&Trainer", "-", "Hold &Analysis..."}));
+    EXPECT_EQ(items,
+              (QStringList{"Show &Best Hold", "&Trainer", "-", "Hold &Analysis...", "Strategy &Chart..."}));
     EXPECT_TRUE(window.menuAction({MenuItem::StrategyMenu_Trainer})->isCheckable());
     EXPECT_EQ(window.menuAction({MenuItem::StrategyMenu_HoldAnalysis})->shortcut(),
               QKeySequence(Qt::CTRL | Qt::Key_H));

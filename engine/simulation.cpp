@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "card_draw.h"
+#include "deal_enumeration.h"
 #include "evaluation.h"
 
 namespace tandora {
@@ -60,46 +61,46 @@ struct SuitClass {
 };
 
 // The best hold of every suit class met, as the bits of the held cards in the class's key.
+// The best hold of every suit class of the game's deals, as the bits of the held cards in the class's key;
+// worked out once, then only read by every player thread.
 class BestHolds {
 public:
-    BestHolds(const StrategyTables& tables, int coins) : tables_(tables), coins_(coins) {
-        best_.reserve(200000);
+    BestHolds(const StrategyTables& tables, int coins, int threads) {
+        std::vector<Hand> hands;
+        forEachSuitClass(tables.game(), [&](const Hand& hand, int) { hands.push_back(hand); });
+        std::vector<std::pair<std::uint64_t, std::uint64_t>> entries(hands.size());
+        const auto work = [&](std::size_t first) {
+            for (std::size_t i = first; i < hands.size(); i += static_cast<std::size_t>(threads)) {
+                const SuitClass cls(hands[i]);
+                const unsigned mask = tables.holdValues(hands[i], coins)[0].mask;
+                std::uint64_t held = 0;
+                for (std::size_t p = 0; p < HandSize; ++p)
+                    if (mask >> p & 1)
+                        held |= cls.bitOf(hands[i][p]);
+                entries[i] = {cls.key, held};
+            }
+        };
+        std::vector<std::thread> helpers;
+        for (int t = 1; t < threads; ++t)
+            helpers.emplace_back(work, static_cast<std::size_t>(t));
+        work(0);
+        for (std::thread& t : helpers)
+            t.join();
+        best_.reserve(entries.size());
+        best_.insert(entries.begin(), entries.end());
     }
 
-    unsigned heldMask(const Hand& hand) {
+    unsigned heldMask(const Hand& hand) const {
         const SuitClass cls(hand);
-        auto found = best_.find(cls.key);
-        if (found == best_.end())
-            found = best_.emplace(cls.key, bestOf(cls.key)).first;
+        const std::uint64_t held = best_.at(cls.key);
         unsigned mask = 0;
         for (int p = 0; p < HandSize; ++p)
-            if ((found->second & cls.bitOf(hand[static_cast<std::size_t>(p)])) != 0)
+            if ((held & cls.bitOf(hand[static_cast<std::size_t>(p)])) != 0)
                 mask |= 1u << p;
         return mask;
     }
 
 private:
-    // Prices the class's own hand: suit s of the key is slot s.
-    std::uint64_t bestOf(std::uint64_t key) const {
-        Hand hand{};
-        std::array<std::uint64_t, HandSize> bits{};
-        std::size_t n = 0;
-        for (int bit = 0; bit <= JokerBit; ++bit) {
-            if ((key >> bit & 1) == 0)
-                continue;
-            hand[n] = bit == JokerBit ? JokerCode : cardCode(bit % RankBits, bit / RankBits);
-            bits[n++] = std::uint64_t{1} << bit;
-        }
-        const unsigned mask = tables_.holdValues(hand, coins_)[0].mask;
-        std::uint64_t held = 0;
-        for (std::size_t p = 0; p < HandSize; ++p)
-            if (mask >> p & 1)
-                held |= bits[p];
-        return held;
-    }
-
-    const StrategyTables& tables_;
-    int coins_;
     std::unordered_map<std::uint64_t, std::uint64_t> best_;
 };
 
@@ -111,9 +112,9 @@ struct ChunkResult {
 
 class Player {
 public:
-    Player(const SimulationOptions& o, const StrategyTables& tables)
+    Player(const SimulationOptions& o, const StrategyTables& tables, const BestHolds* best)
         : o_(o), tables_(tables), deck_(deckFor(flagsFor(o.game))), rank_(o.game),
-          table_(o.table.value_or(payTableFor(o.game))), best_(tables, o.coins) {}
+          table_(o.table.value_or(payTableFor(o.game))), best_(best) {}
 
     ChunkResult play(std::int64_t chunk, std::int64_t hands) {
         Mt19937Source random(o_.seed * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(chunk));
@@ -141,7 +142,7 @@ public:
 private:
     unsigned heldMask(const Hand& hand) {
         if (o_.draw == DrawModel::Deck)
-            return best_.heldMask(hand);
+            return best_->heldMask(hand);
         return holdValuesFor(tables_, hand, o_.coins, DrawModel::Game)[0].mask;
     }
 
@@ -180,7 +181,7 @@ private:
     CardRank rank_;
     PayTable table_;
     EvalState state_;
-    BestHolds best_;
+    const BestHolds* best_; // for the deck model
 };
 
 } // namespace
@@ -193,8 +194,11 @@ SimulationResult simulate(const SimulationOptions& o) {
     const std::int64_t chunks = (o.hands + ChunkHands - 1) / ChunkHands;
     std::vector<ChunkResult> results(static_cast<std::size_t>(chunks));
     std::atomic<std::int64_t> next{0};
+    const std::optional<BestHolds> best =
+        o.draw == DrawModel::Deck ? std::optional<BestHolds>(std::in_place, tables, o.coins, o.threads)
+                                  : std::nullopt;
     const auto work = [&] {
-        Player player(o, tables);
+        Player player(o, tables, best ? &*best : nullptr);
         for (std::int64_t chunk; (chunk = next++) < chunks;) {
             const std::int64_t hands = std::min(ChunkHands, o.hands - chunk * ChunkHands);
             results[static_cast<std::size_t>(chunk)] = player.play(chunk, hands);

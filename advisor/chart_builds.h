@@ -36,7 +36,4 @@ private:
     std::map<Key, std::shared_future<StrategyChart>> charts_;
 };
 
-// The most lines the game's charts have.
-inline constexpr int ChartLines = 40;
-
 } // namespace tandora

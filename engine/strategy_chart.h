@@ -24,6 +24,9 @@ struct StrategyChart {
     double optimalReturn = 0; // best play, in percent
 };
 
+// The most lines of the charts the game shows.
+inline constexpr int ChartLines = 40;
+
 // Chooses and orders at most maxLines lines (2 or more) for the highest return. About a second on one
 // core; throws std::invalid_argument for coins outside 1 to 5 or maxLines below 2.
 StrategyChart makeStrategyChart(const StrategyTables& tables, int coins, int maxLines);

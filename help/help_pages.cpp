@@ -1,6 +1,7 @@
 #include "help/help_pages.h"
 
 #include "engine/game_rules.h"
+#include "engine/strategy_chart.h"
 #include "engine/strategy_tables.h"
 #include "platform/settings_keys.h"
 #include "table/game_state.h"
@@ -239,6 +240,11 @@ deck. It prices each final hand by the pay table for your bet and averages them.
 again. Nothing is guessed or sampled; every draw is counted. Values are shown in credits for your whole
 bet and per coin bet. The best hold is the one worth the most; when two holds are worth exactly the same,
 the one keeping more cards counts as the best.</p>
+<p>This table draws as the classic game did: the card for each place refuses only the cards that were dealt
+at that place and to its left, so a card you throw away from further right can come back. The advice here
+counts that exactly: a hold is worth its value drawing from the cards left, mixed with its value when some
+of your discards come back, in the proportions this table deals them. A casino machine draws only from the
+cards left; the Strategy Chart is made for that draw.</p>
 <p>The bet matters: only five coins win )" +
            figure(NaturalRoyalMaxBetPayout) +
            R"( credits for a royal flush, so with fewer coins the best
@@ -246,14 +252,25 @@ hold is sometimes a different one.</p>
 <h2>Show Best Hold</h2>
 <p>After every deal the label under each card of the best hold reads <b>HOLD?</b>. You still decide:
 click the cards you want as usual and their labels read HELD. Release one and its hint comes back. The
-hints go as soon as you draw. When no label lights up, the best play is to draw five new cards. Switching
-the option on in the middle of a hand shows the hints at once.</p>
+hints go as soon as you draw. When the best play is to draw five new cards, every label reads
+<b>DRAW?</b>. Switching the option on in the middle of a hand shows the hints at once.</p>
 <h2>Trainer</h2>
 <p>When you press <b>Draw</b> (or D) with a hold that is worth less than the best one, the Trainer asks
 first. It names the best hold, shows its cards and says how many credits your hold gives away on average.
 <b>Draw Anyway</b> draws with your hold; <b>Change Hold</b> (also Enter or Escape) takes you back to the
 dealt hand, untouched, to think again. A hold worth exactly as much as the best one is never questioned,
-and the Trainer never asks on the deal or during a Double Up.</p>
+and the Trainer never asks on the deal or during a Double Up. Once the strategy chart of the game is made
+(the Trainer starts making it when you switch it on), the question also names the chart's line for the
+hand.</p>
+<h2>Strategy Chart</h2>
+<p><b>Strategy, Strategy Chart</b> shows a strategy chart you can learn and take to a casino: hand patterns
+in the words players use, best first, up to )" +
+           figure(ChartLines) + R"( lines. Hold the cards of the first line that fits your hand; where a
+line fits more than one way, hold the higher cards. The chart is not written by hand: it is worked out from
+the exact value of every hold of every deal for the game, the pay table and the bet in play, so that
+playing it as written gives back as much as a chart of its length can. Below it stand its return played as
+written and best play's. The sign &gt; marks the line for the hand on the table. Making a chart takes a
+few seconds the first time for a game, table and bet.</p>
 <h2>Hold Analysis</h2>
 <p><b>Strategy, Hold Analysis</b> (Ctrl+H) lists the )" +
            figure(HoldCount) + R"( holds of the hand waiting for the draw, best

@@ -1,9 +1,8 @@
-// The real window driven by the real logic, offscreen.
+// The table window offscreen: alone with a recorder of what it reports, and driven by the real logic.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QSettings>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
 
@@ -11,7 +10,6 @@
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_table_window.h"
 #include "platform/table_presenter.h"
-#include "resources/resource_catalogue.h"
 #include "shell/tandora_app.h"
 #include "tests/platform_qt/qt_test_app.h"
 #include "tests/support/fake_platform.h"
@@ -20,6 +18,95 @@ namespace tandora {
 namespace {
 
 using namespace testing_support;
+
+// Writes what the window reports, one line per event.
+class Recorder : public TableEvents {
+public:
+    std::vector<std::string> log;
+    void click(ControlRef c) override { add(c, " click"); }
+    void mouseDown(ControlRef c, int b, int s, int x, int y) override { add(c, mouse(" down", b, s, x, y)); }
+    void mouseUp(ControlRef c, int b, int s, int x, int y) override { add(c, mouse(" up", b, s, x, y)); }
+    void keyPress(int code) override { log.push_back("key " + std::to_string(code)); }
+    void menuClick(MenuRef m) override { log.push_back("menu " + std::string(menuItemName(m.item))); }
+    bool allowUnload = true;
+    bool queryUnload() override {
+        log.push_back("queryUnload");
+        return allowUnload;
+    }
+    void lostFocus() override {}
+
+private:
+    void add(ControlRef c, const std::string& what) {
+        log.push_back(std::string(controlName(c.control)) + std::to_string(c.index) + what);
+    }
+    static std::string mouse(const char* what, int b, int s, int x, int y) {
+        return QString::asprintf("%s %d %d %d,%d", what, b, s, x, y).toStdString();
+    }
+};
+
+// Guards the window's mapping at a scale other than 1: presses and releases report their button, shift
+// and the design's pixels, only a left press and release on the control clicks, a disabled control says
+// nothing, typed characters reach the game and menu shortcuts the menus; and a window dragged wider keeps
+// the table's proportions, centred.
+TEST(QtTableWindow, MapsTheMouseAndKeysAtAnyScaleAndKeepsItsProportions) {
+    test::qtApp();
+    Recorder events;
+    QtTableWindow window(events, [](int) { return QImage(600, 450, QImage::Format_RGB32); });
+    window.setTableSize(541, 421);
+    window.setGeometry({Control::HandPos, 3}, {228, 198, 83, 116});
+    window.showWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.setTableScale(150);
+    QWidget* card = window.controlWidget({Control::HandPos, 3});
+    EXPECT_EQ(card->geometry(), QRect(342, 297, 124, 174));
+    QTest::mouseClick(card, Qt::LeftButton, Qt::ShiftModifier, QPoint(61, 87));
+    QTest::mouseClick(card, Qt::RightButton, {}, QPoint(3, 3));
+    QTest::mousePress(card, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseRelease(card, Qt::LeftButton, {}, QPoint(150, 3));
+    window.setEnabled({Control::HandPos, 3}, false);
+    QTest::mouseClick(card, Qt::LeftButton);
+    QTest::keyClick(&window, Qt::Key_D);
+    QTest::keyClick(&window, Qt::Key_Return);
+    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(events.log, (std::vector<std::string>{
+                              "HandPos3 down 1 1 41,58", "HandPos3 up 1 1 41,58", "HandPos3 click",
+                              "HandPos3 down 2 0 2,2", "HandPos3 up 2 0 2,2", "HandPos3 down 1 0 2,2",
+                              "HandPos3 up 1 0 100,2", "key 100", "key 13", "menu GameMenu_NewGame"}));
+    window.resize(1200, window.height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.tableScale(), 150);
+    EXPECT_EQ(card->parentWidget()->geometry(), QRect((1200 - 811) / 2, 0, 811, 631));
+}
+
+// Guards the menu bar's order and the Strategy items, a click never flipping a check mark behind the
+// game's back, and the close box asking the game once (never when the game closes the window itself).
+TEST(QtTableWindow, MenusReportWithoutTouchingMarksAndCloseAsksTheGameOnce) {
+    test::qtApp();
+    Recorder events;
+    QtTableWindow window(events, [](int) { return QImage(8, 8, QImage::Format_RGB32); });
+    QStringList bar;
+    for (const QAction* menu : window.menuBar()->actions())
+        bar << menu->text();
+    EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "Add &Credits", "&Strategy", "&View", "&Help"}));
+    QStringList items;
+    for (const QAction* item : window.menuAction({MenuItem::StrategyMenu})->menu()->actions())
+        items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_EQ(items,
+              (QStringList{"Show &Best Hold", "&Trainer", "-", "Hold &Analysis...", "Strategy &Chart..."}));
+    const MenuRef doubleUp{MenuItem::OptionsMenu_DoubleUp};
+    for (bool checked : {true, false}) {
+        window.setMenuChecked(doubleUp, checked);
+        window.menuAction(doubleUp)->trigger();
+        EXPECT_EQ(window.menuAction(doubleUp)->isChecked(), checked);
+    }
+    window.showWindow();
+    events.allowUnload = false;
+    EXPECT_FALSE(window.close());
+    window.closeWindow();
+    EXPECT_FALSE(window.QWidget::isVisible());
+    EXPECT_EQ(events.log, (std::vector<std::string>{"menu OptionsMenu_DoubleUp", "menu OptionsMenu_DoubleUp",
+                                                    "queryUnload"}));
+}
 
 class RelayToApp : public TableEvents {
 public:
@@ -33,31 +120,14 @@ public:
     void lostFocus() override { app->lostFocus(); }
 };
 
-class TableWindowTest : public ::testing::Test {
-protected:
-    TableWindowTest() {
-        // The designed size, whatever the test screen's size would choose.
-        (void)settings.saveSetting("Tandora", "Display", "Scale", "100");
-        app.emplace(platform, fakes.splash, hooks);
-        relay.app = &*app;
-    }
-
-    int picture(ControlRef ref) const {
-        return static_cast<PictureControl*>(window.controlWidget(ref))->picture();
-    }
-    // What the window shows where a control sits, as the player sees it.
-    QImage shown(ControlRef ref) {
-        return window.controlWidget({Control::pbMain})
-            ->parentWidget()
-            ->grab(window.controlWidget(ref)->geometry())
-            .toImage()
-            .convertToFormat(QImage::Format_RGB32);
-    }
-
-    QApplication& qt = test::qtApp(); // before any widget
+// Guards hands played on the real window at one and a half times the size: typed keys and mouse clicks
+// reach the game, and the Double Up question answers a click in its YES area, not one between YES and NO.
+TEST(TableWindow, HandPlaysWithTheKeyboardAndTheMouseAndDoubleUpAnswersItsYesArea) {
+    test::qtApp(); // before any widget
     FakePlatform fakes;
     QTemporaryDir folder;
     QtSettingsStore settings{folder.path()};
+    (void)settings.saveSetting("Tandora", "Display", "Scale", "150");
     RelayToApp relay;
     QtTableWindow window{relay};
     TablePresenter presenter{window};
@@ -75,82 +145,28 @@ protected:
                       .system = fakes.system,
                       .printer = fakes.printer,
                       .help = fakes.help};
-    std::optional<TandoraApp> app;
-};
-
-// Guards the whole start: the logic's set-up reaches the real widgets, and the table appears after the
-// splash.
-TEST_F(TableWindowTest, StartsWithTheTableAsDesigned) {
-    ASSERT_TRUE(app->start());
-    EXPECT_FALSE(window.QMainWindow::isVisible());
+    TandoraApp app(platform, fakes.splash, hooks);
+    relay.app = &app;
+    ASSERT_TRUE(app.start());
     fakes.splash.fireTimer();
-    EXPECT_TRUE(window.QMainWindow::isVisible());
-    EXPECT_EQ(window.windowTitle(), "Tandora - [untitled]");
-    EXPECT_EQ(picture({Control::HandPos, 2}), 100);
-    EXPECT_EQ(window.controlWidget({Control::HandPos, 2})->geometry(), QRect(140, 198, 83, 116));
-    EXPECT_TRUE(window.menuAction({MenuItem::OptionsMenu_JacksOrBetter})->isChecked());
-    EXPECT_TRUE(window.menuAction({MenuItem::GameMenu_Stats})->isEnabled());
-
-    const QImage card = ResourceCatalogue::instance().picture(100).convertToFormat(QImage::Format_RGB32);
-    const QImage onScreen = shown({Control::HandPos, 2});
-    // The card's rounded corners let the table show through; its middle must be the card itself.
-    EXPECT_EQ(onScreen.pixel(41, 58), card.pixel(41, 58));
-    EXPECT_EQ(onScreen.pixel(20, 80), card.pixel(20, 80));
-}
-
-// Guards a game change from the real menu: the new pay table is on screen, and exiting stores the choice.
-TEST_F(TableWindowTest, GameMenuSwitchesAndExitSavesTheChoice) {
-    ASSERT_TRUE(app->start());
-    fakes.splash.fireTimer();
-    window.menuAction({MenuItem::OptionsMenu_JokerPoker})->trigger();
-    EXPECT_EQ(picture({Control::GridLabel}), 5000);
-    EXPECT_TRUE(window.menuAction({MenuItem::OptionsMenu_JokerPoker})->isChecked());
-    EXPECT_FALSE(window.menuAction({MenuItem::OptionsMenu_JacksOrBetter})->isChecked());
-    const QImage table = ResourceCatalogue::instance().picture(5000).convertToFormat(QImage::Format_RGB32);
-    const QImage onScreen = shown({Control::GridLabel});
-    EXPECT_EQ(onScreen.pixel(100, 60), table.pixel(100, 60));
-    EXPECT_EQ(onScreen.pixel(300, 150), table.pixel(300, 150));
-
-    fakes.messages.answer({MsgAnswer::No}); // the game changed: leave it unsaved
-    window.menuAction({MenuItem::GameMenu_Exit})->trigger();
-    EXPECT_FALSE(window.QMainWindow::isVisible());
-    QSettings ini(folder.filePath("Tandora.ini"), QSettings::IniFormat);
-    EXPECT_EQ(ini.value("Options/JokerPoker").toString(), "True");
-    EXPECT_EQ(ini.value("Options/JacksOrBetter").toString(), "False");
-}
-
-// Guards a hand played on the real window: typed keys and mouse clicks reach the game, the cards and
-// counters appear on screen, and the Double Up question answers to a click in its YES area.
-TEST_F(TableWindowTest, HandPlaysWithTheKeyboardAndTheMouse) {
-    ASSERT_TRUE(app->start());
-    fakes.splash.fireTimer();
+    const auto picture = [&](ControlRef c) {
+        return static_cast<PictureControl*>(window.controlWidget(c))->picture();
+    };
     QTest::keyClick(&window, Qt::Key_Dollar, Qt::ShiftModifier);
     for (const char* card : {"Kh", "Kd", "Jh", "Ks", "5c"})
         fakes.random.cards({*parseCard(card)});
     QTest::keyClicks(&window, "p124");
     EXPECT_EQ(picture({Control::HandPos, 4}), 152);
     EXPECT_EQ(picture({Control::Hold, 2}), 6103);
-    EXPECT_EQ(picture({Control::Credits, 3}), 1007);
-    const QImage king = ResourceCatalogue::instance().picture(152).convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown({Control::HandPos, 4}).pixel(41, 58), king.pixel(41, 58));
-
-    fakes.random.cards({*parseCard("Qd"), *parseCard("3d")});
+    fakes.random.cards({*parseCard("Qd"), *parseCard("3d"), *parseCard("Tc")});
     QTest::mouseClick(window.controlWidget({Control::Deal}), Qt::LeftButton);
-    ASSERT_TRUE(window.controlWidget({Control::imgDoubleUp})->isVisible());
-    fakes.random.cards({*parseCard("Tc")});
-    QTest::mouseClick(window.controlWidget({Control::imgDoubleUp}), Qt::LeftButton, {}, QPoint(100, 100));
+    QWidget* panel = window.controlWidget({Control::imgDoubleUp});
+    ASSERT_TRUE(panel->isVisible());
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(225, 150)); // between YES and NO
+    EXPECT_EQ(picture({Control::imgDoubleUp}), 2001);
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(150, 150));
     EXPECT_EQ(picture({Control::HandPos, 1}), 136);
     EXPECT_EQ(picture({Control::imgDoubleUp}), 2002);
-    EXPECT_TRUE(window.controlWidget({Control::Hold, 3})->isEnabled());
-}
-
-// Guards F1 on the real window: it opens the help as Help Topics does.
-TEST_F(TableWindowTest, F1OpensTheHelp) {
-    ASSERT_TRUE(app->start());
-    fakes.splash.fireTimer();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_F1);
-    EXPECT_EQ(fakes.log.matching("help "), (std::vector<std::string>{"help welcome"}));
 }
 
 } // namespace

@@ -25,7 +25,6 @@ TEST(HelpMenu, ShippedFilesOpenAndTranslateTheShellsAnswer) {
         {readme, "readme.txt", 8, "Not enough memory available.", false},
         {readme, "readme.txt", 27, "A program association for text files could not be found.", true},
         {readme, "readme.txt", none, "", true},
-        {readme, "readme.txt", 42, "", false},
         {readme, "", 0, "The Readme.txt file could not be found.", false},
         {support, "support.html", 31, "A program association for Web pages could not be found.", true},
         {support, "", 0, "The Technical Support page could not be found.", false},

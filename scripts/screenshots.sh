@@ -13,7 +13,7 @@ wanted=("$@")
 # A step is a key name for xdotool (dollar, p, 1, d, y, ctrl+g...), "shot:FILE" for a screenshot of the
 # table with whatever lies over it, "window:TITLE:FILE" for one of the window with that title, "focus" to
 # give the table the keyboard again after a dialog, "type:TEXT" to type into a dialog, or "wait:SECONDS".
-# SCREEN sets the virtual screen's size, for windows larger than the table; SCALE the table's size in percent
+# SEED picks other cards (77 unless set); SCREEN sets the virtual screen's size, for windows larger than the table; SCALE the table's size in percent
 # (100 unless set) and QT_SCALE the screen's pixel ratio (1 unless set).
 session() {
     local options=$1
@@ -34,7 +34,7 @@ session() {
     printf '[Options]\nSoundEffects=False\n%b[Display]\nScale=%s\n' "$options" "${SCALE:-100}" \
         >"$config/Tandora/Tandora.ini"
     # Private folders: the settings, the saved games, and the single-instance lock of this copy alone.
-    HOME=$config/home XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$config/runtime TMPDIR=$config TANDORA_SEED=77 \
+    HOME=$config/home XDG_CONFIG_HOME=$config XDG_RUNTIME_DIR=$config/runtime TMPDIR=$config TANDORA_SEED=${SEED:-77} \
         QT_SCALE_FACTOR=${QT_SCALE:-1} \
         xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768x24}" bash -c '
         crop() {
@@ -94,3 +94,8 @@ QT_SCALE=2 SCREEN=1280x1000x24 session 'DoubleUp=False\n' dollar p 1 2 4 shot:ta
 # the return of the table as typed, worked out while the dialog stays open.
 session '[PayTables]\njb85=250,50,25,9,5,4,3,2,1,4000\n' shot:own-pay-table.png alt+o p wait:2 Tab Tab ctrl+a \
     type:100 wait:2 "window:Pay Table.*:pay-table-dialog.png"
+
+# A deal whose best play keeps nothing: every label asks for a fresh draw. Then the strategy chart of the
+# game with the line for that hand marked (worked out while the window waits).
+SEED=12 SCREEN=1024x1200x24 session 'DoubleUp=False\n[Strategy]\nShowBestHold=True\n' dollar p wait:1 \
+    shot:draw-five-hint.png alt+s c wait:10 "window:Strategy Chart:strategy-chart.png"

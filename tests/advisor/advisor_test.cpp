@@ -173,6 +173,7 @@ TEST_F(AdvisorTest, HoldAnalysisAndCostOfHoldsShowWhatTheHoldsCost) {
               ">  2  K\u2665 K\u2666 J\u2665 K\u2660               18.94    3.7872\r\n"
               "   3  K\u2665 K\u2666 K\u2660 5\u2663               18.94    3.7872");
     EXPECT_NE(table.find("Draw five new cards"), std::string::npos);
+    EXPECT_NE(dealt.texts.at("lblNote").find(" 47 cards left"), std::string::npos);
     EXPECT_EQ(dealt.texts.at("lblSummary"), "Your hold is worth 18.94 credits on average; the best hold, "
                                             "K\u2665 K\u2666 K\u2660, is worth 21.16. "
                                             "Holding yours costs 2.22 credits.");

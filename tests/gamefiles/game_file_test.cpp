@@ -51,6 +51,7 @@ TEST(GameFileReader, AcceptsOrRefusesEachLineEditWhole) {
         {6, "CurrHand=1,2,3,4", false},
         {6, "CurrHand=0,13,26,39,52", true},
         {6, "CurrHand=1,1,2,3,4", false},
+        {6, "CurrHand=9,2,3,4,9", false},
         {6, "CurrHand=0,0,0,0,0", false},
         {7, "CurScore=99999", true},
         {7, "CurScore=100000", false},

@@ -96,6 +96,12 @@ TEST_F(SettingsRegistryTest, SavesOptionsAndPlacementUnlessMinimised) {
     SettingsRegistry{TableContext{f.platform, back}}.SaveGetRegEntries(SettingsMode::Load);
     EXPECT_TRUE(back.options == state.options && back.game() == GameType::JokerPoker);
     EXPECT_EQ(back.RecentPaths, state.RecentPaths);
+    for (const GameType game : {GameType::JacksOrBetter85, GameType::JacksOrBetter96, GameType::DeucesWild}) {
+        state.setGame(game);
+        registry.SaveGetRegEntries(SettingsMode::Save);
+        SettingsRegistry{TableContext{f.platform, back}}.SaveGetRegEntries(SettingsMode::Load);
+        EXPECT_EQ(back.game(), game);
+    }
 
     f.view.setWindowState(1);
     f.view.setWindowPosition(-32000, -32000);

@@ -127,6 +127,27 @@ std::string_view rowName(HandCategory row, GameType game) {
     return {};
 }
 
+std::string_view handTitle(HandCategory category, GameType game) {
+    switch (category) {
+    case HandCategory::NaturalRoyalFlush: return "Royal Flush";
+    case HandCategory::FourDeuces: return "Four Deuces";
+    case HandCategory::WildRoyalFlush:
+        return game == GameType::JokerPoker ? "Royal Flush with the Joker" : "Royal Flush with Deuces";
+    case HandCategory::FiveOfAKind: return "Five of a Kind";
+    case HandCategory::StraightFlush: return "Straight Flush";
+    case HandCategory::FourOfAKind: return "Four of a Kind";
+    case HandCategory::FullHouse: return "Full House";
+    case HandCategory::Flush: return "Flush";
+    case HandCategory::Straight:
+    case HandCategory::AceHighStraight: return "Straight";
+    case HandCategory::ThreeOfAKind: return "Three of a Kind";
+    case HandCategory::TwoPair: return "Two Pair";
+    case HandCategory::HighPair: return game == GameType::JokerPoker ? "Kings or Better" : "Jacks or Better";
+    case HandCategory::NoWin: break;
+    }
+    return {};
+}
+
 GameType gameForTable(GameType game, const PayTable& table) {
     for (const GameType designed : {GameType::JacksOrBetter85, GameType::JacksOrBetter96}) {
         if (familyName(designed) == familyName(game) && payTableFor(designed) == table)

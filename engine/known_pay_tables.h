@@ -30,6 +30,8 @@ std::string payTableName(GameType game, const PayTable& table);
 std::string_view familyName(GameType game);
 // The name of a pay table row, e.g. "Royal flush" or "Kings or better".
 std::string_view rowName(HandCategory row, GameType game);
+// A paying hand's name in the help's and the charts' words, e.g. "Royal Flush with the Joker".
+std::string_view handTitle(HandCategory category, GameType game);
 
 // The game whose designed table this is within the family (the two Jacks or Better games trade places),
 // else the game itself.

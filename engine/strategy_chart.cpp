@@ -9,6 +9,7 @@
 
 #include "deal_enumeration.h"
 #include "evaluation.h"
+#include "known_pay_tables.h"
 
 namespace tandora {
 
@@ -55,25 +56,15 @@ std::string pairName(int rank, GameFlags flags) {
     return rank >= 11 ? "High Pair" : "Low Pair";
 }
 
-std::string madeName(HandCategory category, GameFlags flags, int pairRank) {
-    switch (category) {
-    case HandCategory::NaturalRoyalFlush:
-        return flags.DeucesWildGame || flags.JokerPokerGame ? "Natural Royal Flush" : "Royal Flush";
-    case HandCategory::FourDeuces: return "Four Deuces";
-    case HandCategory::WildRoyalFlush: return "Wild Royal Flush";
-    case HandCategory::FiveOfAKind: return "Five of a Kind";
-    case HandCategory::StraightFlush: return "Straight Flush";
-    case HandCategory::FourOfAKind: return "Four of a Kind";
-    case HandCategory::FullHouse: return "Full House";
-    case HandCategory::Flush: return "Flush";
-    case HandCategory::Straight:
-    case HandCategory::AceHighStraight: return "Straight";
-    case HandCategory::ThreeOfAKind: return "Three of a Kind";
-    case HandCategory::TwoPair: return "Two Pair";
-    case HandCategory::HighPair: return pairName(pairRank, flags);
-    case HandCategory::NoWin: break;
-    }
-    return {};
+std::string madeName(HandCategory category, GameType game, int pairRank) {
+    const GameFlags flags = flagsFor(game);
+    if (category == HandCategory::NaturalRoyalFlush && (flags.DeucesWildGame || flags.JokerPokerGame))
+        return "Natural Royal Flush";
+    if (category == HandCategory::WildRoyalFlush)
+        return "Wild Royal Flush";
+    if (category == HandCategory::HighPair)
+        return pairName(pairRank, flags);
+    return std::string(handTitle(category, game));
 }
 
 // The held natural cards' ranks, highest first: where a line fits two holds, the chart keeps the higher.
@@ -388,7 +379,7 @@ std::vector<std::string> holdPatterns(const Hand& hand, std::uint8_t mask, GameT
         if (made == HandCategory::Straight || made == HandCategory::AceHighStraight ||
             made >= HandCategory::Flush) {
             if (made != HandCategory::FourOfAKind && made != HandCategory::FourDeuces)
-                add(madeName(made, flags, pairRank));
+                add(madeName(made, game, pairRank));
             if (made >= HandCategory::FullHouse && made != HandCategory::FourOfAKind)
                 add("Full House or better");
         }

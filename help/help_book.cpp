@@ -1,5 +1,6 @@
 #include "help/help_book.h"
 
+#include "engine/known_pay_tables.h"
 #include "engine/pay_table.h"
 #include "help/help_pages.h"
 #include "help/help_texts.h"
@@ -9,27 +10,6 @@
 namespace tandora {
 
 namespace {
-
-std::string handName(HandCategory category, GameType game) {
-    switch (category) {
-    case HandCategory::NaturalRoyalFlush: return "Royal Flush";
-    case HandCategory::FourDeuces: return "Four Deuces";
-    case HandCategory::WildRoyalFlush:
-        return game == GameType::JokerPoker ? "Royal Flush with the Joker" : "Royal Flush with Deuces";
-    case HandCategory::FiveOfAKind: return "Five of a Kind";
-    case HandCategory::StraightFlush: return "Straight Flush";
-    case HandCategory::FourOfAKind: return "Four of a Kind";
-    case HandCategory::FullHouse: return "Full House";
-    case HandCategory::Flush: return "Flush";
-    case HandCategory::Straight:
-    case HandCategory::AceHighStraight: return "Straight";
-    case HandCategory::ThreeOfAKind: return "Three of a Kind";
-    case HandCategory::TwoPair: return "Two Pair";
-    case HandCategory::HighPair: return game == GameType::JokerPoker ? "Kings or Better" : "Jacks or Better";
-    case HandCategory::NoWin: break;
-    }
-    return {};
-}
 
 std::string payTableHtml(GameType game) {
     std::string html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"
@@ -79,7 +59,7 @@ std::vector<PayTableLine> payTableLines(GameType game) {
     const PayTable table = payTableFor(game);
     std::vector<PayTableLine> lines;
     for (const HandCategory category : payTableRows(game)) {
-        PayTableLine line{handName(category, game), {}};
+        PayTableLine line{std::string(handTitle(category, game)), {}};
         for (int coins = 1; coins <= MaxCoins; ++coins)
             line.pays.push_back(handPays(category, game, table, coins));
         lines.push_back(std::move(line));

@@ -45,7 +45,8 @@ double designedDrawValue(const Hand& dealt, unsigned mask, GameType game, int co
 }
 
 // Guards the game's draw values: every hold discarding up to three cards equals the exhaustive walk of the
-// table's draw, in each kind of game, and the comeback chances of each number of discards add up to one.
+// table's draw, in each kind of game; equal holds keep more cards first; and the comeback chances of each
+// number of discards add up to one.
 TEST(GameDraw, ValuesEqualTheTablesDrawWalkedExhaustively) {
     const std::pair<GameType, const char*> hands[] = {{GameType::JacksOrBetter96, "Jh Jd Qc Ts 9s"},
                                                       {GameType::JacksOrBetter85, "9s Ts Js 3h Qs"},
@@ -63,6 +64,10 @@ TEST(GameDraw, ValuesEqualTheTablesDrawWalkedExhaustively) {
         for (std::size_t i = 1; i < values.size(); ++i)
             EXPECT_GE(values[i - 1].paid, values[i].paid) << "best first";
     }
+    // Four kings pay the same kept whole or with the kicker drawn to: the hold keeping more cards is first.
+    const auto quads = holdValuesFor(StrategyTables::forGame(GameType::JacksOrBetter85),
+                                     handOf("Kh Kd Ks Kc 5c"), 5, DrawModel::Game);
+    EXPECT_EQ(quads[0].heldCount * 10 + quads[1].heldCount, 54);
     for (int discarded = 0; discarded <= HandSize; ++discarded) {
         double total = 0;
         for (unsigned returned = 0; returned < 1u << discarded; ++returned)

@@ -9,30 +9,25 @@ namespace {
 
 class KeyboardTest : public PlayTest {};
 
-// Guards holds and the draw from the keyboard: 1 to 5 toggle their card, d draws; m is Max Bet too.
-TEST_F(KeyboardTest, DigitsHoldAndDDraws) {
+// Guards the digit keys and the Double Up's: 1 to 5 toggle their card's hold and D draws; then Y accepts,
+// 5 picks the fifth card and N declines (that every other key is dead then is the session's; that the
+// button keys do what the buttons do is ButtonKeys').
+TEST_F(KeyboardTest, DigitsHoldAndPickAndYAndNAnswer) {
     key('$');
-    nextCards("Ah Kh 7c 7d 2s");
+    nextCards("Jh Jd 4c 7s 9h");
     key('m');
-    for (const char k : {'3', '4', '4', '4'})
+    for (const char k : {'1', '2', '5', '4', '4', '4'})
         key(k);
-    EXPECT_EQ(s.Held, (std::array<bool, 5>{false, false, true, true, false}));
-    nextCards("7h 9s 2d");
+    EXPECT_EQ(s.Held, (std::array<bool, 5>{true, true, false, true, true}));
+    nextCards("Kc");
     key('D');
-    EXPECT_EQ(s.vHandsPlayed, 1);
-}
-
-// Guards the Double Up keys: Y accepts, 2 to 5 pick, N declines (that every other key is dead then is the
-// session's).
-TEST_F(KeyboardTest, DoubleUpKeys) {
-    key('$');
-    playHeldHand("Jh Jd 4c 7s 9h");
+    EXPECT_EQ(s.Hand, handOf("Jh Jd Kc 7s 9h"));
+    EXPECT_EQ(std::tuple(s.vHandsPlayed, s.DoubleUpOffered), std::tuple(1, true));
     key('Y');
     EXPECT_FALSE(s.DoubleUpOffered);
     key('5');
     EXPECT_FALSE(s.DoubleUpPending);
     EXPECT_EQ(table().labels[4], HoldLabel::Pick);
-
     addDefault();
     playHeldHand("Qh Qd 4c 7s 9h");
     key('N');

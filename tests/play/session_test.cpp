@@ -190,13 +190,16 @@ protected:
             ASSERT_EQ(t.labels[i] == HoldLabel::Held, s.Held[i] && !picking && s.DoubleUpPick == 0);
         }
         ASSERT_LE(t.credits, MaxShownCredits);
+        ASSERT_TRUE(s.HandState == HandStates::BetweenHands || !t.addCreditsHint);
         ASSERT_EQ(t.doubleUpLocksMenus, s.DoubleUpPending);
         if (s.HandState == HandStates::BetweenHands) {
             ASSERT_FALSE(s.DoubleUpPending);
             ASSERT_EQ(t.positionsEnabled, (std::array<bool, 5>{}));
             ASSERT_EQ(t.dealEnabled, s.CoinsBet > 0);
             ASSERT_EQ(t.cashOutEnabled, s.vPoints > 0 && s.CoinsBet == 0);
-            ASSERT_EQ(t.bet1Enabled && t.maxBetEnabled, s.vPoints > 0);
+            ASSERT_EQ(std::tuple(t.bet1Enabled, t.maxBetEnabled), std::tuple(s.vPoints > 0, s.vPoints > 0));
+            ASSERT_EQ(t.addCreditsHint, s.vPoints == 0 && s.CoinsBet == 0)
+                << "how to play on, when nothing is left";
             ASSERT_EQ(t.doubleUp, DoubleUpPanel::None);
         } else if (!s.DoubleUpPending) {
             ASSERT_TRUE(t.dealEnabled && t.dealFace == DealFace::Draw);

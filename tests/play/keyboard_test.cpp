@@ -46,31 +46,28 @@ TEST_F(KeyboardTest, DollarKeyWhileCoinsAreBetIsRefused) {
 // Guards the tooltips' promise: every key a button's tooltip names, in either case, does what a click on the
 // button does.
 TEST(ButtonKeys, DoWhatTheirTooltipsSay) {
-    const std::pair<Button, Control> buttons[] = {{Button::CashOut, Control::CashOut},
-                                                  {Button::CashIn, Control::CashIn},
-                                                  {Button::Bet1, Control::Bet1},
-                                                  {Button::MaxBet, Control::MaxBet},
-                                                  {Button::Deal, Control::Deal}};
-    for (const auto& [button, control] : buttons) {
+    const auto play = [](const Play& p) {
+        return std::make_tuple(p.s.vPoints, p.s.CoinsBet, p.s.HandState, p.s.Hand);
+    };
+    for (const auto& [button, control] :
+         {std::pair{Button::CashOut, Control::CashOut}, std::pair{Button::CashIn, Control::CashIn},
+          std::pair{Button::Bet1, Control::Bet1}, std::pair{Button::MaxBet, Control::MaxBet},
+          std::pair{Button::Deal, Control::Deal}}) {
         for (const char k : keysOf(button)) {
             const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(k)));
             EXPECT_NE(buttonToolTip(button).find(std::string(1, upper)), std::string::npos) << k;
             for (const char typed : {k, upper}) {
-                Play keyed;
-                Play clicked;
+                Play keyed, clicked;
                 for (Play* p : {&keyed, &clicked}) {
                     p->addDefault();
                     if (button == Button::Deal)
                         p->app.click({Control::Bet1});
                 }
-                const auto play = [](const GameState& g) {
-                    return std::make_tuple(g.vPoints, g.CoinsBet, g.HandState, g.Hand);
-                };
-                const auto before = play(keyed.s);
+                const auto before = play(keyed);
                 keyed.key(typed);
                 clicked.app.click({control});
-                EXPECT_EQ(play(keyed.s), play(clicked.s)) << typed;
-                EXPECT_NE(play(keyed.s), before) << typed << " does something";
+                EXPECT_EQ(play(keyed), play(clicked)) << typed;
+                EXPECT_NE(play(keyed), before) << typed << " does something";
             }
         }
     }

@@ -19,7 +19,8 @@ constexpr MenuItem Games[] = {MenuItem::OptionsMenu_JacksOrBetter, MenuItem::Opt
 // A long random session of everything a player can do, checking after every action that no credit is
 // made or lost anywhere, that the table shows exactly what the game's state says (so no path forgot to
 // show a change), that no control is on that the table keeps off in that state, and that a game saved at
-// any moment opens again to the same table; and that no Double Up offers a card to pick twice.
+// any moment opens again to the same table; that no credits are added while a hand is under way, and that
+// no Double Up offers a card to pick twice.
 class SessionTest : public PlayTest {
 protected:
     SessionTest() { f.settings.set("Bank", "Credits", std::to_string(BankStart)); }
@@ -124,7 +125,10 @@ protected:
             clickIfLive({Control::CashOut});
         } else if (pick < 92) {
             const std::int64_t before = s.vPoints;
+            const bool underWay =
+                s.HandState != HandStates::BetweenHands || s.CoinsBet > 0 || s.DoubleUpPending;
             clickIfLive({Control::CashIn});
+            ASSERT_TRUE(!underWay || s.vPoints == before) << "no credits are added while a hand is under way";
             if (s.vPoints > before)
                 cut += s.options.iDefaultPoints - (s.vPoints - before);
         } else if (pick < 96) {

@@ -1,5 +1,3 @@
-#include <set>
-
 #include "play_fixture.h"
 
 namespace tandora::testing_support {
@@ -9,7 +7,7 @@ class DoubleUpTest : public PlayTest {};
 
 // Guards the whole gamble in order: the offer locks everything but the answer; YES shows the dealer's card
 // with the others face down; the pick draws the four cards only then; the finish pays, marks the picked
-// card and opens the table again.
+// card and opens the table again (that the dealer's card cannot be picked is the session's).
 TEST_F(DoubleUpTest, OfferYesAndPickPlayTheGambleInOrder) {
     app.menuClick({MenuItem::OptionsMenu_JacksOrBetter});
     addDefault();
@@ -29,8 +27,6 @@ TEST_F(DoubleUpTest, OfferYesAndPickPlayTheGambleInOrder) {
     EXPECT_EQ(since(at), lines({"card 1 back", "label 1 DEALER", "card 2 back", "label 2 PICK", "card 3 back",
                                 "label 3 PICK", "card 4 back", "label 4 PICK", "card 5 back", "label 5 PICK",
                                 "positions 01111", "double up pick", "sound 3 background", "card 1 Th"}));
-    key('1');
-    EXPECT_TRUE(s.DoubleUpPending) << "the dealer's card cannot be picked";
     nextCards("Qs 2c 3d 4s");
     at = mark();
     app.click({Control::HandPos, 3});
@@ -46,25 +42,21 @@ TEST_F(DoubleUpTest, OfferYesAndPickPlayTheGambleInOrder) {
 // Guards the YES and NO areas of the question, bounds included, and that only a plain left release answers;
 // No pays the win as it stood.
 TEST_F(DoubleUpTest, OnlyTheAnswerAreasAnswer) {
-    struct Row {
-        int x, y, button, shift;
-        const char* outcome; // "yes", "no" or "nothing"
-    };
-    for (const Row& r :
+    // Where and how the release comes: x, y, mouse button, shift; then what it answers.
+    using Row = std::tuple<int, int, int, int, std::string>;
+    for (const auto& [x, y, button, shift, answer] :
          {Row{71, 87, 1, 0, "yes"}, Row{135, 126, 1, 0, "yes"}, Row{70, 100, 1, 0, "nothing"},
           Row{100, 127, 1, 0, "nothing"}, Row{150, 100, 1, 0, "nothing"}, Row{174, 87, 1, 0, "no"},
           Row{220, 126, 1, 0, "no"}, Row{221, 100, 1, 0, "nothing"}, Row{200, 86, 1, 0, "nothing"},
           Row{100, 100, 2, 0, "nothing"}, Row{100, 100, 1, 1, "nothing"}}) {
         Play p;
-        SCOPED_TRACE(std::to_string(r.x) + "," + std::to_string(r.y) + " button " + std::to_string(r.button) +
-                     " shift " + std::to_string(r.shift));
         p.addDefault();
         p.playHeldHand("Jh Jd 4c 7s 9h");
         ASSERT_TRUE(p.s.DoubleUpOffered);
-        p.clickDoubleUp(r.x, r.y, r.button, r.shift);
+        p.clickDoubleUp(x, y, button, shift);
         const std::string outcome = !p.s.DoubleUpPending ? "no" : p.s.DoubleUpOffered ? "nothing" : "yes";
-        EXPECT_EQ(outcome, r.outcome);
-        EXPECT_EQ(p.s.vPoints, outcome == "no" ? 80 : 75);
+        EXPECT_EQ(std::tuple(outcome, p.s.vPoints), std::tuple(answer, outcome == "no" ? 80 : 75))
+            << x << "," << y << " button " << button << " shift " << shift;
     }
 }
 
@@ -72,64 +64,43 @@ TEST_F(DoubleUpTest, OnlyTheAnswerAreasAnswer) {
 // and each outcome's sound.
 TEST_F(DoubleUpTest, ComparesAcesAndWildCardsHigh) {
     using M = MenuItem;
-    struct Row {
-        MenuItem game;
-        const char *hand, *dealer, *picked; // picked at position 2
-        int paidAfter;                      // of a 5-credit win
-    };
-    for (const Row& r : {Row{M::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "Kc", "Ac", 10},
-                         Row{M::OptionsMenu_JacksOrBetter96, "Jh Jd 4c 7s 9h", "Ac", "Kc", 0},
-                         Row{M::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "8c", "8s", 5},
-                         Row{M::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "Ac", "2s", 5},
-                         Row{M::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "Kc", "2s", 10},
-                         Row{M::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "3c", "2s", 0},
-                         Row{M::OptionsMenu_JokerPoker, "Kh Kd 4c 7s 9h", "As", "Jkr", 5},
-                         Row{M::OptionsMenu_JokerPoker, "Ah Ad 4c 7s 9h", "Jkr", "Kc", 0}}) {
+    // The game, the hand won, the dealer's card, the card picked at position 2, what a 5-credit win pays
+    // then.
+    using Row = std::tuple<MenuItem, const char*, const char*, const char*, int>;
+    for (const auto& [game, hand, dealer, picked, paidAfter] :
+         {Row{M::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "Kc", "Ac", 10},
+          Row{M::OptionsMenu_JacksOrBetter96, "Jh Jd 4c 7s 9h", "Ac", "Kc", 0},
+          Row{M::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "8c", "8s", 5},
+          Row{M::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "Ac", "2s", 5},
+          Row{M::OptionsMenu_DeucesWild, "2h 2d 5c 9s Kh", "Kc", "2s", 10},
+          Row{M::OptionsMenu_JacksOrBetter, "Jh Jd 4c 7s 9h", "3c", "2s", 0},
+          Row{M::OptionsMenu_JokerPoker, "Kh Kd 4c 7s 9h", "As", "Jkr", 5},
+          Row{M::OptionsMenu_JokerPoker, "Ah Ad 4c 7s 9h", "Jkr", "Kc", 0}}) {
         Play p;
-        SCOPED_TRACE(std::string(r.dealer) + " against " + r.picked);
-        p.app.menuClick({r.game});
+        SCOPED_TRACE(std::string(dealer) + " against " + picked);
+        p.app.menuClick({game});
         p.addDefault();
-        p.playHeldHand(r.hand);
-        p.nextCards(r.dealer);
+        p.playHeldHand(hand);
+        p.nextCards(dealer);
         p.key('y');
-        p.nextCards(r.picked);
+        p.nextCards(picked);
         p.key('2');
-        EXPECT_EQ(p.s.PaidAmount, r.paidAfter);
-        EXPECT_EQ(p.s.vPoints, 75 + r.paidAfter);
-        const char* sound = r.paidAfter == 10  ? "sound 9 wait"
-                            : r.paidAfter == 0 ? "sound 10 background"
-                                               : "sound 20 wait";
+        EXPECT_EQ(std::tuple(p.s.PaidAmount, p.s.vPoints), std::tuple(paidAfter, 75 + paidAfter));
+        const char* sound = paidAfter == 10  ? "sound 9 wait"
+                            : paidAfter == 0 ? "sound 10 background"
+                                             : "sound 20 wait";
         EXPECT_EQ(p.f.log.matching(sound).size(), 1u);
     }
 }
 
-// Guards the four cards to pick from: never the dealer's card, a card of the finished hand, or each other.
-TEST_F(DoubleUpTest, PickedCardsNeverRepeatTheKeptCodes) {
-    for (int round = 0; round < 300; ++round) {
-        if (s.vPoints < 5)
-            addDefault();
-        app.menuClick({round % 2 == 0 ? MenuItem::OptionsMenu_JokerPoker : MenuItem::OptionsMenu_DeucesWild});
-        playHeldHand(round % 2 == 0 ? "Kh Kd 4c 7s 9h" : "2h 2d 5c 9s Kh");
-        key('y');
-        const Hand kept = s.Hand;
-        key(static_cast<char>('2' + round % 4));
-        std::set<Card> seen(kept.begin(), kept.end());
-        for (std::size_t i = 1; i < HandSize; ++i)
-            ASSERT_TRUE(seen.insert(s.Hand[i]).second) << "round " << round;
-        ASSERT_EQ(s.HandState, HandStates::BetweenHands);
-    }
-}
-
-// Guards New Game during the gamble: it leaves a table that plays, with every menu open, Add Credits working
-// and no question about the Double Up on exit.
+// Guards New Game during the gamble: it leaves a table that plays, with Add Credits working and no question
+// about the Double Up on exit (that the menus open and the panel goes is the session's).
 TEST_F(DoubleUpTest, NewGameDuringTheGambleLeavesAWorkingTable) {
     addDefault();
     playHeldHand("Jh Jd 4c 7s 9h");
     ASSERT_TRUE(s.DoubleUpPending);
     f.messages.answer({MsgAnswer::Yes}); // start anyway
     app.menuClick({MenuItem::GameMenu_NewGame});
-    EXPECT_FALSE(table().doubleUpLocksMenus);
-    EXPECT_EQ(table().doubleUp, DoubleUpPanel::None);
     app.menuClick({MenuItem::mnuAddCredits_AddDefault});
     EXPECT_TRUE(table().bet1Enabled);
     app.menuClick({MenuItem::GameMenu_Exit});

@@ -48,38 +48,30 @@ TEST_F(HandTest, DrawReplacesTheCardsNotHeldAndPaysTheWin) {
     EXPECT_EQ(s.HandCounts, (HandCounts{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0})) << "three of a kind, once";
 }
 
-// Guards the dealt hand: a paying deal shows its strip but pays, shows and counts nothing until the draw;
-// a draw of five held cards turns nothing; the next bet clears the win's marks.
-TEST_F(HandTest, DealtWinShowsItsStripButPaysOnlyAfterTheDraw) {
-    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
+// Guards the dealt hand and the last hand's marks: a paying deal shows its strip but pays and counts nothing
+// until the draw, and the next bet clears PAID, the strip and GAME OVER; a losing final hand is finished at
+// once, without a Double Up offer or a win's sound even with the option on.
+TEST_F(HandTest, DealtWinPaysOnlyAfterTheDrawAndALosingHandFinishesAtOnce) {
     addDefault();
     nextCards("Jh Jd 4c 7s 9h");
     app.click({Control::MaxBet});
-    EXPECT_EQ(table().winStrip, HandCategory::HighPair);
-    EXPECT_EQ(table().paid, 0);
-    EXPECT_EQ(s.HandCounts, HandCounts{});
-    for (int i = 1; i <= 5; ++i)
-        app.click({Control::Hold, i});
-    const auto at = mark();
+    EXPECT_EQ(std::tuple(table().winStrip, table().paid, s.HandCounts),
+              std::tuple(HandCategory::HighPair, 0, HandCounts{}));
+    app.click({Control::Hold, 1});
+    app.click({Control::Hold, 2});
+    nextCards("3c 4d 5s");
     app.click({Control::Deal});
-    EXPECT_EQ(f.log.textFrom(at).find("sound 3"), std::string::npos);
-    EXPECT_EQ(table().paid, 5);
-    app.click({Control::Bet1}); // a new bet clears PAID, the strip and GAME OVER
-    EXPECT_EQ(table().paid, 0);
-    EXPECT_EQ(table().winStrip, HandCategory::NoWin);
-    EXPECT_FALSE(table().gameOver);
-}
-
-// Guards a losing final hand: no Double Up offer even with the option on, finished at once.
-TEST_F(HandTest, LosingHandFinishesAtOnceEvenWithDoubleUpOn) {
-    addDefault();
+    key('n');
+    app.click({Control::Bet1});
+    EXPECT_EQ(std::tuple(table().paid, table().winStrip, table().gameOver),
+              std::tuple(0, HandCategory::NoWin, false));
     nextCards("Ah Kh 7c 8d 2s");
     app.click({Control::MaxBet});
-    nextCards("3c 4d 5s 9c Th");
+    nextCards("3h 4s 6d 9c Th");
     app.click({Control::Deal});
     EXPECT_EQ(table().doubleUp, DoubleUpPanel::None);
-    EXPECT_TRUE(table().gameOver && table().cashOutEnabled);
-    EXPECT_EQ(f.log.matching("sound 1").size(), 1u) << "only the credits added, no win arrived";
+    EXPECT_TRUE(table().gameOver);
+    EXPECT_EQ(f.log.matching("sound 1 ").size(), 2u) << "the credits added and one win paid, no loss";
 }
 
 // Guards the next deal: it clears the holds and turns every card face down with a flip each, and never
@@ -117,19 +109,14 @@ TEST_F(HandTest, FirstDealAfterAGameChangeFlipsNothingAndExcludesNothing) {
 // Guards the buttons' pressed looks: shown for a plain left press only, and let up by the release.
 TEST_F(HandTest, ButtonsLookPressedOnlyForAPlainLeftPress) {
     addDefault();
-    struct Press {
-        Control control;
-        Button button;
-        int mouse, shift;
-        bool shows;
-    };
-    for (const Press& p :
-         {Press{Control::Bet1, Button::Bet1, 1, 0, true}, Press{Control::MaxBet, Button::MaxBet, 2, 0, false},
-          Press{Control::CashOut, Button::CashOut, 1, 1, false}}) {
-        app.mouseDown({p.control}, p.mouse, p.shift, 5, 5);
-        EXPECT_EQ(f.view.pressed(p.button), p.shows);
-        app.mouseUp({p.control}, p.mouse, p.shift, 5, 5);
-        EXPECT_FALSE(f.view.pressed(p.button));
+    for (const auto& [control, button, mouse, shift, shows] :
+         {std::tuple{Control::Bet1, Button::Bet1, 1, 0, true},
+          std::tuple{Control::MaxBet, Button::MaxBet, 2, 0, false},
+          std::tuple{Control::CashOut, Button::CashOut, 1, 1, false}}) {
+        app.mouseDown({control}, mouse, shift, 5, 5);
+        EXPECT_EQ(f.view.pressed(button), shows);
+        app.mouseUp({control}, mouse, shift, 5, 5);
+        EXPECT_FALSE(f.view.pressed(button));
     }
 }
 
@@ -151,25 +138,20 @@ TEST_F(HandTest, ReleaseDroppedDuringAnActionStillLetsTheButtonUp) {
 // Guards the bets: a coin a press with its column, the deal on the fifth coin or the last credit, Max Bet
 // topping up to five coins or every credit under the five-coin column, and nothing at all without credits.
 TEST_F(HandTest, BetsTakeCoinsLightTheColumnAndDealWhenDue) {
-    struct Row {
-        int credits;
-        const char* presses; // b Bet 1, m Max Bet
-        int coins, creditsAfter, column;
-        bool dealt;
-    };
-    for (const Row& r :
+    // Credits, presses (b Bet 1, m Max Bet), then the coins bet, the credits left, the column lit, dealt.
+    using Row = std::tuple<int, const char*, int, int, int, bool>;
+    for (const auto& [credits, presses, coins, creditsAfter, column, dealt] :
          {Row{100, "bb", 2, 98, 2, false}, Row{100, "bbbbb", 5, 95, 5, true}, Row{3, "bbb", 3, 0, 3, true},
           Row{12, "bbm", 5, 7, 5, true}, Row{3, "m", 3, 0, 5, true}, Row{5, "bm", 5, 0, 5, true},
           Row{4, "bm", 4, 0, 5, true}, Row{0, "bm", 0, 0, 0, false}}) {
         Play p;
-        SCOPED_TRACE(std::to_string(r.credits) + " credits, presses " + r.presses);
-        p.s.vPoints = r.credits;
-        for (const char* c = r.presses; *c != '\0'; ++c)
+        p.s.vPoints = credits;
+        for (const char* c = presses; *c != '\0'; ++c)
             p.app.click({*c == 'b' ? Control::Bet1 : Control::MaxBet});
-        EXPECT_EQ(p.s.CoinsBet, r.coins);
-        EXPECT_EQ(p.s.vPoints, r.creditsAfter);
-        EXPECT_EQ(p.table().coinColumn, r.column);
-        EXPECT_EQ(p.s.HandState == HandStates::Dealt, r.dealt);
+        EXPECT_EQ(
+            std::tuple(p.s.CoinsBet, p.s.vPoints, p.table().coinColumn, p.s.HandState == HandStates::Dealt),
+            std::tuple(coins, creditsAfter, column, dealt))
+            << credits << " credits, presses " << presses;
     }
 }
 

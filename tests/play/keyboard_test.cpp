@@ -9,30 +9,25 @@ namespace {
 
 class KeyboardTest : public PlayTest {};
 
-// Guards holds and the draw from the keyboard: 1 to 5 toggle their card, d draws; m is Max Bet too.
-TEST_F(KeyboardTest, DigitsHoldAndDDraws) {
+// Guards the digit keys and the Double Up's: 1 to 5 toggle their card's hold and D draws; then Y accepts,
+// 5 picks the fifth card and N declines (that every other key is dead then is the session's; that the
+// button keys do what the buttons do is ButtonKeys').
+TEST_F(KeyboardTest, DigitsHoldAndPickAndYAndNAnswer) {
     key('$');
-    nextCards("Ah Kh 7c 7d 2s");
+    nextCards("Jh Jd 4c 7s 9h");
     key('m');
-    for (const char k : {'3', '4', '4', '4'})
+    for (const char k : {'1', '2', '5', '4', '4', '4'})
         key(k);
-    EXPECT_EQ(s.Held, (std::array<bool, 5>{false, false, true, true, false}));
-    nextCards("7h 9s 2d");
+    EXPECT_EQ(s.Held, (std::array<bool, 5>{true, true, false, true, true}));
+    nextCards("Kc");
     key('D');
-    EXPECT_EQ(s.vHandsPlayed, 1);
-}
-
-// Guards the Double Up keys: Y accepts, 2 to 5 pick, N declines (that every other key is dead then is the
-// session's).
-TEST_F(KeyboardTest, DoubleUpKeys) {
-    key('$');
-    playHeldHand("Jh Jd 4c 7s 9h");
+    EXPECT_EQ(s.Hand, handOf("Jh Jd Kc 7s 9h"));
+    EXPECT_EQ(std::tuple(s.vHandsPlayed, s.DoubleUpOffered), std::tuple(1, true));
     key('Y');
     EXPECT_FALSE(s.DoubleUpOffered);
     key('5');
     EXPECT_FALSE(s.DoubleUpPending);
     EXPECT_EQ(table().labels[4], HoldLabel::Pick);
-
     addDefault();
     playHeldHand("Qh Qd 4c 7s 9h");
     key('N');
@@ -51,31 +46,28 @@ TEST_F(KeyboardTest, DollarKeyWhileCoinsAreBetIsRefused) {
 // Guards the tooltips' promise: every key a button's tooltip names, in either case, does what a click on the
 // button does.
 TEST(ButtonKeys, DoWhatTheirTooltipsSay) {
-    const std::pair<Button, Control> buttons[] = {{Button::CashOut, Control::CashOut},
-                                                  {Button::CashIn, Control::CashIn},
-                                                  {Button::Bet1, Control::Bet1},
-                                                  {Button::MaxBet, Control::MaxBet},
-                                                  {Button::Deal, Control::Deal}};
-    for (const auto& [button, control] : buttons) {
+    const auto play = [](const Play& p) {
+        return std::make_tuple(p.s.vPoints, p.s.CoinsBet, p.s.HandState, p.s.Hand);
+    };
+    for (const auto& [button, control] :
+         {std::pair{Button::CashOut, Control::CashOut}, std::pair{Button::CashIn, Control::CashIn},
+          std::pair{Button::Bet1, Control::Bet1}, std::pair{Button::MaxBet, Control::MaxBet},
+          std::pair{Button::Deal, Control::Deal}}) {
         for (const char k : keysOf(button)) {
             const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(k)));
             EXPECT_NE(buttonToolTip(button).find(std::string(1, upper)), std::string::npos) << k;
             for (const char typed : {k, upper}) {
-                Play keyed;
-                Play clicked;
+                Play keyed, clicked;
                 for (Play* p : {&keyed, &clicked}) {
                     p->addDefault();
                     if (button == Button::Deal)
                         p->app.click({Control::Bet1});
                 }
-                const auto play = [](const GameState& g) {
-                    return std::make_tuple(g.vPoints, g.CoinsBet, g.HandState, g.Hand);
-                };
-                const auto before = play(keyed.s);
+                const auto before = play(keyed);
                 keyed.key(typed);
                 clicked.app.click({control});
-                EXPECT_EQ(play(keyed.s), play(clicked.s)) << typed;
-                EXPECT_NE(play(keyed.s), before) << typed << " does something";
+                EXPECT_EQ(play(keyed), play(clicked)) << typed;
+                EXPECT_NE(play(keyed), before) << typed << " does something";
             }
         }
     }

@@ -2,7 +2,9 @@
 #include <cctype>
 #include <functional>
 #include <numeric>
+#include <optional>
 #include <random>
+#include <set>
 #include <tuple>
 
 #include "play_fixture.h"
@@ -17,7 +19,8 @@ constexpr MenuItem Games[] = {MenuItem::OptionsMenu_JacksOrBetter, MenuItem::Opt
 // A long random session of everything a player can do, checking after every action that no credit is
 // made or lost anywhere, that the table shows exactly what the game's state says (so no path forgot to
 // show a change), that no control is on that the table keeps off in that state, and that a game saved at
-// any moment opens again to the same table.
+// any moment opens again to the same table; that no credits are added while a hand is under way, and that
+// no Double Up offers a card to pick twice.
 class SessionTest : public PlayTest {
 protected:
     SessionTest() { f.settings.set("Bank", "Credits", std::to_string(BankStart)); }
@@ -122,7 +125,10 @@ protected:
             clickIfLive({Control::CashOut});
         } else if (pick < 92) {
             const std::int64_t before = s.vPoints;
+            const bool underWay =
+                s.HandState != HandStates::BetweenHands || s.CoinsBet > 0 || s.DoubleUpPending;
             clickIfLive({Control::CashIn});
+            ASSERT_TRUE(!underWay || s.vPoints == before) << "no credits are added while a hand is under way";
             if (s.vPoints > before)
                 cut += s.options.iDefaultPoints - (s.vPoints - before);
         } else if (pick < 96) {
@@ -149,21 +155,19 @@ protected:
         }
     }
 
-    // Receipts tell what left the game for the bank.
+    // Receipts tell what left the game for the bank, on their middle line.
     void countReceipts() {
-        for (std::size_t i = receiptsSeen; i < f.dialogs.shown().size(); ++i) {
-            const auto& d = f.dialogs.shown()[i];
-            if (d.texts.count("Label2")) {
-                const std::string& amounts = d.texts.at("Label2");
-                const auto first = amounts.find("\r\n");
-                const auto second = amounts.find("\r\n", first + 2);
-                std::string added = amounts.substr(first + 2, second - first - 2);
-                added.erase(std::remove(added.begin(), added.end(), ','), added.end());
-                cashedOutThisGame += added.empty() ? 0 : std::stoll(added);
-                cashedOut += added.empty() ? 0 : std::stoll(added);
-            }
+        for (; receiptsSeen < f.dialogs.shown().size(); ++receiptsSeen) {
+            const auto& texts = f.dialogs.shown()[receiptsSeen].texts;
+            if (texts.count("Label2") == 0)
+                continue;
+            std::string amounts = texts.at("Label2");
+            amounts.erase(std::remove(amounts.begin(), amounts.end(), ','), amounts.end());
+            const auto first = amounts.find("\r\n") + 2;
+            const std::string added = amounts.substr(first, amounts.find("\r\n", first) - first);
+            cashedOutThisGame += added.empty() ? 0 : std::stoll(added);
+            cashedOut += added.empty() ? 0 : std::stoll(added);
         }
-        receiptsSeen = f.dialogs.shown().size();
     }
 
     void checkCredits(int action) {
@@ -190,13 +194,16 @@ protected:
             ASSERT_EQ(t.labels[i] == HoldLabel::Held, s.Held[i] && !picking && s.DoubleUpPick == 0);
         }
         ASSERT_LE(t.credits, MaxShownCredits);
+        ASSERT_TRUE(s.HandState == HandStates::BetweenHands || !t.addCreditsHint);
         ASSERT_EQ(t.doubleUpLocksMenus, s.DoubleUpPending);
         if (s.HandState == HandStates::BetweenHands) {
             ASSERT_FALSE(s.DoubleUpPending);
             ASSERT_EQ(t.positionsEnabled, (std::array<bool, 5>{}));
             ASSERT_EQ(t.dealEnabled, s.CoinsBet > 0);
             ASSERT_EQ(t.cashOutEnabled, s.vPoints > 0 && s.CoinsBet == 0);
-            ASSERT_EQ(t.bet1Enabled && t.maxBetEnabled, s.vPoints > 0);
+            ASSERT_EQ(std::tuple(t.bet1Enabled, t.maxBetEnabled), std::tuple(s.vPoints > 0, s.vPoints > 0));
+            ASSERT_EQ(t.addCreditsHint, s.vPoints == 0 && s.CoinsBet == 0)
+                << "how to play on, when nothing is left";
             ASSERT_EQ(t.doubleUp, DoubleUpPanel::None);
         } else if (!s.DoubleUpPending) {
             ASSERT_TRUE(t.dealEnabled && t.dealFace == DealFace::Draw);
@@ -210,22 +217,38 @@ protected:
         }
     }
 
+    // The four cards to pick from never repeat the dealer's card, a card of the finished hand, or each other.
+    void checkPick(int action) {
+        if (s.DoubleUpPending && !s.DoubleUpOffered) {
+            kept = s.Hand;
+        } else if (kept && !s.DoubleUpPending) {
+            std::set<Card> seen(kept->begin(), kept->end());
+            for (std::size_t i = 1; s.DoubleUpPick != 0 && i < HandSize; ++i)
+                ASSERT_TRUE(seen.insert(s.Hand[i]).second) << "action " << action;
+            picks += s.DoubleUpPick != 0 ? 1 : 0;
+            kept.reset();
+        }
+    }
+
     static constexpr std::int64_t BankStart = 5000;
     std::mt19937 dice{20261206};
     std::int64_t takenFromBank = 0, cashedOut = 0, cashedOutThisGame = 0, cut = 0;
     std::int64_t handsInEarlierGames = 0, wonInEarlierGames = 0;
-    int newGames = 0;
+    int newGames = 0, picks = 0;
+    std::optional<Hand> kept;
     std::size_t receiptsSeen = 0;
 };
 
-// Guards the credits, the bank, the statistics and the buttons through 100,000 random actions of every
-// kind, the refused ones (disabled controls, keys that do nothing, bad amounts) included.
+// Guards the credits, the bank, the statistics, the buttons and the Double Up's cards to pick through
+// 100,000 random actions of every kind, the refused ones (disabled controls, keys that do nothing, bad
+// amounts) included.
 TEST_F(SessionTest, NoCreditIsMadeOrLostInALongRandomSession) {
     for (int action = 0; action < 100000; ++action) {
         randomAction(true);
         countReceipts();
         checkCredits(action);
         checkControls(action);
+        checkPick(action);
         if (HasFatalFailure())
             return;
         f.log.clear();
@@ -233,6 +256,7 @@ TEST_F(SessionTest, NoCreditIsMadeOrLostInALongRandomSession) {
     EXPECT_GT(handsInEarlierGames + s.vHandsPlayed, 5000);
     EXPECT_GT(wonInEarlierGames + s.vHandsWon, 1000);
     EXPECT_GT(newGames, 100);
+    EXPECT_GT(picks, 200);
     EXPECT_GT(cashedOut, 0);
     EXPECT_GT(takenFromBank, 0);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "table/sound_effects.h"
 #include "table/timing.h"
 #include "tests/support/fake_platform.h"
@@ -13,18 +15,15 @@ using testing_support::FakePlatform;
 // Guards that the wait lasts exactly as long as asked, without real waiting, also across the tick counter's
 // wrap and with a coarse sleep that must not end it early.
 TEST(Pause, WaitsOnTheClockAcrossTheWrap) {
-    struct Row {
-        std::uint32_t start;
-        std::chrono::milliseconds wait;
-        std::uint64_t waited;
-    };
-    const Row rows[] = {{1000, 0ms, 0},  {1000, 100ms, 100},        {1000, 2s, 2000},
-                        {1000, -5ms, 0}, {0xFFFFFFF0u, 100ms, 100}, {0xFFFFFFFFu, 50ms, 50}};
-    for (const Row& r : rows) {
-        testing_support::FakeClock clock(r.start);
+    // The tick count at the start, the wait asked for, the milliseconds slept.
+    using Row = std::tuple<std::uint32_t, std::chrono::milliseconds, std::uint64_t>;
+    for (const auto& [start, wait, waited] :
+         {Row{1000, 0ms, 0}, Row{1000, 100ms, 100}, Row{1000, 2s, 2000}, Row{1000, -5ms, 0},
+          Row{0xFFFFFFF0u, 100ms, 100}, Row{0xFFFFFFFFu, 50ms, 50}}) {
+        testing_support::FakeClock clock(start);
         clock.setSleepGranularity(7);
-        Pause(clock, r.wait);
-        EXPECT_EQ(clock.slept(), r.waited) << r.start << " " << r.wait.count();
+        Pause(clock, wait);
+        EXPECT_EQ(clock.slept(), waited) << start << " " << wait.count();
     }
 }
 
@@ -66,12 +65,7 @@ TEST(Sound, PlaysOnlyWithADevice) {
 TEST(WinSound, FollowsTheRowOfTheGamesTable) {
     using G = GameType;
     using H = HandCategory;
-    struct Row {
-        G game;
-        H category;
-        int wave;
-    };
-    const Row rows[] = {
+    const std::tuple<G, H, int> rows[] = {
         {G::JacksOrBetter85, H::NaturalRoyalFlush, 19},
         {G::JacksOrBetter85, H::ThreeOfAKind, 15},
         {G::JacksOrBetter85, H::HighPair, 11},
@@ -82,9 +76,8 @@ TEST(WinSound, FollowsTheRowOfTheGamesTable) {
         {G::DeucesWild, H::TwoPair, 0},
         {G::JokerPoker, H::NoWin, 0},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(winSound(r.category, r.game), r.wave)
-            << gameCode(r.game) << " " << categoryName(r.category);
+    for (const auto& [game, category, wave] : rows)
+        EXPECT_EQ(winSound(category, game), wave) << gameCode(game) << " " << categoryName(category);
 }
 
 } // namespace

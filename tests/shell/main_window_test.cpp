@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/tandora_app.h"
+#include "tests/gamefiles/game_file_samples.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/printers.h"
 
@@ -18,8 +19,8 @@ protected:
 };
 
 // Guards the table after set-up: face down, nothing to bet, nothing lit but how to add credits, the start-up
-// sound, the first-run mark written (also where there is no uninstall log), and the recent-files captions:
-// short paths shown whole, long ones shortened, "-" hidden.
+// sound, and the recent-files captions: short paths shown whole, long ones shortened, "-" hidden. (The
+// first-run mark is the start-up tests'.)
 TEST_F(MainWindowTest, SetUpShowsAnEmptyTable) {
     f.settings.set("RecentFiles", "File 1", "/g/a.tn2");
     f.settings.set("RecentFiles", "File 2", "/home/someone/with/a/long/folder/name/b.tn2");
@@ -32,7 +33,6 @@ TEST_F(MainWindowTest, SetUpShowsAnEmptyTable) {
     EXPECT_EQ(f.view.scene(), empty);
     EXPECT_FALSE(f.view.busyPointer() || app.state().bChange);
     EXPECT_EQ(f.log.matching("sound"), Lines{"sound 8 background"});
-    EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False");
 }
 
 // Guards the restored options (stored game, deck and sound), no device overriding the sound option and its
@@ -129,20 +129,18 @@ TEST_F(MainWindowTest, ChangingDecksAsksAndStartsANewGame) {
 TEST_F(MainWindowTest, MenuItemsReachTheirCommand) {
     ASSERT_TRUE(app.start());
     using enum MenuItem;
-    for (const auto& [item, firstEffect] : std::initializer_list<std::pair<MenuItem, std::string>>{
-             {GameMenu_Stats, "dialog Game Statistics"},
-             {HelpMenu_Contents, "help welcome"},
-             {HelpMenu_KeyShortcuts, "dialog Keyboard"},
-             {HelpMenu_Readme, "message Tandora: The Readme"},
-             {HelpMenu_GettingStarted, "message Getting"},
-             {HelpMenu_Hands, "message Hands"},
-             {HelpMenu_Support, "message Tandora: The Technical"},
-             {HelpMenu_OrrinSoft, "message Tandora: The store"},
-             {HelpMenu_AboutTND, "dialog About"}}) {
+    const MenuItem items[] = {GameMenu_Stats,   HelpMenu_Contents,       HelpMenu_KeyShortcuts,
+                              HelpMenu_Readme,  HelpMenu_GettingStarted, HelpMenu_Hands,
+                              HelpMenu_Support, HelpMenu_OrrinSoft,      HelpMenu_AboutTND};
+    const auto firstEffects = testing_support::splitAt(
+        '|',
+        "dialog Game Statistics|help welcome|dialog Keyboard|message Tandora: The Readme|message Getting|"
+        "message Hands|message Tandora: The Technical|message Tandora: The store|dialog About");
+    for (std::size_t i = 0; i < std::size(items); ++i) {
         const std::size_t mark = f.log.size();
-        app.menuClick({item});
-        ASSERT_GT(f.log.size(), mark) << menuItemName(item);
-        EXPECT_EQ(f.log.lines()[mark].substr(0, firstEffect.size()), firstEffect);
+        app.menuClick({items[i]});
+        ASSERT_GT(f.log.size(), mark) << menuItemName(items[i]);
+        EXPECT_EQ(f.log.lines()[mark].substr(0, firstEffects[i].size()), firstEffects[i]);
     }
 }
 

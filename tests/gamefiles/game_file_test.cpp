@@ -6,6 +6,11 @@
 #include "tests/support/printers.h"
 
 namespace tandora {
+
+void PrintTo(const GameFileRecord& record, std::ostream* os) {
+    *os << writeGameFile(record);
+}
+
 namespace {
 
 using testing_support::fileOf;
@@ -125,11 +130,8 @@ TEST(GameFileReader, PayTableLineRoundTripsAndIsCheckedWhole) {
     lines[14] = "Won 10000"; // more than the designed table can pay (refused: the fuzz loop's)
     lines.push_back(own);
     EXPECT_TRUE(parseGameFile(fileOf(lines))) << "five coins on three of a kind, doubled";
-    for (const char* bad : {"PayTable=250,200,25,15,9,5,3,2,2", "PayTable=250,200,25,15,9,-5,3,2,2,1,4000",
-                            "PayTable=250,200,25,15,9,5,3,2,2,1,50001"}) {
-        lines.back() = bad;
-        EXPECT_FALSE(parseGameFile(fileOf(lines))) << bad;
-    }
+    EXPECT_FALSE(parseGameFile(fileOf(sampleLines()) + "PayTable=250,200,25,15,9,-5,3,2,2,1,4000\r\n"))
+        << "a table the pay table check refuses (its refusals are that check's test)";
 }
 
 } // namespace

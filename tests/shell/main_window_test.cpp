@@ -18,18 +18,14 @@ protected:
     TandoraApp app{f.platform, f.splash, hooks};
 };
 
-// Guards the table after set-up: face down, nothing to bet, nothing lit but how to add credits, the start-up
-// sound, and the recent-files captions: short paths shown whole, long ones shortened, "-" hidden. (The
-// first-run mark is the start-up tests'.)
+// Guards the table after set-up: face down, nothing to bet, nothing lit but how to add credits, no recent
+// files, and the start-up sound. (The recent files' captions are the path tests', the first-run mark the
+// start-up tests'.)
 TEST_F(MainWindowTest, SetUpShowsAnEmptyTable) {
-    f.settings.set("RecentFiles", "File 1", "/g/a.tn2");
-    f.settings.set("RecentFiles", "File 2", "/home/someone/with/a/long/folder/name/b.tn2");
-    f.settings.set("RecentFiles", "Title 2", "b.tn2");
     ASSERT_TRUE(app.start());
     TableScene empty;
     empty.caption = "Tandora - [untitled]";
     empty.addCreditsHint = empty.marks.doubleUp = empty.marks.soundEffects = true;
-    empty.recentFiles = {"&1 /g/a.tn2", "&2 /.../b.tn2", "", ""};
     EXPECT_EQ(f.view.scene(), empty);
     EXPECT_FALSE(f.view.busyPointer() || app.state().bChange);
     EXPECT_EQ(f.log.matching("sound"), Lines{"sound 8 background"});

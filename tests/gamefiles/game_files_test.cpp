@@ -88,12 +88,12 @@ TEST_F(GameFilesTest, UnchangedGameGoesAheadUnasked) {
 }
 
 // Guards the restored table: the file's game, deck, options, cards, holds and counters, nothing left of the
-// last hand, the name and the recent list, and the busy pointer while it loads. (That the table shows the
-// opened game is the fuzz loop's.)
+// last hand or its Double Up, the name and the recent list, and the busy pointer while it loads. (That the
+// table shows the opened game is the fuzz loop's.)
 TEST_F(GameFilesTest, OpeningRestoresTheTable) {
     s.setGame(GameType::DeucesWild);
     s.WinStrip = HandCategory::Flush;
-    s.GameOverShown = true;
+    s.GameOverShown = s.DoubleUpOffered = s.DoubleUpPending = true;
     s.holdCosts.credits = 12.5;
     f.files.put("/g/dw.tn2", fileOf(sampleLines()));
     f.fileDialogs.answer("/g/dw.tn2");
@@ -178,6 +178,7 @@ TEST_F(GameFilesTest, RecentListKeepsTheLastFour) {
         files.GameMenu_OpenGame_Click();
     }
     EXPECT_EQ(s.RecentPaths, (std::array<std::string, 4>{"/g/e.tn2", "/g/e.tn2", "/g/d.tn2", "/g/c.tn2"}));
+    EXPECT_EQ(s.RecentTitles, (std::array<std::string, 4>{"e.tn2", "e.tn2", "d.tn2", "c.tn2"}));
     EXPECT_EQ(f.fileDialogs.requests().front().initialFolder, Documents);
     EXPECT_EQ(f.fileDialogs.requests().back().initialFolder, "/g/");
     s.RecentPaths = {"/g/1.tn2", "/g/2.tn2", "/g/c.tn2", "-"};

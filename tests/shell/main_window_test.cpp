@@ -103,17 +103,19 @@ TEST_F(MainWindowTest, ShutdownSavesOnlyWhenAllowed) {
 }
 
 // Guards the deck choice: the deck in use asks nothing; No changes nothing; Yes starts a New Game with
-// credits from zero and the new backs, the window where it is; the way back asks without the leading blank.
+// credits from zero, no file and the new backs, the window where it is; the way back asks without the
+// leading blank.
 TEST_F(MainWindowTest, ChangingDecksAsksAndStartsANewGame) {
     ASSERT_TRUE(app.start());
     app.state().vPoints = 57;
+    app.state().GameFile = "/g/a.tn2";
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_RedDeck});
     f.messages.answer({MsgAnswer::No});
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_BlueDeck});
     EXPECT_TRUE(app.state().vPoints == 57 && f.view.scene().deck == Deck::Red);
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_BlueDeck});
-    EXPECT_TRUE(app.state().vPoints == 0 && f.view.scene().cards[4] == CardBackCode &&
-                f.view.scene().deck == Deck::Blue);
+    EXPECT_TRUE(app.state().vPoints == 0 && app.state().GameFile.empty() &&
+                f.view.scene().cards[4] == CardBackCode && f.view.scene().deck == Deck::Blue);
     EXPECT_EQ(f.log.matching("window at").size(), 1u) << "the window stays where it is";
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_RedDeck});
     const std::string ask = "Changing Decks|36|Changing decks will start a new game.\r\n\r\n";

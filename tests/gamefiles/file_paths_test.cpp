@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/file_paths.h"
 #include "tests/support/printers.h"
 
@@ -11,17 +13,14 @@ constexpr std::string_view Windows = "/\\";
 
 // Guards the split at the last separator of the system, and a path without one.
 TEST(PathSplit, GivesFolderAndName) {
-    struct Row {
-        std::string_view separators;
-        const char *path, *folder, *file;
-    };
-    for (const Row& r :
+    using Row = std::tuple<std::string_view, const char*, const char*, const char*>;
+    for (const auto& [separators, path, folder, file] :
          {Row{Windows, "C:\\Games\\my.tn2", "C:\\Games\\", "my.tn2"},
           Row{Windows, "C:/Games\\sub/my.tn2", "C:/Games\\sub/", "my.tn2"},
           Row{Linux, "/home/p/my.tn2", "/home/p/", "my.tn2"},
           Row{Linux, "/home/p/a\\b.tn2", "/home/p/", "a\\b.tn2"}, Row{Linux, "my.tn2", "", ""}}) {
-        EXPECT_EQ(GetFilePath(r.path, r.separators), r.folder) << r.path;
-        EXPECT_EQ(GetFileName(r.path, r.separators), r.file) << r.path;
+        EXPECT_EQ(GetFilePath(path, separators), folder) << path;
+        EXPECT_EQ(GetFileName(path, separators), file) << path;
     }
 }
 
@@ -46,11 +45,7 @@ const std::string Accents40 = std::string(38, 'a') + "\xC3\xA9\xC3\xA9";
 // Guards the menu text of a recent file: whole up to 40 characters, else root, "..." and the name cut at
 // 40 characters, never inside one.
 TEST(RecentCaption, ShowsThePathOrShortensIt) {
-    struct Row {
-        std::string_view separators;
-        std::string path, title, caption;
-    };
-    const Row rows[] = {
+    const std::tuple<std::string_view, std::string, std::string, std::string> rows[] = {
         {Linux, "-", "-", "-"},
         {Linux, Folder34 + "ab.tn2", "ab.tn2", "&2 " + Folder34 + "ab.tn2"},
         {Linux, Folder34 + "abc.tn2", "abc.tn2", "&2 /.../abc.tn2"},
@@ -63,8 +58,8 @@ TEST(RecentCaption, ShowsThePathOrShortensIt) {
          "&2 /.../" + Accents40 + "..."},
         {Linux, "/g/R&D.tn2", "R&D.tn2", "&2 /g/R&&D.tn2"},
     };
-    for (const Row& r : rows)
-        EXPECT_EQ(recentCaption(2, r.path, r.title, r.separators), r.caption) << r.path;
+    for (const auto& [separators, path, title, caption] : rows)
+        EXPECT_EQ(recentCaption(2, path, title, separators), caption) << path;
 }
 
 } // namespace

@@ -60,16 +60,15 @@ TEST(HelpBook, StatesTheGamesOwnFiguresAndStrategyMenu) {
         EXPECT_NE(page(id).find(words), std::string::npos) << id << ": " << words;
 }
 
-// Guards the help's pay tables against what the games pay: only the hands that pay in a game, best first
-// as on its own table, each pay growing with the coins but the royal's 4000 on five coins.
+// Guards the help's pay tables against what the games pay: the help's names of the hands that pay in a
+// game, best first as on its own table, with a pay for each number of coins, the royal's 4000 on five.
+// (That each pay grows with the coins is the engine's pay table test.)
 TEST(HelpBook, PayTablesShowWhatTheGamesPay) {
     std::string text; // each hand with its pay for one coin, the royal's for five coins too
     for (GameType game :
          {GameType::JacksOrBetter85, GameType::JacksOrBetter96, GameType::DeucesWild, GameType::JokerPoker}) {
         for (const PayTableLine& line : payTableLines(game)) {
             ASSERT_EQ(line.pays.size(), 5u);
-            for (int coins = 2; coins < 5; ++coins)
-                EXPECT_EQ(line.pays[coins - 1], line.pays[0] * coins) << line.hand;
             text.append(line.hand).append(" ").append(std::to_string(line.pays[0]));
             if (line.pays[4] != line.pays[0] * 5)
                 text.append(" ").append(std::to_string(line.pays[4]));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/tandora_app.h"
+#include "tests/gamefiles/game_file_samples.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/printers.h"
 
@@ -17,22 +18,17 @@ protected:
     TandoraApp app{f.platform, f.splash, hooks};
 };
 
-// Guards the table after set-up: face down, nothing to bet, nothing lit but how to add credits, the start-up
-// sound, the first-run mark written (also where there is no uninstall log), and the recent-files captions:
-// short paths shown whole, long ones shortened, "-" hidden.
+// Guards the table after set-up: face down, nothing to bet, nothing lit but how to add credits, no recent
+// files, and the start-up sound. (The recent files' captions are the path tests', the first-run mark the
+// start-up tests'.)
 TEST_F(MainWindowTest, SetUpShowsAnEmptyTable) {
-    f.settings.set("RecentFiles", "File 1", "/g/a.tn2");
-    f.settings.set("RecentFiles", "File 2", "/home/someone/with/a/long/folder/name/b.tn2");
-    f.settings.set("RecentFiles", "Title 2", "b.tn2");
     ASSERT_TRUE(app.start());
     TableScene empty;
     empty.caption = "Tandora - [untitled]";
     empty.addCreditsHint = empty.marks.doubleUp = empty.marks.soundEffects = true;
-    empty.recentFiles = {"&1 /g/a.tn2", "&2 /.../b.tn2", "", ""};
     EXPECT_EQ(f.view.scene(), empty);
     EXPECT_FALSE(f.view.busyPointer() || app.state().bChange);
     EXPECT_EQ(f.log.matching("sound"), Lines{"sound 8 background"});
-    EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False");
 }
 
 // Guards the restored options (stored game, deck and sound), no device overriding the sound option and its
@@ -107,17 +103,19 @@ TEST_F(MainWindowTest, ShutdownSavesOnlyWhenAllowed) {
 }
 
 // Guards the deck choice: the deck in use asks nothing; No changes nothing; Yes starts a New Game with
-// credits from zero and the new backs, the window where it is; the way back asks without the leading blank.
+// credits from zero, no file and the new backs, the window where it is; the way back asks without the
+// leading blank.
 TEST_F(MainWindowTest, ChangingDecksAsksAndStartsANewGame) {
     ASSERT_TRUE(app.start());
     app.state().vPoints = 57;
+    app.state().GameFile = "/g/a.tn2";
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_RedDeck});
     f.messages.answer({MsgAnswer::No});
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_BlueDeck});
     EXPECT_TRUE(app.state().vPoints == 57 && f.view.scene().deck == Deck::Red);
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_BlueDeck});
-    EXPECT_TRUE(app.state().vPoints == 0 && f.view.scene().cards[4] == CardBackCode &&
-                f.view.scene().deck == Deck::Blue);
+    EXPECT_TRUE(app.state().vPoints == 0 && app.state().GameFile.empty() &&
+                f.view.scene().cards[4] == CardBackCode && f.view.scene().deck == Deck::Blue);
     EXPECT_EQ(f.log.matching("window at").size(), 1u) << "the window stays where it is";
     app.menuClick({MenuItem::OptionsMenu_SelectDeck_RedDeck});
     const std::string ask = "Changing Decks|36|Changing decks will start a new game.\r\n\r\n";
@@ -129,20 +127,18 @@ TEST_F(MainWindowTest, ChangingDecksAsksAndStartsANewGame) {
 TEST_F(MainWindowTest, MenuItemsReachTheirCommand) {
     ASSERT_TRUE(app.start());
     using enum MenuItem;
-    for (const auto& [item, firstEffect] : std::initializer_list<std::pair<MenuItem, std::string>>{
-             {GameMenu_Stats, "dialog Game Statistics"},
-             {HelpMenu_Contents, "help welcome"},
-             {HelpMenu_KeyShortcuts, "dialog Keyboard"},
-             {HelpMenu_Readme, "message Tandora: The Readme"},
-             {HelpMenu_GettingStarted, "message Getting"},
-             {HelpMenu_Hands, "message Hands"},
-             {HelpMenu_Support, "message Tandora: The Technical"},
-             {HelpMenu_OrrinSoft, "message Tandora: The store"},
-             {HelpMenu_AboutTND, "dialog About"}}) {
+    const MenuItem items[] = {GameMenu_Stats,   HelpMenu_Contents,       HelpMenu_KeyShortcuts,
+                              HelpMenu_Readme,  HelpMenu_GettingStarted, HelpMenu_Hands,
+                              HelpMenu_Support, HelpMenu_OrrinSoft,      HelpMenu_AboutTND};
+    const auto firstEffects = testing_support::splitAt(
+        '|',
+        "dialog Game Statistics|help welcome|dialog Keyboard|message Tandora: The Readme|message Getting|"
+        "message Hands|message Tandora: The Technical|message Tandora: The store|dialog About");
+    for (std::size_t i = 0; i < std::size(items); ++i) {
         const std::size_t mark = f.log.size();
-        app.menuClick({item});
-        ASSERT_GT(f.log.size(), mark) << menuItemName(item);
-        EXPECT_EQ(f.log.lines()[mark].substr(0, firstEffect.size()), firstEffect);
+        app.menuClick({items[i]});
+        ASSERT_GT(f.log.size(), mark) << menuItemName(items[i]);
+        EXPECT_EQ(f.log.lines()[mark].substr(0, firstEffects[i].size()), firstEffects[i]);
     }
 }
 

@@ -65,58 +65,45 @@ TEST(Startup, SecondCopyIsRefused) {
 constexpr const char* LogPath = "/opt/tandora/st6unst.log";
 const std::string SetupLines = "ACTION: Install\r\n";
 
-// Guards the first run on an install with a log: the 37 lines (each section's key and its values, in the
-// uninstaller's order) go after what the setup wrote, once; the second run leaves the log alone. Linux
-// installs have no log: the first run neither warns nor writes, and still marks itself done.
+// Guards the first run's entry in the uninstall log: the 37 lines (each section's key and its values, in
+// the uninstaller's order) go after what the setup wrote, once; a missing or unwritable log gets its warning
+// once, on the first run only. Linux installs have no log: the first run neither warns nor writes. Each
+// first run marks itself done and the start goes on.
 TEST(Startup, FirstRunAppendsTheSettingsToTheUninstallLogOnce) {
     const std::string root = R"(HKEY_CURRENT_USER\Software\VB and VBA Program Settings)";
-    std::string expected = SetupLines;
-    for (const auto& [section, names] : std::initializer_list<std::pair<std::string, Lines>>{
-             {"MainWindow", {"FirstTime", "Left", "Top", "WindowState"}},
-             {"Options",
-              {"BlueDeck", "DefPoints", "DeucesWild", "DoubleUp", "JacksOrBetter", "JacksOrBetter96",
-               "Jokerpoker", "LoadLastGame", "RedDeck", "SoundEffects"}},
-             {"RecentFiles",
-              {"File 1", "File 2", "File 3", "File 4", "Title 1", "Title 2", "Title 3", "Title 4"}},
-             {"Bank", {"Credits"}},
-             {"Strategy", {"ShowBestHold", "Trainer"}},
-             {"Display", {"Scale"}},
-             {"PayTables", {"jb85", "jb96", "dw", "jp"}}}) {
-        expected += "ACTION: RegKey: \"" + root + "\", \"Tandora\\" + section + "\"\r\n";
-        for (const std::string& name : names)
-            expected += "ACTION: RegValue: \"" + root + "\\Tandora\\" + section + "\", \"" + name + "\"\r\n";
+    std::string appended = SetupLines;
+    for (const std::string& keys : testing_support::splitAt(
+             '|',
+             "MainWindow:FirstTime,Left,Top,WindowState|Options:BlueDeck,DefPoints,DeucesWild,DoubleUp,"
+             "JacksOrBetter,JacksOrBetter96,Jokerpoker,LoadLastGame,RedDeck,SoundEffects|RecentFiles:File 1,"
+             "File 2,File 3,File 4,Title 1,Title 2,Title 3,Title 4|Bank:Credits|Strategy:ShowBestHold,"
+             "Trainer|Display:Scale|PayTables:jb85,jb96,dw,jp")) {
+        const std::string section = keys.substr(0, keys.find(':'));
+        appended += "ACTION: RegKey: \"" + root + "\", \"Tandora\\" + section + "\"\r\n";
+        for (const std::string& name : testing_support::splitAt(',', keys.substr(section.size() + 1)))
+            appended += "ACTION: RegValue: \"" + root + "\\Tandora\\" + section + "\", \"" + name + "\"\r\n";
     }
-    for (const bool keepsLog : {true, false}) {
+    const Lines warning{"Tandora|48|The uninstall information may be corrupt. If you decide to uninstall "
+                        "Tandora 2.0 you may need to do it manually. The Readme.txt file has instructions."};
+    // keeps a log, the setup wrote one, it refuses the append; the log after each run, the messages
+    const std::tuple<bool, bool, bool, std::string, Lines> rows[] = {{true, true, false, appended, {}},
+                                                                     {false, true, false, SetupLines, {}},
+                                                                     {true, false, false, "", warning},
+                                                                     {true, true, true, SetupLines, warning}};
+    for (const auto& [keepsLog, present, refuses, log, messages] : rows) {
+        SCOPED_TRACE(log);
         FakePlatform f;
         f.desktop.keepsUninstallLog = keepsLog;
-        f.files.put(LogPath, SetupLines);
-        ASSERT_TRUE(start(f));
-        EXPECT_EQ(f.files.contents(LogPath), keepsLog ? expected : SetupLines);
-        EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False");
-        ASSERT_TRUE(start(f));
-        EXPECT_EQ(f.files.contents(LogPath), keepsLog ? expected : SetupLines);
-        EXPECT_TRUE(f.messages.shown().empty());
-    }
-}
-
-// Guards a missing or unwritable log: the warning once, on the first run only, and the start goes on.
-TEST(Startup, MissingOrUnwritableUninstallLogWarnsOnce) {
-    for (const bool present : {false, true}) {
-        SCOPED_TRACE(present ? "log refuses the append" : "no log");
-        FakePlatform f;
-        f.desktop.keepsUninstallLog = true;
-        if (present) {
+        if (present)
             f.files.put(LogPath, SetupLines);
+        if (refuses)
             f.files.failWrites("Permission denied");
+        for (int run = 0; run < 2; ++run) {
+            ASSERT_TRUE(start(f));
+            EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False");
+            EXPECT_EQ(f.files.contents(LogPath), log);
         }
-        ASSERT_TRUE(start(f));
-        EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False");
-        ASSERT_TRUE(start(f));
-        EXPECT_EQ(f.messages.shown(),
-                  Lines{"Tandora|48|The uninstall information may be corrupt. If you decide "
-                        "to uninstall Tandora 2.0 you may need to do it manually. The "
-                        "Readme.txt file has instructions."});
-        EXPECT_EQ(f.files.contents(LogPath), present ? SetupLines : "");
+        EXPECT_EQ(f.messages.shown(), messages);
     }
 }
 

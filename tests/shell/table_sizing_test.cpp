@@ -12,10 +12,6 @@
 namespace tandora {
 namespace {
 
-bool inside(Rect r, int x, int y) {
-    return Layout::contains(r, x, y);
-}
-
 // Guards the mouse at every size: a window pixel reads as a design pixel inside a control, or inside the
 // Double Up YES and NO areas, exactly when it lies in what the table draws there, and design pixels come
 // back where they were drawn.
@@ -34,7 +30,8 @@ TEST(TableScale, WindowPixelsReadAsTheDesignPixelsDrawnThere) {
             const Rect drawn = scale.toWindow(design);
             for (int y = drawn.top - 2; y < drawn.top + drawn.height + 2; ++y)
                 for (int x = drawn.left - 2; x < drawn.left + drawn.width + 2; ++x)
-                    ASSERT_EQ(inside(drawn, x, y), inside(design, scale.toDesign(x), scale.toDesign(y)))
+                    ASSERT_EQ(Layout::contains(drawn, x, y),
+                              Layout::contains(design, scale.toDesign(x), scale.toDesign(y)))
                         << x << "," << y;
         }
         for (int d = 0; d <= Layout::TableWidth && scale.factor() >= 1; ++d)

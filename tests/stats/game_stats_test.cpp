@@ -39,7 +39,6 @@ TEST_F(GameStatsTest, NewGameShowsZerosThenTheOddsReturnAndShares) {
     EXPECT_EQ(zeros.at("Label1"),
               "Hands Played\r\nHands Won\r\nOdds\r\n\r\nCredits Played\r\nCredits Won\r\nReturn %");
     EXPECT_EQ(zeros.at("Label2"), "0\r\n0\r\n0 in 0.00\r\n\r\n0\r\n0\r\n0.00");
-    EXPECT_EQ(zeros.at("Label4"), "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0");
     EXPECT_EQ(zeros.at("Label5"),
               "0.00%\r\n0.00%\r\n0.00%\r\n0.00%\r\n0.00%\r\n0.00%\r\n0.00%\r\n0.00%\r\n0.00%");
     state.HandCounts[0] = 2;

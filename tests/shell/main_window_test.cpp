@@ -102,6 +102,19 @@ TEST_F(MainWindowTest, ShutdownSavesOnlyWhenAllowed) {
     EXPECT_EQ(f.log.matching("s"), Lines{"sound stop"}) << "no setting saved";
 }
 
+// Guards the option switches with a sound device: each flips its option and its mark and marks the game
+// changed, and Sound Effects silences the sounds in play at once.
+TEST_F(MainWindowTest, OptionSwitchesFlipTheirOptionAndMarkTheGameChanged) {
+    ASSERT_TRUE(app.start());
+    for (const MenuItem item : {MenuItem::OptionsMenu_SoundEffects, MenuItem::OptionsMenu_DoubleUp}) {
+        app.state().bChange = false;
+        app.menuClick({item});
+        EXPECT_TRUE(app.state().bChange) << menuItemName(item);
+    }
+    EXPECT_EQ(f.view.scene().marks, MenuMarks{});
+    EXPECT_FALSE(app.state().SoundOn || app.state().options.SoundEffects || app.state().options.DoubleUpOn);
+}
+
 // Guards the deck choice: the deck in use asks nothing; No changes nothing; Yes starts a New Game with
 // credits from zero, no file and the new backs, the window where it is; the way back asks without the
 // leading blank.

@@ -1,5 +1,6 @@
 #include <regex>
 
+#include "advisor/chart_dialog.h"
 #include "advisor/table_builds.h"
 #include "advisor/trainer_dialog.h"
 #include "tests/play/play_fixture.h"
@@ -233,6 +234,12 @@ TEST_F(AdvisorTest, StrategyChartMarksTheLineAndTheTrainerNamesIt) {
     EXPECT_EQ(asked.substr(asked.find(" The strategy chart")),
               " The strategy chart says: line " +
                   lines.substr(marked + 3, 2).substr(lines[marked + 3] == ' ') + ", Three of a Kind.");
+    ChartBuilds charts;
+    StrategyChartDialog oneCoin(
+        charts, {GameType::JacksOrBetter85, payTableFor(GameType::JacksOrBetter85), 1}, std::nullopt);
+    f.dialogs.script({waitForWork()});
+    f.dialogs.showModal(oneCoin);
+    EXPECT_EQ(lastDialog().texts.at("lblTitle"), "8/5 Jacks or Better, 1 coin bet");
 }
 
 // Guards the worker thread: what it builds are the very tables every other reader shares.

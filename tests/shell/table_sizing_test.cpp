@@ -78,7 +78,9 @@ TEST(TableSizing, StoredSizeRoundTripsAndABadOneIsNamed) {
     ASSERT_TRUE(app.start());
     EXPECT_EQ(f.view.tableScale(), 245);
     EXPECT_EQ(f.view.windowLeft() / 15 + f.view.windowWidthTwips() / 15, 1920);
+    f.view.setWindowState(2);
     app.menuClick({MenuItem::ViewMenu_Size, 125});
+    EXPECT_EQ(f.view.windowState(), 0) << "a maximised window is restored to take the size";
     app.menuClick({MenuItem::ViewMenu_Larger});
     EXPECT_EQ(f.view.tableScale(), 150);
     app.menuClick({MenuItem::GameMenu_Exit});

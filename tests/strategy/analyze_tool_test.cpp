@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -22,8 +23,10 @@ struct ToolRun {
 
 // args go through the shell as written; input is the tool's standard input.
 ToolRun runTool(const std::string& args, const std::string& input = "") {
+    // Unique to this run: two builds' suites running at once must not share the files.
     const std::string base = (std::filesystem::temp_directory_path() / "tandora-analyze-").string() +
-                             testing::UnitTest::GetInstance()->current_test_info()->name();
+                             testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                             std::to_string(std::random_device{}());
     std::ofstream(base + ".in") << input;
     const std::string command = "\"" TANDORA_ANALYZE_TOOL "\" " + args + " <\"" + base + ".in\" >\"" + base +
                                 ".out\" 2>\"" + base + ".err\"";

@@ -79,7 +79,7 @@ TEST(GameDraw, ValuesEqualTheTablesDrawWalkedExhaustively) {
 }
 
 // Guards the simulator: the deck model lands within its interval of the exact return, a seed gives the same
-// figures on any number of threads, every hand is counted once, and the game's draw pays less.
+// figures on any number of threads, every hand is counted once, and a one-coin bet is priced per coin.
 TEST(Simulation, AgreesWithTheExactReturnAndRepeatsItsSeed) {
     SimulationOptions o{.game = GameType::JacksOrBetter96, .hands = 300000, .seed = 7, .threads = 1};
     const SimulationResult one = simulate(o);
@@ -96,6 +96,9 @@ TEST(Simulation, AgreesWithTheExactReturnAndRepeatsItsSeed) {
     EXPECT_LT(one.ci95, 2.0);
     o.seed = 8;
     EXPECT_NE(simulate(o).returnPercent, one.returnPercent);
+    o.coins = 1; // no royal flush bonus: 98.3735 % exactly
+    const SimulationResult oneCoin = simulate(o);
+    EXPECT_NEAR(oneCoin.returnPercent, 98.3735, oneCoin.ci95);
     EXPECT_THROW(simulate({.hands = 0}), std::invalid_argument);
     EXPECT_THROW(simulate({.coins = 6}), std::invalid_argument);
 }

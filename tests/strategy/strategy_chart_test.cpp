@@ -32,6 +32,7 @@ TEST(StrategyChart, PatternsNameKnownHolds) {
     EXPECT_TRUE(holdPatterns(handOf("2c 7h 8h 9h Kd"), 0b01110, G::DeucesWild).empty());
     EXPECT_TRUE(fits("Jkr Ks 2c 9d 5h", 0b00011, G::JokerPoker, "Joker: A single King"));
     EXPECT_TRUE(fits("Kh Ks 2c 9d 5h", 0b00011, G::JokerPoker, "No joker: Pair of Kings or Aces"));
+    EXPECT_TRUE(fits("Qh Qs 2c 9d 5h", 0b00011, G::JokerPoker, "No joker: Low Pair"));
 }
 
 // Guards the chart's return: the figure it reports equals playing the chart literally (first line that fits,
@@ -58,6 +59,11 @@ TEST(StrategyChart, ReturnIsThatOfPlayingItLiterally) {
     const ChartPlay play = playChart(chart, pair, tables.holdValues(pair, 5));
     EXPECT_EQ(chart.lines.at(static_cast<std::size_t>(play.line)), "High Pair");
     EXPECT_EQ(play.mask, 0b01010);
+    // Where a line fits two ways the chart keeps the higher cards.
+    for (const auto& [text, mask] : {std::pair{"Ah 7c Kd 4s 2h", 0b00001}, {"Ah Kh Qd Jd 3c", 0b00011}}) {
+        const Hand hand = handOf(text);
+        EXPECT_EQ(playChart(chart, hand, tables.holdValues(hand, 5)).mask, mask) << text;
+    }
     EXPECT_EQ(chart.lines.back(), "Anything else: draw five new cards");
     EXPECT_THROW(makeStrategyChart(tables, 5, 1), std::invalid_argument);
 }

@@ -3,11 +3,10 @@
 
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
+#include "app/event_relay.h"
 #include "platform/qt/picture_control.h"
-#include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_table_window.h"
 #include "platform/table_presenter.h"
 #include "shell/tandora_app.h"
@@ -23,32 +22,31 @@ using namespace testing_support;
 class Recorder : public TableEvents {
 public:
     std::vector<std::string> log;
-    void click(ControlRef c) override { add(c, " click"); }
-    void mouseDown(ControlRef c, int b, int s, int x, int y) override { add(c, mouse(" down", b, s, x, y)); }
-    void mouseUp(ControlRef c, int b, int s, int x, int y) override { add(c, mouse(" up", b, s, x, y)); }
+    bool allowUnload = true;
+    void click(ControlRef c) override { log.push_back(name(c) + " click"); }
+    void mouseDown(ControlRef c, int b, int s, int x, int y) override { mouse(c, "down", b, s, x, y); }
+    void mouseUp(ControlRef c, int b, int s, int x, int y) override { mouse(c, "up", b, s, x, y); }
     void keyPress(int code) override { log.push_back("key " + std::to_string(code)); }
     void menuClick(MenuRef m) override { log.push_back("menu " + std::string(menuItemName(m.item))); }
-    bool allowUnload = true;
-    bool queryUnload() override {
-        log.push_back("queryUnload");
-        return allowUnload;
-    }
+    bool queryUnload() override { return log.push_back("queryUnload"), allowUnload; }
     void lostFocus() override {}
 
 private:
-    void add(ControlRef c, const std::string& what) {
-        log.push_back(std::string(controlName(c.control)) + std::to_string(c.index) + what);
+    static std::string name(ControlRef c) {
+        return std::string(controlName(c.control)) + std::to_string(c.index);
     }
-    static std::string mouse(const char* what, int b, int s, int x, int y) {
-        return QString::asprintf("%s %d %d %d,%d", what, b, s, x, y).toStdString();
+    void mouse(ControlRef c, const char* what, int b, int s, int x, int y) {
+        log.push_back(name(c) + QString::asprintf(" %s %d %d %d,%d", what, b, s, x, y).toStdString());
     }
 };
 
 // Guards the window's mapping at a scale other than 1: presses and releases report their button, shift
 // and the design's pixels, only a left press and release on the control clicks, a disabled control says
-// nothing, typed characters reach the game and menu shortcuts the menus; and a window dragged wider keeps
-// the table's proportions, centred.
-TEST(QtTableWindow, MapsTheMouseAndKeysAtAnyScaleAndKeepsItsProportions) {
+// nothing, typed characters reach the game and menu shortcuts the menus; a window dragged wider keeps the
+// table's proportions, centred. And the menu bar's order and the Strategy items, a click never flipping a
+// check mark behind the game's back, and the close box asking the game once (never when the game closes
+// the window itself).
+TEST(QtTableWindow, MapsInputAtAnyScaleReportsMenusAsTheyAreAndAsksBeforeClosing) {
     test::qtApp();
     Recorder events;
     QtTableWindow window(events, [](int) { return QImage(600, 450, QImage::Format_RGB32); });
@@ -68,27 +66,15 @@ TEST(QtTableWindow, MapsTheMouseAndKeysAtAnyScaleAndKeepsItsProportions) {
     QTest::keyClick(&window, Qt::Key_D);
     QTest::keyClick(&window, Qt::Key_Return);
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(events.log, (std::vector<std::string>{
-                              "HandPos3 down 1 1 41,58", "HandPos3 up 1 1 41,58", "HandPos3 click",
-                              "HandPos3 down 2 0 2,2", "HandPos3 up 2 0 2,2", "HandPos3 down 1 0 2,2",
-                              "HandPos3 up 1 0 100,2", "key 100", "key 13", "menu GameMenu_NewGame"}));
     window.resize(1200, window.height());
     QCoreApplication::processEvents();
     EXPECT_EQ(window.tableScale(), 150);
     EXPECT_EQ(card->parentWidget()->geometry(), QRect((1200 - 811) / 2, 0, 811, 631));
-}
 
-// Guards the menu bar's order and the Strategy items, a click never flipping a check mark behind the
-// game's back, and the close box asking the game once (never when the game closes the window itself).
-TEST(QtTableWindow, MenusReportWithoutTouchingMarksAndCloseAsksTheGameOnce) {
-    test::qtApp();
-    Recorder events;
-    QtTableWindow window(events, [](int) { return QImage(8, 8, QImage::Format_RGB32); });
-    QStringList bar;
+    QStringList bar, items;
     for (const QAction* menu : window.menuBar()->actions())
         bar << menu->text();
     EXPECT_EQ(bar, (QStringList{"&Game", "&Options", "Add &Credits", "&Strategy", "&View", "&Help"}));
-    QStringList items;
     for (const QAction* item : window.menuAction({MenuItem::StrategyMenu})->menu()->actions())
         items << (item->isSeparator() ? QStringLiteral("-") : item->text());
     EXPECT_EQ(items,
@@ -99,54 +85,34 @@ TEST(QtTableWindow, MenusReportWithoutTouchingMarksAndCloseAsksTheGameOnce) {
         window.menuAction(doubleUp)->trigger();
         EXPECT_EQ(window.menuAction(doubleUp)->isChecked(), checked);
     }
-    window.showWindow();
     events.allowUnload = false;
     EXPECT_FALSE(window.close());
     window.closeWindow();
     EXPECT_FALSE(window.QWidget::isVisible());
-    EXPECT_EQ(events.log, (std::vector<std::string>{"menu OptionsMenu_DoubleUp", "menu OptionsMenu_DoubleUp",
-                                                    "queryUnload"}));
+    EXPECT_EQ(events.log, (std::vector<std::string>{
+                              "HandPos3 down 1 1 41,58", "HandPos3 up 1 1 41,58", "HandPos3 click",
+                              "HandPos3 down 2 0 2,2", "HandPos3 up 2 0 2,2", "HandPos3 down 1 0 2,2",
+                              "HandPos3 up 1 0 100,2", "key 100", "key 13", "menu GameMenu_NewGame",
+                              "menu OptionsMenu_DoubleUp", "menu OptionsMenu_DoubleUp", "queryUnload"}));
 }
 
-class RelayToApp : public TableEvents {
-public:
-    TandoraApp* app = nullptr;
-    void click(ControlRef c) override { app->click(c); }
-    void mouseDown(ControlRef c, int b, int s, int x, int y) override { app->mouseDown(c, b, s, x, y); }
-    void mouseUp(ControlRef c, int b, int s, int x, int y) override { app->mouseUp(c, b, s, x, y); }
-    void keyPress(int code) override { app->keyPress(code); }
-    void menuClick(MenuRef item) override { app->menuClick(item); }
-    bool queryUnload() override { return app->queryUnload(); }
-    void lostFocus() override { app->lostFocus(); }
-};
-
-// Guards hands played on the real window at one and a half times the size: typed keys and mouse clicks
-// reach the game, and the Double Up question answers a click in its YES area, not one between YES and NO.
+// Guards hands played on the real window at one and a half times the size, wired as the program wires it:
+// typed keys and mouse clicks reach the game, and the Double Up question answers a click in its YES area,
+// not one between YES and NO.
 TEST(TableWindow, HandPlaysWithTheKeyboardAndTheMouseAndDoubleUpAnswersItsYesArea) {
     test::qtApp(); // before any widget
     FakePlatform fakes;
-    QTemporaryDir folder;
-    QtSettingsStore settings{folder.path()};
-    (void)settings.saveSetting("Tandora", "Display", "Scale", "150");
-    RelayToApp relay;
+    fakes.settings.set("Display", "Scale", "150");
+    EventRelay relay;
     QtTableWindow window{relay};
     TablePresenter presenter{window};
+    // Every member has its own type, so the order cannot be mixed up unnoticed.
+    Platform platform{presenter,     fakes.messages, fakes.dialogs, fakes.fileDialogs, fakes.files,
+                      fakes.desktop, fakes.settings, fakes.sound,   fakes.clock,       fakes.random,
+                      fakes.system,  fakes.printer,  fakes.help};
     ShellHooks hooks;
-    Platform platform{.view = presenter,
-                      .messages = fakes.messages,
-                      .dialogs = fakes.dialogs,
-                      .fileDialogs = fakes.fileDialogs,
-                      .files = fakes.files,
-                      .desktop = fakes.desktop,
-                      .settings = settings,
-                      .sound = fakes.sound,
-                      .clock = fakes.clock,
-                      .random = fakes.random,
-                      .system = fakes.system,
-                      .printer = fakes.printer,
-                      .help = fakes.help};
     TandoraApp app(platform, fakes.splash, hooks);
-    relay.app = &app;
+    relay.setTarget(&app);
     ASSERT_TRUE(app.start());
     fakes.splash.fireTimer();
     const auto picture = [&](ControlRef c) {

@@ -34,8 +34,9 @@ auto whileShown(const std::function<void(Window&)>& player, Show show) {
     return show();
 }
 
-// A dialog like the bank's: a label set at load, a text box, OK (default) and Cancel. OK closes only for
-// a number; every press is recorded.
+// A dialog like the bank's: a label set at load, a text box, a combo box (list-only when asked), maybe a
+// report of many lines, OK (default) and Cancel. OK closes only for a number; every press, edit and pick is
+// recorded, and a list-only dialog works off the interface thread: its second poll picks "20".
 constexpr ControlName txtAmount{"txtAmount"};
 constexpr ControlName Combo1{"Combo1"};
 constexpr ControlName lblInstructions{"lblInstructions"};
@@ -51,7 +52,11 @@ public:
         points.name = Combo1;
         points.items = {"5", "10", "20"};
         points.text = "10";
-        return {"Credit Bank", {{label(lblInstructions, "")}, {amount, points}, okCancelButtons()}};
+        points.listOnly = listOnly;
+        DialogLayout layout{"Credit Bank", {{label(lblInstructions, "")}, {amount, points}}};
+        layout.rows.insert(layout.rows.end(), reportLines, {label(ControlName{"lblLine"}, "a line")});
+        layout.rows.push_back(okCancelButtons());
+        return layout;
     }
     void load(DialogWindow& window) override {
         window.setText(lblInstructions, "first line\r\nsecond line");
@@ -65,7 +70,18 @@ public:
             window.text(txtAmount).find_first_not_of("0123456789") == std::string::npos)
             window.close();
     }
-    std::vector<std::string> presses;
+    void textChanged(DialogWindow& window, ControlName control) override {
+        changes.push_back(std::string(control.text()) + "=" + window.text(control));
+    }
+    bool poll(DialogWindow& window) override {
+        if (listOnly && ++polls == 2)
+            window.setText(Combo1, "20");
+        return false;
+    }
+    bool listOnly = false;
+    std::size_t reportLines = 0;
+    std::vector<std::string> presses, changes;
+    int polls = 0;
 };
 
 // Guards the humble view: it shows what the logic set, hands the typed text and every button to the logic,
@@ -95,6 +111,32 @@ TEST(QtDialogs, ReportsButtonsAndStaysOpenUntilTheLogicCloses) {
             [&] { QtDialogs().showModal(logic); });
     EXPECT_EQ(logic.presses, (std::vector<std::string>{"btnOK:abc:10", "btnOK:40:10", "btnCancel:25:20",
                                                        "btnCancel:25:20"}));
+}
+
+// Guards the live dialog's view: typing and picking reach the logic, the logic's own texts do not come back
+// as edits, a list-only combo box takes no typing, and the logic is polled while the dialog is open; and
+// dialogs on small screens: a report taller than the screen (Hold Analysis) scrolls and keeps OK on screen.
+TEST(QtDialogs, ReportsEditsAndPicksPollsWhileOpenAndKeepsATallDialogsButtonsOnScreen) {
+    AmountDialog logic;
+    logic.listOnly = true;
+    logic.reportLines = 80;
+    whileShown<QDialog>(
+        [&](QDialog& dialog) {
+            const QRect screen = dialog.screen()->availableGeometry();
+            EXPECT_LE(dialog.frameGeometry().height(), screen.height());
+            auto* ok = dialog.findChild<QPushButton*>("btnOK");
+            EXPECT_TRUE(screen.contains(ok->mapToGlobal(ok->rect().bottomRight())));
+            auto* combo = dialog.findChild<QComboBox*>("Combo1");
+            EXPECT_FALSE(combo->isEditable());
+            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtAmount"), "7");
+            QTest::qWait(5 * DialogPollInterval.count());
+            EXPECT_EQ(combo->currentText(), "20") << "set by the logic while polled";
+            combo->setCurrentIndex(0);
+            emit combo->activated(0);
+            dialog.findChild<QPushButton*>("btnCancel")->click();
+        },
+        [&] { QtDialogs().showModal(logic); });
+    EXPECT_EQ(logic.changes, (std::vector<std::string>{"txtAmount=7", "Combo1=5"}));
 }
 
 // Guards against a wrong icon or button set for a style, and against Escape or Enter giving an answer the
@@ -130,12 +172,11 @@ TEST(QtMessageBoxes, TabbedLinesShowInTwoColumns) {
     whileShown<QMessageBox>(
         [](QMessageBox& box) {
             EXPECT_EQ(box.textFormat(), Qt::RichText);
-            const QString shown = box.text();
-            EXPECT_TRUE(shown.contains(
-                QRegularExpression("<td[^>]*>Flush</td><td>Five &lt;b&gt;cards&lt;/b&gt;.</td>")))
-                << shown.toStdString();
-            EXPECT_TRUE(shown.contains(QRegularExpression("<td[^>]*>Royal w/Deuce</td><td>Wild.</td>")));
-            EXPECT_TRUE(shown.contains(QRegularExpression("</table><p[^>]*>&nbsp;</p><p[^>]*>Note:</p>$")));
+            EXPECT_TRUE(box.text().contains(
+                QRegularExpression("<td[^>]*>Flush</td><td>Five "
+                                   "&lt;b&gt;cards&lt;/b&gt;.</td></tr><tr><td[^>]*>Royal w/Deuce</td>"
+                                   "<td>Wild.</td></tr></table><p[^>]*>&nbsp;</p><p[^>]*>Note:</p>$")))
+                << box.text().toStdString();
             QTest::keyClick(&box, Qt::Key_Return);
         },
         [] {
@@ -178,93 +219,25 @@ TEST(QtHelpWindow, ShowsThePageAndFollowsContentsAndLinks) {
 // click, Escape, closed twice), and against the timer still firing after the player closed the splash.
 TEST(QtSplashWindow, ClosingRunsTheUnloadHandlerOnce) {
     test::qtApp();
-    for (const char* by : {"timer", "click", "escape", "closeTwice"}) {
+    for (const std::string by : {"timer", "click", "escape", "closeTwice"}) {
         SCOPED_TRACE(by);
-        QtSplashWindow splash([](int) {
-            QImage image(390, 191, QImage::Format_RGB32);
-            image.fill(Qt::darkGreen);
-            return image;
-        });
+        QtSplashWindow splash([](int) { return QImage(390, 191, QImage::Format_RGB32); });
         int ticks = 0, unloads = 0;
         splash.setUnloadHandler([&] { ++unloads; });
         splash.showSplash();
-        const bool timer = std::string(by) == "timer";
-        splash.startTimer(timer ? 10 : 100, [&] { ++ticks, splash.closeSplash(); });
+        splash.startTimer(by == "timer" ? 10 : 100, [&] { ++ticks, splash.closeSplash(); });
         EXPECT_EQ(splash.size(), QSize(410, 211));
-        if (std::string(by) == "click")
+        if (by == "click")
             QTest::mouseClick(&splash, Qt::LeftButton);
-        else if (std::string(by) == "escape")
+        else if (by == "escape")
             QTest::keyClick(&splash, Qt::Key_Escape);
-        else if (!timer)
+        else if (by == "closeTwice")
             splash.closeSplash(), splash.closeSplash();
         QTest::qWait(200);
         EXPECT_EQ(unloads, 1);
-        EXPECT_EQ(ticks, timer ? 1 : 0);
+        EXPECT_EQ(ticks, by == "timer");
         EXPECT_FALSE(splash.isVisible());
     }
-}
-
-// A report taller than any screen, like Hold Analysis on a small one.
-class TallReport : public AmountDialog {
-public:
-    DialogLayout layout() const override {
-        DialogLayout layout{"Hold Analysis", std::vector(80, std::vector{label(lblInstructions, "a line")})};
-        layout.rows.push_back(okCancelButtons());
-        return layout;
-    }
-};
-
-// Guards dialogs on small screens: one taller than the screen scrolls its report and keeps OK on screen.
-TEST(QtDialogs, TallDialogScrollsAndKeepsItsButtons) {
-    TallReport logic;
-    whileShown<QDialog>(
-        [](QDialog& dialog) {
-            const QRect screen = dialog.screen()->availableGeometry();
-            EXPECT_LE(dialog.frameGeometry().height(), screen.height());
-            auto* ok = dialog.findChild<QPushButton*>("btnOK");
-            EXPECT_TRUE(screen.contains(ok->mapToGlobal(ok->rect().bottomRight())));
-            dialog.findChild<QPushButton*>("btnCancel")->click();
-        },
-        [&] { QtDialogs().showModal(logic); });
-}
-
-// A dialog that works off the interface thread: it hears each edit and pick, and is polled while open.
-class LiveDialog : public AmountDialog {
-public:
-    DialogLayout layout() const override {
-        DialogLayout layout = AmountDialog::layout();
-        layout.rows[1][1].listOnly = true;
-        return layout;
-    }
-    void textChanged(DialogWindow& window, ControlName control) override {
-        changes.push_back(std::string(control.text()) + "=" + window.text(control));
-    }
-    bool poll(DialogWindow& window) override {
-        if (++polls == 2)
-            window.setText(Combo1, "20");
-        return false;
-    }
-    std::vector<std::string> changes;
-    int polls = 0;
-};
-
-// Guards the live dialog's view: typing and picking reach the logic, the logic's own texts do not come back
-// as edits, a list-only combo box takes no typing, and the logic is polled while the dialog is open.
-TEST(QtDialogs, ReportsEditsAndPicksAndPollsWhileOpen) {
-    LiveDialog logic;
-    whileShown<QDialog>(
-        [&](QDialog& dialog) {
-            auto* combo = dialog.findChild<QComboBox*>("Combo1");
-            EXPECT_FALSE(combo->isEditable());
-            QTest::keyClicks(dialog.findChild<QLineEdit*>("txtAmount"), "7");
-            QTest::qWait(5 * DialogPollInterval.count());
-            EXPECT_EQ(combo->currentText(), "20") << "set by the logic while polled";
-            combo->setCurrentIndex(0);
-            emit combo->activated(0);
-            dialog.findChild<QPushButton*>("btnCancel")->click();
-        },
-        [&] { QtDialogs().showModal(logic); });
-    EXPECT_EQ(logic.changes, (std::vector<std::string>{"txtAmount=7", "Combo1=5"}));
 }
 
 } // namespace

@@ -26,7 +26,10 @@ protected:
         static QGuiApplication app(argc, argv);
     }
     const ResourceCatalogue& catalogue = ResourceCatalogue::instance();
-    void expectAllDifferent(const std::vector<int>& numbers) const {
+    // The pictures listed and those numbered first to last all differ.
+    void expectAllDifferent(std::vector<int> numbers, int first = 0, int last = -1) const {
+        for (int n = first; n <= last; ++n)
+            numbers.push_back(n);
         for (std::size_t i = 0; i < numbers.size(); ++i)
             for (std::size_t j = i + 1; j < numbers.size(); ++j)
                 EXPECT_NE(catalogue.picture(numbers[i]), catalogue.picture(numbers[j]))
@@ -34,37 +37,18 @@ protected:
     }
 };
 
-// Guards against a missing picture, one painted at another size than its control has, or a stray one.
-TEST_F(Catalogue, EveryPictureExistsAtItsSize) {
-    const std::vector<int> numbers = catalogue.pictureNumbers();
-    EXPECT_EQ(numbers.size(), 199u);
-    for (const int n : numbers) {
-        ASSERT_TRUE(catalogue.hasPicture(n)) << n;
-        EXPECT_EQ(catalogue.picture(n).size(), catalogue.pictureSize(n)) << n;
-    }
-    for (const int n : {-1, 0, 99, 154, 301, 442, 1010, 3014, 6000, 6018, 6107})
-        EXPECT_TRUE(!catalogue.hasPicture(n) && catalogue.picture(n).isNull()) << n;
-}
-
 // Guards the looks of each control (a state change the player could not see is a silent fault) and the
 // cards: two codes sharing a face or the wild mark missing shows as equal pictures.
 TEST_F(Catalogue, TheLooksOfOneControlAndTheCardsAllDiffer) {
-    for (const std::vector<int>& looks :
-         {std::vector<int>{6001, 6002, 6003},
-          {6004, 6005, 6006},
-          {6007, 6008, 6009},
-          {6010, 6011, 6012},
-          {6013, 6014, 6015},
-          {6012, 6015},
-          {6016, 6017},
-          {6101, 6102, 6103, 6104, 6105, 6106},
-          {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009},
-          {3000, 3001, 3002, 3003, 3004, 3005, 3006, 3007, 3008, 3009, 3010, 3011, 3012, 3013}})
-        expectAllDifferent(looks);
-    std::vector<int> cards{200, 253, 302, 315, 328, 341}; // the two decks share all but backs and jokers
-    for (int code = 0; code <= 53; ++code)
-        cards.push_back(100 + code);
-    expectAllDifferent(cards);
+    for (int button = 6001; button <= 6013; button += 3) // pressed, disabled, enabled
+        expectAllDifferent({}, button, button + 2);
+    expectAllDifferent({6012, 6015});
+    expectAllDifferent({6016, 6017});
+    expectAllDifferent({}, 6101, 6106);
+    expectAllDifferent({}, 1000, 1009);
+    expectAllDifferent({}, 3000, 3013);
+    // The two decks share all but backs and jokers.
+    expectAllDifferent({200, 253, 302, 315, 328, 341}, 100, 153);
 }
 
 // Guards the picture each code shows: the joker, the wild deuces only in Deuces Wild, the back, the deck.
@@ -112,12 +96,18 @@ double edgeEnergy(const QImage& image) {
     return sum;
 }
 
-// Guards the pictures at finer scales: painted anew for the pixels they cover (never the design picture
+// Guards against a missing picture, one painted at another size than its control has, or a stray one; and
+// the pictures at finer scales: painted anew for the pixels they cover (never the design picture
 // pixel-doubled or smoothed), and matching the design picture when scaled back down.
-TEST_F(Catalogue, PicturesArePaintedAnewAtEachScale) {
+TEST_F(Catalogue, EveryPictureExistsAtItsSizeAndIsPaintedAnewAtEachScale) {
+    for (const int n : {-1, 0, 99, 154, 301, 442, 1010, 3014, 6000, 6018, 6107})
+        EXPECT_TRUE(!catalogue.hasPicture(n) && catalogue.picture(n).isNull()) << n;
+    EXPECT_EQ(catalogue.pictureNumbers().size(), 199u);
     for (const int n : catalogue.pictureNumbers()) {
         SCOPED_TRACE(n);
         const QImage design = catalogue.picture(n), fine = catalogue.picture(n, 2.0);
+        ASSERT_TRUE(catalogue.hasPicture(n));
+        EXPECT_EQ(design.size(), catalogue.pictureSize(n));
         ASSERT_EQ(fine.size(), design.size() * 2);
         EXPECT_EQ(fine.devicePixelRatio(), 2.0);
         EXPECT_EQ(catalogue.picture(n, 1.5).size(), (QSizeF(design.size()) * 1.5).toSize());

@@ -159,15 +159,6 @@ TEST_F(GameFilesTest, SaveNamesTheGameOnce) {
     EXPECT_EQ(s.RecentPaths[1], "-") << "saving the same file again does not list it twice";
 }
 
-// Guards Save As during a Double Up: it saves nothing. (That a failed save keeps the changes is the save
-// question's test.)
-TEST_F(GameFilesTest, SaveAsDuringADoubleUpSavesNothing) {
-    s.DoubleUpPending = true;
-    s.bChange = true;
-    files.GameMenu_SaveGameAs_Click();
-    EXPECT_TRUE(f.fileDialogs.requests().empty() && s.bChange);
-}
-
 // Guards the recent list: newest first, four at most, a file opened twice listed twice, the dialogs
 // starting in the last file's folder; a chosen entry comes after the save question, on top, and a missing
 // one is reported.

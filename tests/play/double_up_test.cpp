@@ -93,19 +93,5 @@ TEST_F(DoubleUpTest, ComparesAcesAndWildCardsHigh) {
     }
 }
 
-// Guards New Game during the gamble: it leaves a table that plays, with Add Credits working and no question
-// about the Double Up on exit (that the menus open and the panel goes is the session's).
-TEST_F(DoubleUpTest, NewGameDuringTheGambleLeavesAWorkingTable) {
-    addDefault();
-    playHeldHand("Jh Jd 4c 7s 9h");
-    ASSERT_TRUE(s.DoubleUpPending);
-    f.messages.answer({MsgAnswer::Yes}); // start anyway
-    app.menuClick({MenuItem::GameMenu_NewGame});
-    app.menuClick({MenuItem::mnuAddCredits_AddDefault});
-    EXPECT_TRUE(table().bet1Enabled);
-    app.menuClick({MenuItem::GameMenu_Exit});
-    EXPECT_EQ(f.messages.shown().back(), "Tandora|35|Do you want to save the current game?");
-}
-
 } // namespace
 } // namespace tandora::testing_support

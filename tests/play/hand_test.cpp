@@ -155,21 +155,16 @@ TEST_F(HandTest, BetsTakeCoinsLightTheColumnAndDealWhenDue) {
     }
 }
 
-// Guards two refusals with their messages: a game near 99,999 credits refuses the bet that could win past
-// it (so no credit is lost off the counter), and a game change waits while coins are bet.
-TEST_F(HandTest, BetPastTheCounterAndGameChangeWithCoinsBetAreRefused) {
+// Guards the refusal, with its message, of a bet that could win past 99,999 credits, so no credit is lost
+// off the counter.
+TEST_F(HandTest, BetThatCouldWinPastTheCounterIsRefused) {
     s.vPoints = MaxShownCredits - MaxHandWin + 1;
     app.click({Control::MaxBet});
     EXPECT_EQ(s.CoinsBet, 0);
+    EXPECT_EQ(f.messages.shown(), std::vector<std::string>{"Credit Bank|48|The game holds at most 99,999 "
+                                                           "credits. Please cash out before you play on."});
     s.vPoints = MaxShownCredits - MaxHandWin;
     app.click({Control::Bet1});
-    EXPECT_EQ(s.CoinsBet, 1);
-    app.menuClick({MenuItem::OptionsMenu_DeucesWild});
-    EXPECT_EQ(f.messages.shown(),
-              (std::vector<std::string>{
-                  "Credit Bank|48|The game holds at most 99,999 credits. Please cash out before you play on.",
-                  "Options|64|Please finish the current hand before changing games."}));
-    EXPECT_EQ(s.game(), GameType::JacksOrBetter85);
     EXPECT_EQ(s.CoinsBet, 1);
 }
 

@@ -34,15 +34,6 @@ TEST_F(KeyboardTest, DigitsHoldAndPickAndYAndNAnswer) {
     EXPECT_EQ(s.HandState, HandStates::BetweenHands);
 }
 
-// Guards a credit added with the dollar key while coins are bet: refused with its message.
-TEST_F(KeyboardTest, DollarKeyWhileCoinsAreBetIsRefused) {
-    key('$');
-    key('b');
-    key('$');
-    EXPECT_EQ(f.messages.shown().back(), "Add Credits|64|Finish this hand and try again.");
-    EXPECT_EQ(s.vPoints, 79);
-}
-
 // Guards the tooltips' promise: every key a button's tooltip names, in either case, does what a click on the
 // button does.
 TEST(ButtonKeys, DoWhatTheirTooltipsSay) {

@@ -43,6 +43,12 @@ protected:
             app.click(c);
     }
 
+    bool handUnderWay() const {
+        return s.HandState != HandStates::BetweenHands || s.CoinsBet > 0 || s.DoubleUpPending;
+    }
+    // The message the last action showed, or nothing.
+    std::string told() const { return f.log.matching("message").empty() ? "" : f.messages.shown().back(); }
+
     // Whether the control a key stands for takes input now; every other key is dead.
     bool keyIsLive(char key) const {
         const auto at = std::string("c$bmpdyn").find(static_cast<char>(std::tolower(key)));
@@ -56,8 +62,13 @@ protected:
     // Saves the game and opens it again: the table must come back as it was, but for what a file does not
     // keep: the marks of the last hand, the bet shown after it, and the file's name and recent list.
     void saveAndReopen() {
-        if (s.DoubleUpPending)
+        if (s.DoubleUpPending) {
+            // The gamble's outcome belongs to no file: saving waits for it, asking nothing.
+            app.menuClick({MenuItem::GameMenu_SaveGame});
+            app.menuClick({MenuItem::GameMenu_SaveGameAs});
+            ASSERT_TRUE(f.log.matching("file").empty());
             return;
+        }
         const GameState saved = s;
         const TableScene before = table();
         f.fileDialogs.answer("/saves/round.tn2");
@@ -125,14 +136,32 @@ protected:
             clickIfLive({Control::CashOut});
         } else if (pick < 92) {
             const std::int64_t before = s.vPoints;
-            const bool underWay =
-                s.HandState != HandStates::BetweenHands || s.CoinsBet > 0 || s.DoubleUpPending;
+            const bool underWay = handUnderWay();
             clickIfLive({Control::CashIn});
-            ASSERT_TRUE(!underWay || s.vPoints == before) << "no credits are added while a hand is under way";
+            // Credits come only between hands and below the maximum; otherwise the player is told why.
+            ASSERT_EQ(told(), underWay ? "Add Credits|64|Finish this hand and try again."
+                              : before >= MaxGameCredits
+                                  ? "Credit Bank|48|The game credits are at the maximum."
+                                  : "");
+            ASSERT_EQ(s.vPoints > before, !underWay && before < MaxGameCredits);
             if (s.vPoints > before)
                 cut += s.options.iDefaultPoints - (s.vPoints - before);
         } else if (pick < 96) {
+            const GameType was = s.game();
+            const bool underWay = handUnderWay();
             app.menuClick({Games[dice() % 4]});
+            if (underWay) {
+                ASSERT_EQ(told(), "Options|64|Please finish the current hand before changing games.");
+                ASSERT_EQ(s.game(), was);
+            } else if (s.game() != was) {
+                // A new game's table: the credits stay, everything of the last hand goes.
+                const TableScene& t = table();
+                const TableScene fresh;
+                ASSERT_EQ(std::tie(t.cards, t.labels, t.paid, t.coins, t.winStrip, t.coinColumn, t.gameOver),
+                          std::tie(fresh.cards, fresh.labels, fresh.paid, fresh.coins, fresh.winStrip,
+                                   fresh.coinColumn, fresh.gameOver));
+                ASSERT_TRUE(s.bChange);
+            }
         } else if (pick < 98) {
             app.menuClick({MenuItem::OptionsMenu_DoubleUp});
         } else {
@@ -147,6 +176,10 @@ protected:
                 handsInEarlierGames += s.vHandsPlayed;
                 wonInEarlierGames += s.vHandsWon;
                 app.menuClick({MenuItem::GameMenu_NewGame});
+                // A new game starts from nothing, whatever was under way.
+                ASSERT_TRUE(s.HandState == HandStates::BetweenHands && !s.DoubleUpPending &&
+                            !s.DoubleUpOffered && !s.bChange && !s.GameOverShown);
+                ASSERT_EQ(s.vPoints + s.CoinsBet + s.CreditsIn + s.vAmtPlayed + s.vHandsPlayed, 0);
                 ++newGames;
                 cashedOutThisGame = 0;
                 cut = 0;

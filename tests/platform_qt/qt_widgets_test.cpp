@@ -44,14 +44,9 @@ constexpr ControlName lblInstructions{"lblInstructions"};
 class AmountDialog : public DialogLogic {
 public:
     DialogLayout layout() const override {
-        DialogControl amount;
-        amount.kind = DialogControlKind::TextBox;
-        amount.name = txtAmount;
-        DialogControl points = amount;
-        points.kind = DialogControlKind::ComboBox;
-        points.name = Combo1;
-        points.items = {"5", "10", "20"};
-        points.text = "10";
+        using K = DialogControlKind;
+        const DialogControl amount{.kind = K::TextBox, .name = txtAmount, .text = "", .items = {}};
+        DialogControl points{.kind = K::ComboBox, .name = Combo1, .text = "10", .items = {"5", "10", "20"}};
         points.listOnly = listOnly;
         DialogLayout layout{"Credit Bank", {{label(lblInstructions, "")}, {amount, points}}};
         layout.rows.insert(layout.rows.end(), reportLines, {label(ControlName{"lblLine"}, "a line")});
@@ -140,35 +135,31 @@ TEST(QtDialogs, ReportsEditsAndPicksPollsWhileOpenAndKeepsATallDialogsButtonsOnS
 }
 
 // Guards against a wrong icon or button set for a style, and against Escape or Enter giving an answer the
-// game does not expect (Escape must never mean Yes).
-TEST(QtMessageBoxes, StyleGivesIconButtonsAndAnswers) {
+// game does not expect (Escape must never mean Yes); and texts with TABs (Hands Defined): the part after the
+// TABs lines up in a second column whatever the font, lines without a TAB stay whole, and the text's own
+// characters are never taken for markup.
+TEST(QtMessageBoxes, StyleGivesIconButtonsAndAnswersAndTabbedLinesShowInTwoColumns) {
     using B = QMessageBox;
-    const std::tuple<int, B::Icon, B::StandardButtons, Qt::Key, int> rows[] = {
-        {0, B::NoIcon, B::Ok, Qt::Key_Escape, 1},
-        {16, B::Critical, B::Ok, Qt::Key_Return, 1},
-        {48, B::Warning, B::Ok, Qt::Key_Escape, 1},
-        {64, B::Information, B::Ok, Qt::Key_Return, 1},
-        {36, B::Question, B::Yes | B::No, Qt::Key_Escape, 7},
-        {36, B::Question, B::Yes | B::No, Qt::Key_Return, 6},
-        {35, B::Question, B::Yes | B::No | B::Cancel, Qt::Key_Escape, 2},
-        {35, B::Question, B::Yes | B::No | B::Cancel, Qt::Key_Return, 6}};
-    for (const auto& [style, icon, buttons, key, answer] : rows) {
-        SCOPED_TRACE(std::to_string(style) + (key == Qt::Key_Escape ? " Escape" : " Enter"));
-        const int given = whileShown<QMessageBox>(
-            [&](QMessageBox& box) {
-                EXPECT_EQ(box.icon(), icon);
-                EXPECT_EQ(box.standardButtons(), buttons);
-                EXPECT_EQ(box.text(), "first\nsecond");
-                QTest::keyClick(&box, key);
-            },
-            [&] { return QtMessageBoxes().messageBox("first\r\nsecond", style, "Tandora"); });
-        EXPECT_EQ(given, answer);
-    }
-}
-
-// Guards texts with TABs (Hands Defined): the part after the TABs lines up in a second column whatever the
-// font, lines without a TAB stay whole, and the text's own characters are never taken for markup.
-TEST(QtMessageBoxes, TabbedLinesShowInTwoColumns) {
+    const std::tuple<int, B::Icon, B::StandardButtons, int, int> rows[] = {
+        {0, B::NoIcon, B::Ok, 1, 1},
+        {16, B::Critical, B::Ok, 1, 1},
+        {48, B::Warning, B::Ok, 1, 1},
+        {64, B::Information, B::Ok, 1, 1},
+        {36, B::Question, B::Yes | B::No, 7, 6},
+        {35, B::Question, B::Yes | B::No | B::Cancel, 2, 6}};
+    for (const auto& [style, icon, buttons, onEscape, onEnter] : rows)
+        for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            SCOPED_TRACE(std::to_string(style) + (key == Qt::Key_Escape ? " Escape" : " Enter"));
+            const int given = whileShown<QMessageBox>(
+                [&](QMessageBox& box) {
+                    EXPECT_EQ(box.icon(), icon);
+                    EXPECT_EQ(box.standardButtons(), buttons);
+                    EXPECT_EQ(box.text(), "first\nsecond");
+                    QTest::keyClick(&box, key);
+                },
+                [&] { return QtMessageBoxes().messageBox("first\r\nsecond", style, "Tandora"); });
+            EXPECT_EQ(given, key == Qt::Key_Escape ? onEscape : onEnter);
+        }
     whileShown<QMessageBox>(
         [](QMessageBox& box) {
             EXPECT_EQ(box.textFormat(), Qt::RichText);

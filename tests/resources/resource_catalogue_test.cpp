@@ -53,13 +53,12 @@ TEST_F(Catalogue, TheLooksOfOneControlAndTheCardsAllDiffer) {
 
 // Guards the picture each code shows: the joker, the wild deuces only in Deuces Wild, the back, the deck.
 TEST(CardPicture, FollowsTheDeckTheWildDeucesAndTheBack) {
-    EXPECT_EQ((std::vector{cardPicture(15, Deck::Red, GameType::DeucesWild),
-                           cardPicture(2, Deck::Red, GameType::JacksOrBetter85),
-                           cardPicture(41, Deck::Blue, GameType::DeucesWild),
-                           cardPicture(41, Deck::Blue, GameType::JokerPoker),
-                           cardPicture(JokerCode, Deck::Blue, GameType::JokerPoker),
-                           cardPicture(CardBackCode, Deck::Red, GameType::DeucesWild)}),
-              (std::vector{315, 102, 441, 241, 253, 100}));
+    EXPECT_EQ(cardPicture(15, Deck::Red, GameType::DeucesWild), 315);
+    EXPECT_EQ(cardPicture(2, Deck::Red, GameType::JacksOrBetter85), 102);
+    EXPECT_EQ(cardPicture(41, Deck::Blue, GameType::DeucesWild), 441);
+    EXPECT_EQ(cardPicture(41, Deck::Blue, GameType::JokerPoker), 241);
+    EXPECT_EQ(cardPicture(JokerCode, Deck::Blue, GameType::JokerPoker), 253);
+    EXPECT_EQ(cardPicture(CardBackCode, Deck::Red, GameType::DeucesWild), 100);
 }
 
 // The YES and NO answers are clicked by position, so their buttons must be drawn inside those areas.

@@ -9,7 +9,6 @@
 
 #include "engine/card.h"
 #include "engine/card_draw.h"
-#include "engine/deal_enumeration.h"
 #include "engine/evaluation.h"
 #include "engine/pay_table.h"
 #include "tests/support/cards.h"
@@ -112,8 +111,8 @@ TEST(CardDraw, ExclusionsHoldOverManyHandsAndEveryCodeIsEquallyLikely) {
     }
 }
 
-// Guards the hands whose slips the exhaustive counts below cannot see: a wheel against the straight to the
-// ace (counted together there), and Deuces Wild's hands that pay nothing (not published).
+// Guards the hands whose slips the published counts of every deal (the strategy tables' test) cannot see: a
+// wheel against the straight to the ace (counted together there), and Deuces Wild's hands that pay nothing.
 TEST(Evaluation, EdgeCasesScoreAsTheRulesSay) {
     const std::tuple<G, const char*, H> rows[] = {
         {G::JacksOrBetter85, "Ah 2d 3c 4s 5h", H::Straight},
@@ -137,34 +136,6 @@ TEST(Evaluation, LeavesWorkingStateAndCountsDeuces) {
     EXPECT_EQ(state.EvalHand, (EvalArray{0, 0, 0, 9, 13}));
     EXPECT_EQ(evaluateHand(handOf("Kh Kd 4c 9s 7h"), flagsFor(G::DeucesWild), rank, state), H::HighPair);
     EXPECT_EQ(state.WildCount, 0);
-}
-
-// Guards every game's rules against the published count of each paying hand over every deal (the counts
-// do not come from the evaluator). Columns by category, both straights under Straight; -1: not published.
-TEST(Evaluation, EveryDealOfEveryGameMatchesThePublishedCounts) {
-    using Row = std::array<std::int64_t, HandCategoryCount>;
-    // NoWin HighPair TwoPair Three Straight - Flush FullHouse Four StraightFlush Five WildRoyal 4Deuces Royal
-    const Row jacks{-1, 337920, 123552, 54912, 10200, 0, 5108, 3744, 624, 36, 0, 0, 0, 4};
-    const std::tuple<G, std::int64_t, Row> published[] = {
-        {G::JacksOrBetter85, 2598960, jacks},
-        {G::JacksOrBetter96, 2598960, jacks},
-        {G::DeucesWild, 2598960, {-1, -1, -1, 355080, 62232, 0, 14472, 12672, 31552, 2068, 624, 480, 48, 4}},
-        {G::JokerPoker, 2869685, {-1, 262956, 123552, 137280, 20532, 0, 7804, 6552, 3120, 180, 13, 20, 0, 4}},
-    };
-    for (const auto& [game, deals, expected] : published) {
-        SCOPED_TRACE(gameCode(game));
-        Row counts{};
-        const CardRank rank(game);
-        EvalState state;
-        const auto count = [&](const Hand& hand) {
-            ++counts[static_cast<std::size_t>(toInt(evaluateHand(hand, flagsFor(game), rank, state)))];
-        };
-        EXPECT_EQ(forEachDeal(game, count), deals);
-        counts[toInt(H::Straight)] += std::exchange(counts[toInt(H::AceHighStraight)], 0);
-        for (std::size_t c = 0; c < counts.size(); ++c)
-            EXPECT_EQ(counts[c], expected[c] < 0 ? counts[c] : expected[c])
-                << categoryName(static_cast<H>(c));
-    }
 }
 
 // Guards each game's pay table as the machine prints it: its rows from the top down, what each pays per

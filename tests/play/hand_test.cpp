@@ -22,7 +22,8 @@ TEST_F(HandTest, MaxBetBetsDealsAndWaitsForTheDraw) {
 }
 
 // Guards the draw with Double Up off: only the cards not held turn (with a flip each) and change, the win
-// is shown, paid into the credits with its sounds, counted once, and the table is back to betting.
+// is shown, paid into the credits with its sounds, and the table is back to betting (its count is the
+// session's).
 TEST_F(HandTest, DrawReplacesTheCardsNotHeldAndPaysTheWin) {
     app.menuClick({MenuItem::OptionsMenu_DoubleUp});
     addDefault();
@@ -45,7 +46,6 @@ TEST_F(HandTest, DrawReplacesTheCardsNotHeldAndPaysTheWin) {
                                 "game over on",       "pointer default"}));
     EXPECT_EQ(table().labels[2], HoldLabel::Held) << "the holds stay shown until the next deal";
     EXPECT_EQ(table().coins, 5) << "COINS shows the last bet until the next one";
-    EXPECT_EQ(s.HandCounts, (HandCounts{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0})) << "three of a kind, once";
 }
 
 // Guards the dealt hand and the last hand's marks: a paying deal shows its strip but pays and counts nothing

@@ -110,9 +110,19 @@ protected:
                 return std::make_tuple(s.Hand, s.Held, s.CoinsBet, s.vPoints, s.HandState, s.DoubleUpOffered);
             };
             const auto before = play();
+            const DoubleUpPanel panel = table().doubleUp;
+            const std::size_t digit = static_cast<std::size_t>(typed - '1');
+            const bool held = digit < 5 && s.Held[digit];
             mayDraw([&] { key(typed); });
             // A key whose control takes no input does nothing at all.
             ASSERT_TRUE(live || play() == before) << "key " << typed;
+            // A live digit holds or releases its card, or picks it in a Double Up; Y takes the gamble, N not.
+            ASSERT_TRUE(
+                !live || digit >= 5 ||
+                (panel == DoubleUpPanel::Pick ? s.DoubleUpPick == typed - '0' : s.Held[digit] != held));
+            const bool answer = panel == DoubleUpPanel::Question && std::string("yYnN").find(typed) < 4;
+            ASSERT_TRUE(!answer || table().doubleUp == (std::tolower(typed) == 'y' ? DoubleUpPanel::Pick
+                                                                                   : DoubleUpPanel::None));
         } else if (pick < 35) {
             clickIfLive({Control::Hold, static_cast<int>(dice() % 5) + 1});
         } else if (pick < 40) {
@@ -172,10 +182,13 @@ protected:
             case 2: saveAndReopen(); break;
             default:
                 // Without saving, also in the middle of a Double Up: the game's credits go with it.
-                f.messages.answer({s.DoubleUpPending ? MsgAnswer::Yes : MsgAnswer::No});
+                const bool changed = s.bChange;
+                if (changed)
+                    f.messages.answer({s.DoubleUpPending ? MsgAnswer::Yes : MsgAnswer::No});
                 handsInEarlierGames += s.vHandsPlayed;
                 wonInEarlierGames += s.vHandsWon;
                 app.menuClick({MenuItem::GameMenu_NewGame});
+                ASSERT_EQ(f.log.matching("message").size(), changed ? 1u : 0u) << "only a changed game asks";
                 // A new game starts from nothing, whatever was under way.
                 ASSERT_TRUE(s.HandState == HandStates::BetweenHands && !s.DoubleUpPending &&
                             !s.DoubleUpOffered && !s.bChange && !s.GameOverShown);

@@ -22,8 +22,9 @@ void putU32(Bytes& b, std::size_t at, std::uint32_t v) {
         b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-// Guards the writer's header and the duration arithmetic (rounding, channels and rate in the byte rate).
-TEST(WaveFile, DurationFollowsRateAndChannels) {
+// Guards the writer's header and the duration arithmetic (rounding, channels and rate in the byte rate), a
+// reader that expects the data chunk at a fixed offset, and playing damaged or foreign data.
+TEST(WaveFile, DurationFollowsRateAndChannelsSkipsOtherChunksAndRejectsDamagedImages) {
     const int rows[][4] = {{2, 44100, 4410, 100}, {2, 22050, 11025, 500}, {1, 44100, 66, 1},
                            {1, 44100, 67, 2},     {1, 44100, 22, 0},      {1, 44100, 23, 1}};
     for (const auto& [channels, rate, frames, ms] : rows) {
@@ -31,13 +32,9 @@ TEST(WaveFile, DurationFollowsRateAndChannels) {
         EXPECT_EQ(wave[4] | wave[5] << 8 | wave[6] << 16, static_cast<int>(wave.size() - 8));
         EXPECT_EQ(waveDurationMs(wave), ms) << channels << " ch " << rate << " Hz " << frames;
     }
-}
-
-// Guards a reader that expects the data chunk at a fixed offset, and playing damaged or foreign data.
-TEST(WaveFile, SkipsOtherChunksAndRejectsDamagedImages) {
     Bytes padded = silence(1, 44100, 4410);
-    const Bytes list{'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0}; // odd size, one pad byte
-    padded.insert(padded.begin() + 36, list.begin(), list.end());
+    padded.insert(padded.begin() + 36,
+                  {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0}); // odd size, padded
     putU32(padded, 4, static_cast<std::uint32_t>(padded.size() - 8));
     EXPECT_EQ(waveDurationMs(padded), 100);
 

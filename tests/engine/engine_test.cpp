@@ -90,8 +90,6 @@ TEST(CardDraw, ExclusionsHoldOverManyHandsAndEveryCodeIsEquallyLikely) {
                 if (!held[k])
                     drawCard(static_cast<int>(k), hand, previous, deck, random);
             for (std::size_t k = 0; k < HandSize; ++k) {
-                ASSERT_GE(hand[k], deck.first);
-                ASSERT_LT(hand[k], deck.first + deck.count);
                 ASSERT_EQ(std::count(hand.begin(), hand.end(), hand[k]), 1) << "a code twice in one hand";
                 const auto* const left = previous.begin() + k + 1;
                 ASSERT_TRUE(held[k] ? hand[k] == previous[k]
@@ -177,17 +175,16 @@ TEST(PayTable, EveryGamesRowsPaysAndSlots) {
         for (int c = 0; c < HandCategoryCount; ++c) {
             const auto category = static_cast<H>(c);
             SCOPED_TRACE(categoryName(category));
-            const bool listed = std::find(rows.begin(), rows.end(), category) != rows.end();
             const H as = category == H::AceHighStraight ? H::Straight : category;
-            EXPECT_EQ(payTableRow(category, game), payTableRow(as, game));
-            EXPECT_EQ(slotOf(category), listed || as != category ? slotOf(as) : "");
-            for (int coins = 1; coins <= MaxCoins; ++coins) {
-                const bool royalMax = category == H::NaturalRoyalFlush && coins == MaxCoins;
+            const bool pays = std::find(rows.begin(), rows.end(), as) != rows.end();
+            EXPECT_EQ(payTableRow(category, game), pays ? payTableRow(as, game) : std::nullopt);
+            EXPECT_EQ(slotOf(category), pays ? slotOf(as) : "");
+            for (int coins = 1; coins <= MaxCoins; ++coins)
                 EXPECT_EQ(handPays(category, game, table, coins),
-                          royalMax ? 4000 : coins * handPays(as, game, table, 1) * (listed || as != category))
+                          category == H::NaturalRoyalFlush && coins == MaxCoins
+                              ? 4000
+                              : coins * handPays(as, game, table, 1) * pays)
                     << coins << " coins";
-            }
-            EXPECT_EQ(payTableRow(category, game).has_value(), listed || as != category);
         }
     }
 }

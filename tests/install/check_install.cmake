@@ -57,24 +57,20 @@ if(run_output OR NOT exec MATCHES "^Exec=tandora( |$)" OR NOT icon STREQUAL "Ico
 endif()
 run_checked(${APPSTREAMCLI} validate --no-net ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
 
-# The desktop's databases, built from the tree alone once its file list is checked: a saved game is our
-# type, and our entry opens it.
+# The desktop's databases, built from the tree once its file list is checked: saved games are ours.
 run_checked(${UPDATE_MIME_DATABASE} ${PREFIX}/share/mime)
-file(STRINGS ${PREFIX}/share/mime/globs2 globs REGEX "application/x-tandora-game")
-if(NOT globs MATCHES "application/x-tandora-game:\\*\\.tn2" OR NOT globs MATCHES "\\*\\.tnd")
-    message(FATAL_ERROR "saved games are not known by their names: ${globs}")
-endif()
 run_checked(${UPDATE_DESKTOP_DATABASE} ${PREFIX}/share/applications)
+file(STRINGS ${PREFIX}/share/mime/globs2 globs REGEX "application/x-tandora-game")
 file(STRINGS ${PREFIX}/share/applications/mimeinfo.cache opener REGEX "^application/x-tandora-game=")
-if(NOT opener MATCHES "^application/x-tandora-game=${APP_ID}\\.desktop")
-    message(FATAL_ERROR "the desktop entry does not open saved games: ${opener}")
+if(NOT globs MATCHES "application/x-tandora-game:\\*\\.tn2" OR NOT globs MATCHES "\\*\\.tnd"
+   OR NOT opener MATCHES "^application/x-tandora-game=${APP_ID}\\.desktop")
+    message(FATAL_ERROR "saved games must be known by their names and opened by our entry: ${globs} ${opener}")
 endif()
 
 foreach(page tandora tandora-analyze)
-    execute_process(COMMAND gzip -dc ${PREFIX}/share/man/man6/${page}.6.gz
-                    COMMAND ${GROFF} -man -ww -z RESULTS_VARIABLE rc ERROR_VARIABLE err)
-    if(NOT rc STREQUAL "0;0" OR err)
-        message(FATAL_ERROR "manual page ${page}.6: ${rc} ${err}")
+    run_checked(sh -c "gzip -dc ${PREFIX}/share/man/man6/${page}.6.gz | ${GROFF} -man -ww -z")
+    if(run_output)
+        message(FATAL_ERROR "manual page ${page}.6: ${run_output}")
     endif()
 endforeach()
 

@@ -29,6 +29,17 @@ protected:
             app.click({Control::Hold, i});
     }
     const FakeDialogs::Shown& lastDialog() const { return f.dialogs.shown().back(); }
+    // Bets coins one by one on a dealt hand, holds it all and draws; the win.
+    std::int64_t paidFor(const std::string& cards, int coins) {
+        nextCards(cards);
+        for (int c = 0; c < coins; ++c)
+            app.click({Control::Bet1});
+        if (coins < MaxCoins)
+            app.click({Control::Deal});
+        hold({1, 2, 3, 4, 5});
+        app.click({Control::Deal});
+        return s.PaidAmount;
+    }
     // The statistics' Pay Table Return and Cost of Holds.
     std::string strategyValues() {
         app.menuClick({MenuItem::GameMenu_Stats});
@@ -268,61 +279,38 @@ TEST(HoldText, CostsCreditsAndWidths) {
     EXPECT_EQ(padShownLeft(cardText(52), 4), "  K\u2660");
 }
 
-// The dialog as the player left it, after the actions of one script.
-FakeDialogs::Shown played(PayTableDialog& dialog, std::vector<DialogAction> actions) {
-    Transcript log;
-    FakeDialogs dialogs(log);
-    dialogs.script(std::move(actions));
-    dialogs.showModal(dialog);
-    return dialogs.shown().back();
-}
-
 // Guards the dialog's refusals: a bad entry is named on one line with the limit of its box, OK keeps the
 // dialog open on it, and nothing is chosen. (Every way a pay can be bad is the known pay tables' test.)
-TEST(PayTableDialogTest, BadPaysAreRefusedWithTheRowNamed) {
+TEST_F(AdvisorTest, PayTableDialogRefusesBadPaysWithTheRowNamed) {
     for (const auto& [box, typed, problem] :
          {std::tuple{"txtPay4", "10001", "Full house is above 10,000."},
           {"txtRoyal5", "50001", "Royal flush on five coins is above 50,000."}}) {
         PayTableDialog dialog(GameType::JacksOrBetter85, payTableFor(GameType::JacksOrBetter85), 5);
-        const auto shown = played(dialog, {type(box, typed), press("btnOK")});
-        EXPECT_EQ(shown.texts.at("lblProblem"), problem) << typed;
-        EXPECT_EQ(shown.texts.at("lblReturn"), "Return under best play: -");
+        f.dialogs.script({type(box, typed), press("btnOK")});
+        f.dialogs.showModal(dialog);
+        EXPECT_EQ(lastDialog().texts.at("lblProblem"), problem) << typed;
+        EXPECT_EQ(lastDialog().texts.at("lblReturn"), "Return under best play: -");
         EXPECT_FALSE(dialog.chosen());
     }
 }
 
 // Guards the live return: the table as typed is named and priced exactly, a newer edit replaces the one
 // before it, and OK chooses what the boxes say.
-TEST(PayTableDialogTest, ReturnFollowsTheNewestEdit) {
+TEST_F(AdvisorTest, PayTableDialogsReturnFollowsTheNewestEdit) {
     PayTableDialog dialog(GameType::JacksOrBetter96, payTableFor(GameType::JacksOrBetter96), 5);
-    const auto shown = played(dialog, {type("txtPay5", "5"), type("txtPay4", "8"), type("txtPay5", "6"),
-                                       waitForWork(), press("btnOK")});
-    EXPECT_EQ(shown.texts.at("cboTable"), "Jacks or Better 8/6 - 98.39%");
-    EXPECT_EQ(shown.texts.at("lblReturn"),
+    f.dialogs.script(
+        {type("txtPay5", "5"), type("txtPay4", "8"), type("txtPay5", "6"), waitForWork(), press("btnOK")});
+    f.dialogs.showModal(dialog);
+    EXPECT_EQ(lastDialog().texts.at("cboTable"), "Jacks or Better 8/6 - 98.39%");
+    EXPECT_EQ(lastDialog().texts.at("lblReturn"),
               "Return under best play: 98.3927% with 5 coins, 97.2233% with 1 coin.");
     EXPECT_EQ(dialog.chosen(), knownPayTables(GameType::JacksOrBetter96)[2].table);
 }
 
-class PayTablePlay : public PlayTest {
-protected:
-    // Bets coins one by one on a dealt hand, holds it all and draws; the win.
-    std::int64_t paidFor(const std::string& cards, int coins) {
-        nextCards(cards);
-        for (int c = 0; c < coins; ++c)
-            app.click({Control::Bet1});
-        if (coins < MaxCoins)
-            app.click({Control::Deal});
-        for (int i = 1; i <= HandSize; ++i)
-            app.click({Control::Hold, i});
-        app.click({Control::Deal});
-        return s.PaidAmount;
-    }
-};
-
 // Guards a table of the player's own from the menu to the payout: named in the caption, paid at every bet
 // (its own five-coin royal flush), a row paying nothing neither lit nor counted, kept in the game file, and
 // the game's menu item brings the designed table back.
-TEST_F(PayTablePlay, OwnTablePaysAtEveryBetUntilTheMenuTakesItBack) {
+TEST_F(AdvisorTest, OwnPayTablePaysAtEveryBetUntilTheMenuTakesItBack) {
     app.menuClick({MenuItem::OptionsMenu_DoubleUp});
     addDefault();
     addDefault();

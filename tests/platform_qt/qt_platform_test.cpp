@@ -54,10 +54,10 @@ bool touch(const QString& path, QFile::Permissions permissions = QFile::ReadOwne
 // Sets an environment variable (or removes it) for the rest of the scope; the old value comes back after.
 [[nodiscard]] auto scopedEnv(const char* name, const std::optional<QByteArray>& value) {
     const auto set = [name](const std::optional<QByteArray>& v) { v ? qputenv(name, *v) : qunsetenv(name); };
-    auto restore = qScopeGuard([set, old = qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
-                                                                           : std::nullopt] { set(old); });
+    const std::optional<QByteArray> old =
+        qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
     set(value);
-    return restore;
+    return qScopeGuard([set, old] { set(old); });
 }
 
 // Guards the atomic write (the new text replaces the old whole, no temporary file is left beside it, and a
@@ -132,12 +132,12 @@ TEST(QtDesktop, ReportsMissingFilesAndLaunchersFindsTheInformationToolAndOnlyARe
     QTemporaryDir bin;
     const std::string readme = pathIn(bin, "readme.txt");
     ASSERT_TRUE(touch(QString::fromStdString(readme)));
-    EXPECT_EQ(QtDesktop({bin.path()}).openDocument(readme), ShellResult::NoLauncher);
-    EXPECT_EQ(QtDesktop({bin.path()}).openWebAddress("file:///opt/tandora/support.html"),
-              ShellResult::NoLauncher);
-    EXPECT_EQ(QtDesktop({bin.path()}).systemInformationTool(), "");
+    QtDesktop bare({bin.path()}); // programs only from bin, where no launcher is
+    EXPECT_EQ(bare.openDocument(readme), ShellResult::NoLauncher);
+    EXPECT_EQ(bare.openWebAddress("file:///opt/tandora/support.html"), ShellResult::NoLauncher);
+    EXPECT_EQ(bare.systemInformationTool(), "");
     ASSERT_TRUE(touch(bin.filePath("kinfocenter"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    EXPECT_EQ(QtDesktop({bin.path()}).systemInformationTool(), pathIn(bin, "kinfocenter"));
+    EXPECT_EQ(bare.systemInformationTool(), pathIn(bin, "kinfocenter"));
 
     const auto restoreHome = scopedEnv("HOME", bin.path().toLocal8Bit());
     const auto restoreConfig = scopedEnv("XDG_CONFIG_HOME", bin.filePath(".config").toLocal8Bit());
@@ -170,9 +170,7 @@ TEST(QtPrinter, PrintsPlainTextIntoAPdfFileOrSaysItFailed) {
     test::qtApp();
     QTemporaryDir folder;
     const QString path = folder.filePath("report.pdf");
-    std::string text = "Game Statistics for evening.tn2\r\n";
-    for (int i = 0; i < 150; ++i)
-        text += "Hands Played          1,234\r\n";
+    const std::string text = QString("Hands Played          1,234\r\n").repeated(150).toStdString();
     EXPECT_EQ(QtPrinter::toPdfFile(path).printText("Game Statistics", text), PrintResult::Printed);
     QFile pdf(path);
     const QString bytes = QString::fromLatin1(pdf.open(QIODevice::ReadOnly) ? pdf.readAll() : "");

@@ -6,9 +6,7 @@ namespace {
 class CreditsTest : public PlayTest {
 protected:
     void bank(const std::string& credits) { f.settings.set("Bank", "Credits", credits); }
-    std::string bankNow() const {
-        return f.settings.has("Bank", "Credits") ? f.settings.value("Bank", "Credits") : "";
-    }
+    std::string bankNow() const { return f.settings.getSetting("Tandora", "Bank", "Credits", ""); }
     const std::string& lastMessage() const { return f.messages.shown().back(); }
 };
 

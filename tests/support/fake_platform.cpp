@@ -145,13 +145,8 @@ int FakeMessageBoxes::messageBox(const std::string& text, int style, const std::
         answer = answers_.front();
         answers_.pop_front();
     }
-    if (buttons != MsgStyle::OkOnly) {
-        const char* name = answer == MsgAnswer::Yes      ? "Yes"
-                           : answer == MsgAnswer::No     ? "No"
-                           : answer == MsgAnswer::Cancel ? "Cancel"
-                                                         : "OK";
-        log_.add(std::string("answer ") + name);
-    }
+    if (buttons != MsgStyle::OkOnly)
+        log_.add(std::string("answer ") + std::array{"", "OK", "Cancel", "", "", "", "Yes", "No"}.at(answer));
     return answer;
 }
 
@@ -341,10 +336,8 @@ double FakeRandom::nextUniform() {
 
 PrintResult FakePrinter::printText(const std::string& title, const std::string& text) {
     jobs.push_back({title, text});
-    const char* outcome = answer == PrintResult::Printed     ? "printed"
-                          : answer == PrintResult::Cancelled ? "cancelled"
-                                                             : "failed";
-    log_.add("print " + title + " -> " + outcome);
+    log_.add("print " + title + " -> " +
+             std::array{"printed", "cancelled", "failed"}[static_cast<std::size_t>(answer)]);
     return answer;
 }
 

@@ -60,7 +60,7 @@ public:
     int windowHeightTwips() const override;
     void repaint() override;
     void showWindow() override { log_.add((shown_ = true) ? "window show" : ""); }
-    void closeWindow() override { log_.add((closed_ = true) ? "window close" : ""); }
+    void closeWindow() override { log_.add("window close"); }
 
     // The last scene shown: what the player sees now.
     const TableScene& scene() const { return scene_; }
@@ -69,7 +69,6 @@ public:
     void duringNextRepaint(std::function<void()> event) { pending_.push_back(std::move(event)); }
     int repaints() const { return repaints_; }
     bool shown() const { return shown_; }
-    bool closed() const { return closed_; }
     bool busyPointer() const { return busy_; }
     bool pressed(Button button) const { return pressed_[static_cast<std::size_t>(button)]; }
 
@@ -80,7 +79,7 @@ private:
     std::array<bool, 5> pressed_{};
     int windowState_ = 0, scale_ = 100, repaints_ = 0;
     double left_ = 0, top_ = 0;
-    bool shown_ = false, closed_ = false, busy_ = false;
+    bool shown_ = false, busy_ = false;
 };
 
 // Message boxes answered from a script; an unscripted box takes its first button (OK or Yes).
@@ -208,9 +207,6 @@ public:
     }
     std::string value(const std::string& section, const std::string& key) const {
         return values_.at({"Tandora", section, key});
-    }
-    bool has(const std::string& section, const std::string& key) const {
-        return values_.count({"Tandora", section, key}) != 0;
     }
     // A read-only or full store: every write is refused.
     void refuseWrites(bool refuse) { refuseWrites_ = refuse; }

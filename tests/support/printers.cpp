@@ -10,18 +10,6 @@ void PrintTo(const Rect& rect, std::ostream* os) {
     *os << rect.left << "," << rect.top << " " << rect.width << "x" << rect.height;
 }
 
-void PrintTo(const ControlRef& control, std::ostream* os) {
-    *os << controlName(control.control);
-    if (control.index != 0)
-        *os << "(" << control.index << ")";
-}
-
-void PrintTo(const MenuRef& item, std::ostream* os) {
-    *os << menuItemName(item.item);
-    if (item.item == MenuItem::mnuFileList)
-        *os << "(" << item.index << ")";
-}
-
 void PrintTo(GameType game, std::ostream* os) {
     *os << gameCode(game);
 }

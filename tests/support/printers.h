@@ -14,8 +14,6 @@
 namespace tandora {
 
 void PrintTo(const Rect& rect, std::ostream* os);
-void PrintTo(const ControlRef& control, std::ostream* os);
-void PrintTo(const MenuRef& item, std::ostream* os);
 void PrintTo(GameType game, std::ostream* os);
 void PrintTo(HandCategory category, std::ostream* os);
 // The scene's cards, labels, buttons and counters on one line.

@@ -73,9 +73,8 @@ TEST(QtFileSystem, WritesWholeFilesReadsWithinTheLimitAndAppendsToFilesThatExist
     ASSERT_TRUE(files.writeAtomically(game, "new\r\n").ok);
     EXPECT_EQ(files.readAll(game, 5).bytes, "new\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"game.tn2"});
-    const std::string blocked = pathIn(dir, "blocked.tn2"); // a folder where the file should be
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(blocked)));
-    const FileResult refused = files.writeAtomically(blocked, "text");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("blocked.tn2")); // a folder where the file should be
+    const FileResult refused = files.writeAtomically(pathIn(dir, "blocked.tn2"), "text");
     EXPECT_FALSE(refused.ok || refused.error.empty());
     EXPECT_FALSE(files.writeAtomically(pathIn(dir, "missing/folder/game.tn2"), "text").ok);
     EXPECT_EQ(files.readAll(game, 1000).bytes, "new\r\n");
@@ -201,8 +200,7 @@ TEST(QuietMessages, DropOnlyTheAudioLibrarysNoise) {
     EXPECT_TRUE(isLibraryNoise(QtWarningMsg, "default", "PulseAudioService: pa_context_connect() failed"));
     EXPECT_TRUE(isLibraryNoise(QtWarningMsg, "qt.multimedia.audio", "no sink"));
     EXPECT_FALSE(isLibraryNoise(QtCriticalMsg, "qt.multimedia.audio", "no sink"));
-    EXPECT_FALSE(
-        isLibraryNoise(QtWarningMsg, "default", "QPainter::begin: Paint device returned engine == 0"));
+    EXPECT_FALSE(isLibraryNoise(QtWarningMsg, "default", "QPainter::begin: Painter already active"));
     EXPECT_FALSE(isLibraryNoise(QtWarningMsg, nullptr, "Tandora: something else"));
 }
 
@@ -403,25 +401,24 @@ TEST(QtHelpWindow, ShowsThePageAndFollowsContentsAndLinks) {
     const HelpBook book{
         "Tandora Help",
         {{"welcome", "Welcome", "<h1>Welcome</h1><p>See <a href=\"help:double-up\">the Double Up</a>.</p>"},
-         {"how-to-play", "How to Play", "<h1>How to Play</h1><p>Bet, deal, hold, draw.</p>"},
          {"double-up", "The Double Up", "<h1>The Double Up</h1><p>Higher card doubles.</p>"}}};
     QtHelpWindow window;
-    window.showHelp(book, "how-to-play");
+    window.showHelp(book, "double-up");
     EXPECT_TRUE(window.isVisible() && !window.isModal());
     EXPECT_EQ(window.windowTitle(), "Tandora Help");
     auto* contents = window.findChild<QListWidget*>("contents");
     auto* page = window.findChild<QTextBrowser*>("page");
     ASSERT_TRUE(contents && page);
-    EXPECT_EQ(contents->count(), 3);
-    EXPECT_EQ(window.currentPage(), "how-to-play");
-    EXPECT_TRUE(page->toPlainText().contains("Bet, deal, hold, draw."));
+    EXPECT_EQ(contents->count(), 2);
+    EXPECT_EQ(window.currentPage(), "double-up");
+    EXPECT_TRUE(page->toPlainText().contains("Higher card doubles."));
     contents->setCurrentRow(0);
     EXPECT_TRUE(page->toPlainText().contains("See the Double Up."));
     emit page->anchorClicked(QUrl("help:double-up"));
     EXPECT_EQ(window.currentPage(), "double-up");
     EXPECT_TRUE(page->toPlainText().contains("Higher card doubles."));
     window.showHelp(book, "no-such-page");
-    EXPECT_EQ(contents->count(), 3);
+    EXPECT_EQ(contents->count(), 2);
     EXPECT_EQ(window.currentPage(), "welcome");
 }
 

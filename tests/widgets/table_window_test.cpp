@@ -63,8 +63,7 @@ TEST(QtTableWindow, MapsInputAtAnyScaleReportsMenusAsTheyAreAndAsksBeforeClosing
     QTest::mouseRelease(card, Qt::LeftButton, {}, QPoint(150, 3));
     window.setEnabled({Control::HandPos, 3}, false);
     QTest::mouseClick(card, Qt::LeftButton);
-    QTest::keyClick(&window, Qt::Key_D);
-    QTest::keyClick(&window, Qt::Key_Return);
+    QTest::keyClicks(&window, "d\r");
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
     window.resize(1200, window.height());
     QCoreApplication::processEvents();
@@ -119,12 +118,11 @@ TEST(TableWindow, HandPlaysWithTheKeyboardAndTheMouseAndDoubleUpAnswersItsYesAre
         return static_cast<PictureControl*>(window.controlWidget(c))->picture();
     };
     QTest::keyClick(&window, Qt::Key_Dollar, Qt::ShiftModifier);
-    for (const char* card : {"Kh", "Kd", "Jh", "Ks", "5c"})
+    for (const char* card : {"Kh", "Kd", "Jh", "Ks", "5c", "Qd", "3d", "Tc"}) // the deal, then the draw
         fakes.random.cards({*parseCard(card)});
     QTest::keyClicks(&window, "p124");
     EXPECT_EQ(picture({Control::HandPos, 4}), 152);
     EXPECT_EQ(picture({Control::Hold, 2}), 6103);
-    fakes.random.cards({*parseCard("Qd"), *parseCard("3d"), *parseCard("Tc")});
     QTest::mouseClick(window.controlWidget({Control::Deal}), Qt::LeftButton);
     QWidget* panel = window.controlWidget({Control::imgDoubleUp});
     ASSERT_TRUE(panel->isVisible());

@@ -128,13 +128,12 @@ auto countEveryDraw(const Hand& dealt, GameType game) {
     return finals;
 }
 
-// Guards the counting, the pricing on each bet, the cards of each hold and the order of the holds (best
-// first, ties to more cards, then to the lower mask) against the reference on every hand below;
-// and the best hold on the given bet of the hands strategy charts agree on, with its value (< 0: not
-// checked).
+// Guards the counting, the pricing on each bet (the draws counted also check how many cards each hold keeps)
+// and the order of the holds (best first, ties to more cards, then to the lower mask) against the reference
+// on every hand below; and the best hold's cards on the given bet of the hands strategy charts agree on, with
+// its value (< 0: not checked).
 TEST(HoldValues, AgreeWithEveryDrawAndWithPublishedStrategy) {
     const std::tuple<G, const char*, int, const char*, double> rows[] = {
-        {G::JacksOrBetter96, "Ts Js Qs Ks As", 5, "Ts Js Qs Ks As", 800},     // 4000 for five coins
         {G::JacksOrBetter96, "As Ks Qs Js 9s", 5, "As Ks Qs Js", 866.0 / 47}, // four to a royal over a flush
         {G::JacksOrBetter85, "Kh Kd Kc 7s 7h", 5, "Kh Kd Kc 7s 7h", 8},
         {G::JacksOrBetter96, "Jh Jd Qc Ts 9s", 5, "Jh Jd", -1},              // high pair over open straight
@@ -170,10 +169,6 @@ TEST(HoldValues, AgreeWithEveryDrawAndWithPublishedStrategy) {
                     std::accumulate(finals[v.mask].begin(), finals[v.mask].end(), std::int64_t{0});
                 EXPECT_EQ(std::pair(v.paid, v.draws), std::pair(paid, draws));
                 EXPECT_DOUBLE_EQ(v.ev, static_cast<double>(paid) / static_cast<double>(draws * coins));
-                std::string held;
-                for (std::size_t p = 0; p < HandSize; ++p)
-                    held += v.mask >> p & 1 ? cardName(hand[p]) + " " : "";
-                EXPECT_EQ(textOf(v.held, v.heldCount) + " ", held.empty() ? "- " : held);
                 if (i > 0) { // by value, then more cards, then the lower mask: so no hold twice
                     const HoldValue& u = values[i - 1];
                     EXPECT_GT(std::tuple(u.paid * v.draws, u.heldCount, -static_cast<int>(u.mask)),

@@ -92,22 +92,9 @@ TEST_F(HandTest, NextDealClearsHoldsAndTurnsEveryCard) {
     EXPECT_EQ(s.Hand, handOf("7s Ah 2h 3h 5h"));
 }
 
-// Guards the first deal of a new game's table (card backs, no card before): no flips, and nothing excluded,
-// so the first Joker Poker deal may hold the joker.
-TEST_F(HandTest, FirstDealAfterAGameChangeFlipsNothingAndExcludesNothing) {
-    app.menuClick({MenuItem::OptionsMenu_DoubleUp});
-    addDefault();
-    playHeldHand("Jh Jd 4c 7s Ks");
-    app.menuClick({MenuItem::OptionsMenu_JokerPoker});
-    nextCards("Jkr Ks 2c 9d 5h");
-    const auto at = mark();
-    app.click({Control::MaxBet});
-    EXPECT_EQ(f.log.textFrom(at).find("sound 3"), std::string::npos);
-    EXPECT_EQ(s.Hand, handOf("Jkr Ks 2c 9d 5h"));
-}
-
-// Guards the buttons' pressed looks: shown for a plain left press only, and let up by the release.
-TEST_F(HandTest, ButtonsLookPressedOnlyForAPlainLeftPress) {
+// Guards the buttons' pressed looks: shown for a plain left press only and let up by the release, also by
+// one that arrives while an action runs; a click arriving then starts nothing.
+TEST_F(HandTest, ButtonsLookPressedForAPlainLeftPressUntilItsRelease) {
     addDefault();
     for (const auto& [control, button, mouse, shift, shows] :
          {std::tuple{Control::Bet1, Button::Bet1, 1, 0, true},
@@ -118,14 +105,7 @@ TEST_F(HandTest, ButtonsLookPressedOnlyForAPlainLeftPress) {
         app.mouseUp({control}, mouse, shift, 5, 5);
         EXPECT_FALSE(f.view.pressed(button));
     }
-}
-
-// Guards the re-entry guard: a release that arrives while an action runs still lets its button up
-// afterwards, and a click arriving then starts nothing.
-TEST_F(HandTest, ReleaseDroppedDuringAnActionStillLetsTheButtonUp) {
-    addDefault();
     app.mouseDown({Control::Bet1}, 1, 0, 5, 5);
-    ASSERT_TRUE(f.view.pressed(Button::Bet1));
     f.view.duringNextRepaint([this] {
         app.mouseUp({Control::Bet1}, 1, 0, 5, 5);
         app.click({Control::Bet1});

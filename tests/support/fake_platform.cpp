@@ -13,6 +13,19 @@
 
 namespace tandora::testing_support {
 
+namespace {
+
+// The queue's first entry, taken off it, or otherwise when it is empty.
+template <typename T> T takeFirst(std::deque<T>& queue, T otherwise) {
+    if (!queue.empty()) {
+        otherwise = std::move(queue.front());
+        queue.pop_front();
+    }
+    return otherwise;
+}
+
+} // namespace
+
 std::vector<std::string> Transcript::matching(const std::string& prefix) const {
     std::vector<std::string> result;
     std::copy_if(lines_.begin(), lines_.end(), std::back_inserter(result),
@@ -139,12 +152,9 @@ int FakeMessageBoxes::messageBox(const std::string& text, int style, const std::
     shown_.push_back(title + "|" + std::to_string(style) + "|" + text);
     log_.add("message " + title + ": " + text);
     const int buttons = style & 7;
-    int answer =
-        buttons == MsgStyle::YesNo || buttons == MsgStyle::YesNoCancel ? MsgAnswer::Yes : MsgAnswer::Ok;
-    if (!answers_.empty()) {
-        answer = answers_.front();
-        answers_.pop_front();
-    }
+    const int answer =
+        takeFirst(answers_, buttons == MsgStyle::YesNo || buttons == MsgStyle::YesNoCancel ? MsgAnswer::Yes
+                                                                                           : MsgAnswer::Ok);
     if (buttons != MsgStyle::OkOnly)
         log_.add(std::string("answer ") + std::array{"", "OK", "Cancel", "", "", "", "Yes", "No"}.at(answer));
     return answer;
@@ -165,7 +175,7 @@ public:
                 if (c.kind == DialogControlKind::Picture)
                     shown_.pictures[name] = c.picture;
                 if (c.isCancel)
-                    cancel_ = c.name;
+                    cancel = c.name;
             }
         }
     }
@@ -188,19 +198,15 @@ public:
         return found->second;
     }
     void close() override {
-        closed_ = true;
+        closed = true;
         log_.add("dialog " + shown_.caption + " closed");
     }
 
-    bool closed() const { return closed_; }
-    ControlName cancelButton() const { return cancel_; }
     FakeDialogs::Shown shown_;
-
-private:
     Transcript& log_;
     std::map<std::string, ControlName> names_;
-    ControlName cancel_;
-    bool closed_ = false;
+    ControlName cancel;
+    bool closed = false;
 };
 
 } // namespace
@@ -209,13 +215,8 @@ void FakeDialogs::showModal(DialogLogic& logic) {
     FakeDialogWindow window(log_, logic.layout());
     logic.load(window);
     log_.add("dialog " + window.shown_.caption + " shown");
-    std::vector<DialogAction> actions;
-    if (!scripts_.empty()) {
-        actions = std::move(scripts_.front());
-        scripts_.pop_front();
-    }
-    for (const DialogAction& action : actions) {
-        if (window.closed())
+    for (const DialogAction& action : takeFirst(scripts_, {})) {
+        if (window.closed)
             break;
         if (action.kind == DialogAction::Kind::Type) {
             window.setText(window.named(action.control), action.text);
@@ -229,26 +230,21 @@ void FakeDialogs::showModal(DialogLogic& logic) {
             logic.buttonClicked(window, window.named(action.control));
         }
     }
-    if (!window.closed()) {
+    if (!window.closed) {
         // The player closes the window: its cancel button, or simply the window when it has none.
-        const bool box = window.cancelButton().empty();
-        log_.add("dialog press " +
-                 (box ? std::string("close box") : std::string(window.cancelButton().text())));
+        const bool box = window.cancel.empty();
+        log_.add("dialog press " + (box ? std::string("close box") : std::string(window.cancel.text())));
         if (!box)
-            logic.buttonClicked(window, window.cancelButton());
+            logic.buttonClicked(window, window.cancel);
     }
-    if (!window.closed())
+    if (!window.closed)
         window.close();
     shown_.push_back(window.shown_);
 }
 
 std::optional<std::string> FakeFileDialogs::next(const char* kind, const FileDialogRequest& request) {
     requests_.push_back(request);
-    std::optional<std::string> path;
-    if (!answers_.empty()) {
-        path = answers_.front();
-        answers_.pop_front();
-    }
+    const std::optional<std::string> path = takeFirst(answers_, {});
     log_.add(std::string("file dialog ") + kind + " " + request.title + " -> " + (path ? *path : "cancel"));
     return path;
 }
@@ -284,11 +280,7 @@ FileResult FakeFileSystem::appendText(const std::string& path, const std::string
 
 int FakeDesktop::next(const std::string& line) {
     log_.add(line);
-    if (results_.empty())
-        return ShellResult::Success;
-    const int code = results_.front();
-    results_.pop_front();
-    return code;
+    return takeFirst(results_, ShellResult::Success);
 }
 
 bool FakeDesktop::startProgram(const std::string& path, const std::vector<std::string>& arguments) {
@@ -327,11 +319,7 @@ void FakeClock::sleepMs(std::uint32_t ms) {
 }
 
 double FakeRandom::nextUniform() {
-    if (queued_.empty())
-        return fallback_.nextUniform();
-    const double u = queued_.front();
-    queued_.pop_front();
-    return u;
+    return queued_.empty() ? fallback_.nextUniform() : takeFirst(queued_, 0.0);
 }
 
 PrintResult FakePrinter::printText(const std::string& title, const std::string& text) {

@@ -124,14 +124,13 @@ TEST(QtSettingsStore, ValuesComeBackThroughASecondStoreAndRefusedWritesAreReport
 // otherwise home; a missing Documents made the save dialog propose a file named "Documents".
 TEST(QtDesktop, ReportsMissingFilesAndLaunchersFindsTheInformationToolAndOnlyARealDocumentsFolder) {
     test::qtApp();
-    QtDesktop desktop;
-    EXPECT_EQ(desktop.openDocument("/no/such/readme.txt"), ShellResult::FileNotFound);
-    EXPECT_FALSE(desktop.startProgram("/no/such/program", {}));
-    EXPECT_FALSE(desktop.installerKeepsUninstallLog()) << "Linux installs have no uninstall log";
     QTemporaryDir bin;
     const std::string readme = pathIn(bin, "readme.txt");
     ASSERT_TRUE(touch(QString::fromStdString(readme)));
     QtDesktop bare({bin.path()}); // programs only from bin, where no launcher is
+    EXPECT_EQ(bare.openDocument("/no/such/readme.txt"), ShellResult::FileNotFound);
+    EXPECT_FALSE(bare.startProgram("/no/such/program", {}));
+    EXPECT_FALSE(bare.installerKeepsUninstallLog()) << "Linux installs have no uninstall log";
     EXPECT_EQ(bare.openDocument(readme), ShellResult::NoLauncher);
     EXPECT_EQ(bare.openWebAddress("file:///opt/tandora/support.html"), ShellResult::NoLauncher);
     EXPECT_EQ(bare.systemInformationTool(), "");

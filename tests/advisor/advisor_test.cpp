@@ -77,8 +77,8 @@ TEST_F(AdvisorTest, BestHoldIsMarkedWhileTheOptionIsOnUntilTheDraw) {
 // a hand with exactly the transcript of one that never touched them; with the Trainer on, a poor hold is
 // questioned at the draw only, and after "Draw Anyway" the draw is exactly the draw without the Trainer;
 // "Change Hold" (and Escape, which the fake presses for an unscripted dialog) leaves the dealt hand, its
-// holds, the credits and the state as they were; the best hold, and holds exactly as good in every game
-// (four of a kind pays the same whatever the fifth card, so the kicker may go), draw unquestioned.
+// holds, the credits and the state as they were; the best hold, and holds exactly as good whether wild or
+// not (four of a kind pays the same whatever the fifth card, so the kicker may go), draw unquestioned.
 TEST_F(AdvisorTest, TrainerQuestionsOnlyAWorseHoldAndOptionsOffChangeNothing) {
     Play untouched;
     for (const MenuItem item : {MenuItem::StrategyMenu_ShowBestHold, MenuItem::StrategyMenu_Trainer})
@@ -128,15 +128,11 @@ TEST_F(AdvisorTest, TrainerQuestionsOnlyAWorseHoldAndOptionsOffChangeNothing) {
     hold({3, 1, 2, 4});
     nextCards("2c 9d");
     app.click({Control::Deal});
-    const std::tuple<GameType, const char*, std::vector<int>> quiet[] = {
-        {GameType::JacksOrBetter96, "Ah Ad Ac As 7h", {1, 2, 3, 4}},
-        {GameType::DeucesWild, "2h 2d 2c 2s 7h", {1, 2, 3, 4}},
-        {GameType::JokerPoker, "Jkr Ah Kh Qh Jh", {1, 2, 3, 4, 5}}};
-    for (const auto& [game, cards, held] : quiet) {
+    for (const auto& [game, cards] :
+         {std::pair{GameType::JacksOrBetter96, "Ah Ad Ac As 7h"}, {GameType::DeucesWild, "2h 2d 2c 2s 7h"}}) {
         app.menuClick({gameMenuItem(game)});
         deal(cards);
-        for (const int i : held)
-            app.click({Control::Hold, i});
+        hold({1, 2, 3, 4});
         app.click({Control::Deal});
         EXPECT_EQ(s.HandState, HandStates::BetweenHands) << cards;
     }
@@ -165,11 +161,10 @@ TEST(Trainer, SafeDefaultAndNoPicturesForDrawingFive) {
 // flush broken up for four cards to it, 4000 - 320 / 47 credits (the ten is gone, so of the 47 draws eight
 // make flushes, three straights and twelve high pairs); a new game starts from zero. And the bet the Pay
 // Table Return is for: one coin forgoes the royal flush bonus (8/5 then returns 96.06%); between hands it is
-// the bet of the hand last drawn.
+// the bet of the hand last drawn. (Five coins' 97.30% before any hand is the statistics' test.)
 TEST_F(AdvisorTest, HoldAnalysisAndCostOfHoldsShowWhatTheHoldsCost) {
     app.menuClick({MenuItem::StrategyMenu_HoldAnalysis});
     EXPECT_EQ(lastDialog().texts.at("lblHand"), "No hand has been dealt yet.");
-    EXPECT_EQ(strategyValues(), "97.30%\r\n0.00") << "five coins before any hand";
     app.menuClick({MenuItem::StrategyMenu_ShowBestHold});
     deal(ThreeKings);
     EXPECT_EQ(f.log.matching("label"),
@@ -214,9 +209,8 @@ TEST_F(AdvisorTest, HoldAnalysisAndCostOfHoldsShowWhatTheHoldsCost) {
     EXPECT_EQ(strategyValues(), "96.06%\r\n0.00");
     nextCards("2h 6d 8c Ts 3s"); // nothing worth holding: the hints say to draw every card
     app.click({Control::Deal});
-    EXPECT_EQ(f.view.scene().labels,
-              (std::array<HoldLabel, 5>{HoldLabel::DrawHint, HoldLabel::DrawHint, HoldLabel::DrawHint,
-                                        HoldLabel::DrawHint, HoldLabel::DrawHint}));
+    const auto& hints = f.view.scene().labels;
+    EXPECT_EQ(std::count(hints.begin(), hints.end(), HoldLabel::DrawHint), 5);
     app.click({Control::Deal});
     EXPECT_EQ(strategyValues(), "96.06%\r\n0.00") << "the one-coin hand just drawn";
 }

@@ -35,27 +35,6 @@ TEST_F(DoubleUpTest, OfferYesAndPickPlayTheGambleInOrder) {
                                 "double up none", "menus open"}));
 }
 
-// Guards the YES and NO areas of the question, bounds included, and that only a plain left release answers;
-// No pays the win as it stood.
-TEST_F(DoubleUpTest, OnlyTheAnswerAreasAnswer) {
-    // Where and how the release comes: x, y, mouse button, shift; then what it answers.
-    using Row = std::tuple<int, int, int, int, std::string>;
-    for (const auto& [x, y, button, shift, answer] :
-         {Row{71, 87, 1, 0, "yes"}, Row{135, 126, 1, 0, "yes"}, Row{70, 100, 1, 0, "nothing"},
-          Row{100, 127, 1, 0, "nothing"}, Row{150, 100, 1, 0, "nothing"}, Row{174, 87, 1, 0, "no"},
-          Row{220, 126, 1, 0, "no"}, Row{221, 100, 1, 0, "nothing"}, Row{200, 86, 1, 0, "nothing"},
-          Row{100, 100, 2, 0, "nothing"}, Row{100, 100, 1, 1, "nothing"}}) {
-        Play p;
-        p.addDefault();
-        p.playHeldHand("Jh Jd 4c 7s 9h");
-        ASSERT_TRUE(p.s.DoubleUpOffered);
-        p.clickDoubleUp(x, y, button, shift);
-        const std::string outcome = !p.s.DoubleUpPending ? "no" : p.s.DoubleUpOffered ? "nothing" : "yes";
-        EXPECT_EQ(std::tuple(outcome, p.s.vPoints), std::tuple(answer, outcome == "no" ? 80 : 75))
-            << x << "," << y << " button " << button << " shift " << shift;
-    }
-}
-
 // Guards the comparison: aces high, in Deuces Wild a deuce and in Joker Poker the joker rank with the aces;
 // and each outcome's sound.
 TEST_F(DoubleUpTest, ComparesAcesAndWildCardsHigh) {

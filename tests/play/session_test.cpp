@@ -132,9 +132,24 @@ protected:
         } else if (pick < 65) {
             clickIfLive({anyBet && dice() % 2 == 0 ? Control::Bet1 : Control::MaxBet});
         } else if (pick < 70) {
-            if (table().doubleUp == DoubleUpPanel::Question)
-                clickDoubleUp(static_cast<int>(dice() % 304), static_cast<int>(dice() % 129),
-                              dice() % 8 == 0 ? 2 : 1, 0);
+            if (table().doubleUp == DoubleUpPanel::Question) {
+                // Releases anywhere, half of them on or beside an edge of YES (71-135) or NO (174-220),
+                // 87-126.
+                const int xs[] = {70, 71, 135, 136, 173, 174, 220, 221}, ys[] = {86, 87, 126, 127};
+                const int x = dice() % 2 == 0 ? xs[dice() % 8] : static_cast<int>(dice() % 304);
+                const int y = dice() % 2 == 0 ? ys[dice() % 4] : static_cast<int>(dice() % 129);
+                const int button = dice() % 8 == 0 ? 2 : 1, shift = dice() % 8 == 0 ? 1 : 0;
+                const std::int64_t won = s.vPoints + s.PaidAmount;
+                clickDoubleUp(x, y, button, shift);
+                // Only a plain left release inside YES or NO answers; NO pays the win as it stood.
+                const bool plain = button == 1 && shift == 0 && y >= 87 && y <= 126;
+                const bool yes = plain && x >= 71 && x <= 135, no = plain && x >= 174 && x <= 220;
+                ASSERT_EQ(table().doubleUp, yes  ? DoubleUpPanel::Pick
+                                            : no ? DoubleUpPanel::None
+                                                 : DoubleUpPanel::Question)
+                    << x << "," << y << " button " << button << " shift " << shift;
+                ASSERT_TRUE(!no || s.vPoints == won);
+            }
         } else if (pick < 76) {
             const std::int64_t before = s.vPoints;
             f.dialogs.script(

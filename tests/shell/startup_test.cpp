@@ -10,12 +10,6 @@ namespace {
 using testing_support::FakePlatform;
 using Lines = std::vector<std::string>;
 
-// One start of the program on the platform f, as a player's session would begin.
-bool start(FakePlatform& f) {
-    ShellHooks hooks;
-    return TandoraApp(f.platform, f.splash, hooks).start();
-}
-
 // Guards the start-up order (table set up hidden, splash shown, table shown once when the timer fires), and
 // the hand-over's other side: a later copy's game file comes to the front and opens through Open Game's own
 // flow, asking about the game on the table first; a later copy without a file only raises it.
@@ -99,7 +93,8 @@ TEST(Startup, FirstRunAppendsTheSettingsToTheUninstallLogOnce) {
         if (refuses)
             f.files.failWrites("Permission denied");
         for (int run = 0; run < 2; ++run) {
-            ASSERT_TRUE(start(f));
+            ShellHooks hooks;
+            ASSERT_TRUE(TandoraApp(f.platform, f.splash, hooks).start());
             EXPECT_EQ(f.settings.value("MainWindow", "FirstTime"), "False");
             EXPECT_EQ(f.files.contents(LogPath), log);
         }

@@ -111,7 +111,7 @@ TEST(CardDraw, ExclusionsHoldOverManyHandsAndEveryCodeIsEquallyLikely) {
 
 // Guards the hands whose slips the published counts of every deal (the strategy tables' test) cannot see: a
 // wheel against the straight to the ace (counted together there), and Deuces Wild's hands that pay nothing.
-TEST(Evaluation, EdgeCasesScoreAsTheRulesSay) {
+TEST(Evaluation, EdgeCasesScoreAsTheRulesSayAndLeaveTheWorkingState) {
     const std::tuple<G, const char*, H> rows[] = {
         {G::JacksOrBetter85, "Ah 2d 3c 4s 5h", H::Straight},
         {G::JacksOrBetter85, "Th Jd Qc Ks Ah", H::AceHighStraight},
@@ -122,11 +122,8 @@ TEST(Evaluation, EdgeCasesScoreAsTheRulesSay) {
     };
     for (const auto& [game, cards, expected] : rows)
         EXPECT_EQ(evaluateHand(handOf(cards), game), expected) << cards;
-}
-
-// Guards the side effects callers rely on: EvalHand left as ranks with wild cards leading, WildCount
-// counted afresh by each evaluation.
-TEST(Evaluation, LeavesWorkingStateAndCountsDeuces) {
+    // The side effects callers rely on: EvalHand left as ranks with wild cards leading, WildCount counted
+    // afresh by each evaluation.
     const CardRank rank(G::DeucesWild);
     EvalState state;
     EXPECT_EQ(evaluateHand(handOf("Kh 2d 2c 9s 2h"), flagsFor(G::DeucesWild), rank, state), H::FourOfAKind);
@@ -139,7 +136,7 @@ TEST(Evaluation, LeavesWorkingStateAndCountsDeuces) {
 // Guards each game's pay table as the machine prints it: its rows from the top down, what each pays per
 // coin and the slot its count is kept in, the 4000 only for five coins on the natural royal, the straight
 // to the ace paid, counted and listed as the straight, and no pay, count or row for a hand that does not pay.
-TEST(PayTable, EveryGamesRowsPaysAndSlots) {
+TEST(PayTable, EveryGamesRowsPaysAndSlotsWhoseCountsStopAtTheBound) {
     const std::pair<G, const char*> tables[] = {
         {G::JacksOrBetter85, "NaturalRoyalFlush 250/0 StraightFlush 50/5 FourOfAKind 25/6 FullHouse 8/7 "
                              "Flush 5/8 Straight 4/9 ThreeOfAKind 3/10 TwoPair 2/11 HighPair 1/12 "},
@@ -187,10 +184,7 @@ TEST(PayTable, EveryGamesRowsPaysAndSlots) {
                     << coins << " coins";
         }
     }
-}
-
-// Guards a long game's counts: they stop at the bound a game file holds instead of passing it.
-TEST(PayTable, CountsStopAtMaxStatistic) {
+    // A long game's counts stop at the bound a game file holds instead of passing it.
     HandCounts counts{};
     counts[9] = MaxStatistic - 1;
     countHand(H::Straight, G::JokerPoker, counts);

@@ -29,13 +29,6 @@ TEST(GameFileWriter, WritesTheFormatByteForByte) {
     EXPECT_EQ(writeGameFile(recordOf(testing_support::sampleState(), SampleButtons)), fileOf(sampleLines()));
 }
 
-// Guards the card backs of a new game, between hands: written so that the file opens again, read as backs.
-TEST(GameFileWriter, CardBacksWriteAsZerosAndReadBack) {
-    GameState fresh;
-    fresh.Hand.fill(CardBackCode);
-    EXPECT_EQ(parseGameFile(writeGameFile(recordOf(fresh, {}))), recordOf(fresh, {}));
-}
-
 // Guards validation line by line: what a hand edit may change and what makes the file no game file. (The
 // sample's hand is dealt: card backs there would be drawn to and scored. That no file holding more credits,
 // a larger win or larger counts than play leaves is accepted is the fuzz loop's.)
@@ -113,8 +106,9 @@ TEST(GameFileReader, LineCounts) {
     }
 }
 
-// Guards line 43: a table other than the designed one is written after the counts and read back, a bad
-// line 43 refuses the file, and a file may hold a win its own table pays (doubled once).
+// Guards line 43: a table other than the designed one is written after the counts and read back, and a bad
+// line 43 refuses the file. (That a file may hold the largest win its own table pays, doubled, and that
+// card backs write and read back, are the fuzz loop's: its seed files must be applied whole.)
 TEST(GameFileReader, PayTableLineRoundTripsAndIsCheckedWhole) {
     GameState s = testing_support::sampleState();
     const std::string own = "PayTable=250,200,25,15,9,5,3,2,2,1000,4000";
@@ -126,10 +120,6 @@ TEST(GameFileReader, PayTableLineRoundTripsAndIsCheckedWhole) {
     s.choosePayTable(GameType::JokerPoker, std::get<PayTable>(parsePayTableText(GameType::JokerPoker, most)));
     EXPECT_EQ(parseGameFile(writeGameFile(recordOf(s, SampleButtons)))->payTable, s.chosenTable())
         << "the longest line 43, 80 characters, reads back";
-    auto lines = sampleLines();
-    lines[14] = "Won 10000"; // more than the designed table can pay (refused: the fuzz loop's)
-    lines.push_back(own);
-    EXPECT_TRUE(parseGameFile(fileOf(lines))) << "five coins on three of a kind, doubled";
     EXPECT_FALSE(parseGameFile(fileOf(sampleLines()) + "PayTable=250,200,25,15,9,-5,3,2,2,1,4000\r\n"))
         << "a table the pay table check refuses (its refusals are that check's test)";
 }

@@ -142,9 +142,13 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     Mutator mutator(seed);
     ReaderFuzzCheck check;
+    const std::vector<std::string> seeds = fuzzSeeds();
     for (unsigned long long n = 0; n < inputs; ++n) {
-        const std::string bytes = mutator.next();
-        const std::string failure = check.check(bytes);
+        // The files mutations start from come first: games play leaves, each to be applied whole.
+        const std::string bytes = n < seeds.size() ? seeds[n] : mutator.next();
+        std::string failure = check.check(bytes);
+        if (failure.empty() && n < seeds.size() && check.refused > 0)
+            failure = "a valid game file was refused";
         if (!failure.empty()) {
             std::printf("input %llu (seed %llu): %s\n--- file ---\n%s\n", n, seed, failure.c_str(),
                         printable(bytes).c_str());

@@ -34,11 +34,8 @@ ToolRun runTool(const std::string& args, const std::string& input = "") {
 #ifndef _WIN32
     run.status = WIFEXITED(run.status) ? WEXITSTATUS(run.status) : -1;
 #endif
-    for (const auto& [suffix, text] : {std::pair{".out", &run.out}, {".err", &run.err}}) {
-        std::ostringstream read;
-        read << std::ifstream(base + suffix).rdbuf();
-        *text = read.str();
-    }
+    for (const auto& [suffix, text] : {std::pair{".out", &run.out}, {".err", &run.err}})
+        *text = (std::ostringstream() << std::ifstream(base + suffix).rdbuf()).str();
     for (const char* suffix : {".in", ".out", ".err"})
         std::filesystem::remove(base + suffix);
     return run;
@@ -69,6 +66,17 @@ TEST(AnalyzeTool, EachCommandPrintsAsDocumented) {
         ret.out, std::regex(R"(return 99\.5439\n1 HighPair 0\.2\d{7}\n(\d+ \w+ 0\.\d{8}\n){8})"
                             R"(13 NaturalRoyalFlush 0\.0000\d{4}\ntime \d+\.\d ms\n)")))
         << ret.out;
+    // --pays on tables no test lists: 9/6 pays given to the 8/5 game price as 9/6, and a royal flush
+    // worth nothing on five coins leaves four to it worth only its flush, straight and high pairs:
+    // (8 x 6 + 3 x 4 + 12 x 1) / 47 = 1.531915 per coin. And the simulator's report, in its order.
+    EXPECT_EQ(runTool("return jb85 --pays 250,50,25,9,6,4,3,2,1").out.substr(0, 15), "return 99.5439\n");
+    const ToolRun run = runTool("holds jb85 Ah Kh Qh Jh 2c --pays 250,50,25,9,6,4,3,2,1 --royal5 0");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("hold Ah Kh Qh Jh ev 1.531915\n"), std::string::npos);
+    const ToolRun sim = runTool("simulate jb85 --hands 20000 --threads 1 --draw game");
+    EXPECT_TRUE(std::regex_match(sim.out, std::regex(R"(return \d+\.\d{4} ci95 \d\.\d{4}\nhands 20000\n)"
+                                                     R"(hands/s \d+\n(\d+ \w+ 0\.\d{8}\n){10})")))
+        << sim.out;
 }
 
 // Guards the refusals scripts rely on: status 2, nothing on standard output and one line on stderr.
@@ -100,20 +108,6 @@ TEST(AnalyzeTool, RefusesBadCallsWithStatusTwoAndOneLineOnStandardError) {
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(std::regex_match(run.err, std::regex("tandora-analyze: [^\n]+\n"))) << run.err;
     }
-}
-
-// Guards --pays on tables no test lists: 9/6 pays given to the 8/5 game price as 9/6, and a royal flush
-// worth nothing on five coins leaves four to it worth only its flush, straight and high pairs:
-// (8 x 6 + 3 x 4 + 12 x 1) / 47 = 1.531915 per coin. And the simulator's report, in its order.
-TEST(AnalyzeTool, PaysPriceTheTableGivenAndTheSimulatorReports) {
-    EXPECT_EQ(runTool("return jb85 --pays 250,50,25,9,6,4,3,2,1").out.substr(0, 15), "return 99.5439\n");
-    const ToolRun run = runTool("holds jb85 Ah Kh Qh Jh 2c --pays 250,50,25,9,6,4,3,2,1 --royal5 0");
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("hold Ah Kh Qh Jh ev 1.531915\n"), std::string::npos);
-    const ToolRun sim = runTool("simulate jb85 --hands 20000 --threads 1 --draw game");
-    EXPECT_TRUE(std::regex_match(sim.out, std::regex(R"(return \d+\.\d{4} ci95 \d\.\d{4}\nhands 20000\n)"
-                                                     R"(hands/s \d+\n(\d+ \w+ 0\.\d{8}\n){10})")))
-        << sim.out;
 }
 
 } // namespace

@@ -115,29 +115,13 @@ TEST_F(HandTest, ButtonsLookPressedForAPlainLeftPressUntilItsRelease) {
     EXPECT_EQ(s.CoinsBet, 0) << "the click that came during the game change was dropped";
 }
 
-// Guards the bets: a coin a press with its column, the deal on the fifth coin or the last credit, Max Bet
-// topping up to five coins or every credit under the five-coin column, and nothing at all without credits.
-TEST_F(HandTest, BetsTakeCoinsLightTheColumnAndDealWhenDue) {
-    // Credits, presses (b Bet 1, m Max Bet), then the coins bet, the credits left, the column lit, dealt.
-    using Row = std::tuple<int, const char*, int, int, int, bool>;
-    for (const auto& [credits, presses, coins, creditsAfter, column, dealt] :
-         {Row{100, "bb", 2, 98, 2, false}, Row{100, "bbbbb", 5, 95, 5, true}, Row{3, "bbb", 3, 0, 3, true},
-          Row{12, "bbm", 5, 7, 5, true}, Row{3, "m", 3, 0, 5, true}, Row{5, "bm", 5, 0, 5, true},
-          Row{4, "bm", 4, 0, 5, true}, Row{0, "bm", 0, 0, 0, false}}) {
-        Play p;
-        p.s.vPoints = credits;
-        for (const char* c = presses; *c != '\0'; ++c)
-            p.app.click({*c == 'b' ? Control::Bet1 : Control::MaxBet});
-        EXPECT_EQ(
-            std::tuple(p.s.CoinsBet, p.s.vPoints, p.table().coinColumn, p.s.HandState == HandStates::Dealt),
-            std::tuple(coins, creditsAfter, column, dealt))
-            << credits << " credits, presses " << presses;
-    }
-}
-
-// Guards the refusal, with its message, of a bet that could win past 99,999 credits, so no credit is lost
-// off the counter.
-TEST_F(HandTest, BetThatCouldWinPastTheCounterIsRefused) {
+// Guards the refusals of a bet: without credits it does nothing (the bets that go are the session's);
+// one that could win past 99,999 credits is refused with its message, so no credit is lost off the counter.
+TEST_F(HandTest, BetsWithoutCreditsOrThatCouldWinPastTheCounterAreRefused) {
+    app.click({Control::Bet1});
+    app.click({Control::MaxBet});
+    EXPECT_EQ(std::tuple(s.CoinsBet, table().coinColumn, s.HandState),
+              std::tuple(0, 0, HandStates::BetweenHands));
     s.vPoints = MaxShownCredits - MaxHandWin + 1;
     app.click({Control::MaxBet});
     EXPECT_EQ(s.CoinsBet, 0);

@@ -100,7 +100,7 @@ protected:
         }
     }
 
-    void randomAction(bool anyBet) {
+    void randomAction() {
         const int pick = static_cast<int>(dice() % 100);
         if (pick < 25) {
             static const std::string keys = "12345cCbBmMpPdDyYnN$x";
@@ -130,7 +130,15 @@ protected:
         } else if (pick < 55) {
             mayDraw([&] { clickIfLive({Control::Deal}); });
         } else if (pick < 65) {
-            clickIfLive({anyBet && dice() % 2 == 0 ? Control::Bet1 : Control::MaxBet});
+            const bool max = dice() % 2 != 0, bets = live({max ? Control::MaxBet : Control::Bet1});
+            const std::int64_t stake = s.CoinsBet + s.vPoints;
+            const std::int64_t coins = max ? std::min<std::int64_t>(MaxCoins, stake) : s.CoinsBet + 1;
+            clickIfLive({max ? Control::MaxBet : Control::Bet1});
+            // A coin a press, Max Bet topping up to five coins or every credit under the five-coin column;
+            // the fifth coin or the last credit deals.
+            ASSERT_TRUE(!bets ||
+                        std::tuple(s.CoinsBet, table().coinColumn, s.HandState == HandStates::Dealt) ==
+                            std::tuple(coins, max ? 5 : coins, coins == 5 || coins == stake));
         } else if (pick < 70) {
             if (table().doubleUp == DoubleUpPanel::Question) {
                 // Releases anywhere, half of them on or beside an edge of YES (71-135) or NO (174-220),
@@ -305,7 +313,7 @@ protected:
 // amounts) included.
 TEST_F(SessionTest, NoCreditIsMadeOrLostInALongRandomSession) {
     for (int action = 0; action < 100000; ++action) {
-        randomAction(true);
+        randomAction();
         countReceipts();
         checkCredits(action);
         checkControls(action);

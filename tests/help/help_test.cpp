@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
 #include <set>
 
@@ -17,13 +18,6 @@ namespace {
 using testing_support::FakePlatform;
 using testing_support::press;
 using Lines = std::vector<std::string>;
-
-std::string page(const std::string& id) {
-    for (const HelpPage& p : helpBook().pages)
-        if (p.id == id)
-            return p.html;
-    return "missing page " + id;
-}
 
 // Guards Help Topics (and F1, which the menu maps to it): the help window opens at its first page with
 // every topic a new player needs, each page titled, and every "help:" link leads to a page that exists.
@@ -61,8 +55,11 @@ TEST(HelpBook, StatesTheGamesOwnFiguresAndStrategyMenu) {
         {"credits", "holds up to " + n(MaxBankCredits) + " credits"},
         {"keyboard", "<td>Hold Analysis</td><td>Ctrl+H</td>"},
     };
+    std::map<std::string, std::string> pages;
+    for (const HelpPage& p : helpBook().pages)
+        pages[p.id] = p.html;
     for (const auto& [id, words] : rows)
-        EXPECT_NE(page(id).find(words), std::string::npos) << id << ": " << words;
+        EXPECT_NE(pages.at(id).find(words), std::string::npos) << id << ": " << words;
 }
 
 // Guards the help's pay tables against what the games pay: the help's names of the hands that pay in a
@@ -70,8 +67,7 @@ TEST(HelpBook, StatesTheGamesOwnFiguresAndStrategyMenu) {
 // (That each pay grows with the coins is the engine's pay table test.)
 TEST(HelpBook, PayTablesShowWhatTheGamesPay) {
     std::string text; // each hand with its pay for one coin, the royal's for five coins too
-    for (GameType game :
-         {GameType::JacksOrBetter85, GameType::JacksOrBetter96, GameType::DeucesWild, GameType::JokerPoker}) {
+    for (const GameType game : AllGames) {
         for (const PayTableLine& line : payTableLines(game)) {
             ASSERT_EQ(line.pays.size(), 5u);
             text.append(line.hand).append(" ").append(std::to_string(line.pays[0]));
@@ -96,7 +92,7 @@ TEST(HelpBook, PayTablesShowWhatTheGamesPay) {
 // as file:// addresses), translates the shell's answer (5, 8, 27 and 31 have messages, success and other
 // codes none), names a missing file without calling the shell, and shows the file in the help window when
 // no program or no launcher could show it.
-TEST(HelpMenu, ShippedFilesOpenAndTranslateTheShellsAnswer) {
+TEST(HelpMenu, ShippedFilesOpenAsEscapedAddressesAndTranslateTheShellsAnswer) {
     const auto readme = &HelpMenu::HelpMenu_Readme_Click, support = &HelpMenu::HelpMenu_Support_Click,
                store = &HelpMenu::HelpMenu_OrrinSoft_Click;
     const int none = ShellResult::NoLauncher;
@@ -128,11 +124,8 @@ TEST(HelpMenu, ShippedFilesOpenAndTranslateTheShellsAnswer) {
                       "<pre style=\"white-space: pre-wrap\">Tandora &lt;&amp;&gt; rules</pre>");
         }
     }
-}
-
-// Guards addresses of folders a browser must be able to open: blanks and non-ASCII bytes escaped, Windows
-// paths with their drive and forward slashes.
-TEST(HelpMenu, FileUrlEscapesWhatAnAddressCannotHold) {
+    // Addresses of folders a browser must be able to open: blanks and non-ASCII bytes escaped, Windows paths
+    // with their drive and forward slashes.
     EXPECT_EQ(fileUrlOf("/home/ann/my games/st-o_r~e.html"), "file:///home/ann/my%20games/st-o_r~e.html");
     EXPECT_EQ(fileUrlOf("/home/zo\xC3\xAB/x#1.html"), "file:///home/zo%C3%AB/x%231.html");
     EXPECT_EQ(fileUrlOf("C:\\Program Files\\Tandora/support.html"),
@@ -160,8 +153,7 @@ TEST(HelpMenu, GettingStartedAndHandsDefinedAreExact) {
                               "Jacks or Better\tTwo Jacks, Queens, Kings, or Aces.";
     const std::string note = "\r\n\r\nNote:\r\nSeveral hands will fit into two or more of the above "
                              "categories.\r\nTandora will pay on the hand with the highest winnings.";
-    for (GameType game :
-         {GameType::JacksOrBetter85, GameType::JacksOrBetter96, GameType::DeucesWild, GameType::JokerPoker}) {
+    for (const GameType game : AllGames) {
         state.setGame(game);
         menu.HelpMenu_Hands_Click();
     }

@@ -160,16 +160,15 @@ TEST(HelpMenu, GettingStartedAndHandsDefinedAreExact) {
     EXPECT_EQ(
         f.messages.shown(),
         (Lines{
-            "Getting Started|64|Step 1\r\nGo to the Options menu and click on the game type you want to play."
-            "\r\n\r\nStep 2\r\nPress the Dollar Sign button (on the lower right portion of the window) to "
-            "add credits.\r\n\r\nStep 3\r\nPress the Play Max button to bet five credits and deal the "
+            "Getting Started|64|Step 1\r\nGo to the Options menu and click on the game type you want to "
+            "play.\r\n\r\nStep 2\r\nPress the Dollar Sign button (on the lower right portion of the window) "
+            "to add credits.\r\n\r\nStep 3\r\nPress the Play Max button to bet five credits and deal the "
             "initial hand. Or press the Bet 1 button once for each credit you want to play and then press "
-            "the Deal "
-            "button.\r\n\r\nStep 4\r\nDecide which cards you would like to hold and click on them. The Held "
-            "indicators will come on for each card you click. To unhold a card simply click it again.\r\n\r\n"
-            "Step 5\r\nOnce you have the desired cards held, press the Draw button (it is the same as the "
-            "Deal button).\r\n\r\nStep 6\r\nFor information on the other game features go to the Help menu "
-            "and click on the Help Topics item.",
+            "the Deal button.\r\n\r\nStep 4\r\nDecide which cards you would like to hold and click on them. "
+            "The Held indicators will come on for each card you click. To unhold a card simply click it "
+            "again.\r\n\r\nStep 5\r\nOnce you have the desired cards held, press the Draw button (it is the "
+            "same as the Deal button).\r\n\r\nStep 6\r\nFor information on the other game features go to the "
+            "Help menu and click on the Help Topics item.",
             jacks + note, jacks + note,
             "Hands Defined - Deuces Wild|64|" + royal +
                 "Four Deuces\tAll four wild cards.\r\nRoyal w/Deuce\tRoyal Flush with at least one wild "

@@ -286,6 +286,21 @@ protected:
         }
     }
 
+    // A bet clears the last hand's marks and a deal pays nothing yet; a draw that wins offers the Double Up
+    // when it is on and the doubled win fits on the counter; a finished hand shows GAME OVER, with the
+    // credits' sound only when it paid.
+    void checkHand(const GameState& was, int action) {
+        SCOPED_TRACE(action);
+        const bool dealt = s.HandState == HandStates::Dealt;
+        ASSERT_TRUE(s.CoinsBet <= was.CoinsBet ||
+                    (s.PaidAmount == 0 && !s.GameOverShown && (dealt || s.WinStrip == HandCategory::NoWin)));
+        ASSERT_TRUE(s.vHandsPlayed <= was.vHandsPlayed ||
+                    s.DoubleUpPending == (s.PaidAmount > 0 && s.options.DoubleUpOn &&
+                                          s.vPoints + 2 * s.PaidAmount <= MaxShownCredits));
+        ASSERT_TRUE(s.vAmtPlayed <= was.vAmtPlayed ||
+                    (s.GameOverShown && f.log.matching("sound 1 ").empty() == (s.PaidAmount == 0)));
+    }
+
     // The four cards to pick from never repeat the dealer's card, a card of the finished hand, or each other.
     void checkPick(int action) {
         if (s.DoubleUpPending && !s.DoubleUpOffered) {
@@ -313,7 +328,9 @@ protected:
 // amounts) included.
 TEST_F(SessionTest, NoCreditIsMadeOrLostInALongRandomSession) {
     for (int action = 0; action < 100000; ++action) {
+        const GameState was = s;
         randomAction();
+        checkHand(was, action);
         countReceipts();
         checkCredits(action);
         checkControls(action);

@@ -9,7 +9,6 @@ class DoubleUpTest : public PlayTest {};
 // with the others face down; the pick draws the four cards only then; the finish pays, marks the picked
 // card and opens the table again (that the dealer's card cannot be picked is the session's).
 TEST_F(DoubleUpTest, OfferYesAndPickPlayTheGambleInOrder) {
-    app.menuClick({MenuItem::OptionsMenu_JacksOrBetter});
     addDefault();
     nextCards("Jh Jd 4c 7s 9h");
     app.click({Control::MaxBet});

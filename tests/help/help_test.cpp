@@ -70,10 +70,8 @@ TEST(HelpBook, PayTablesShowWhatTheGamesPay) {
     for (const GameType game : AllGames) {
         for (const PayTableLine& line : payTableLines(game)) {
             ASSERT_EQ(line.pays.size(), 5u);
-            text.append(line.hand).append(" ").append(std::to_string(line.pays[0]));
-            if (line.pays[4] != line.pays[0] * 5)
-                text.append(" ").append(std::to_string(line.pays[4]));
-            text.append("|");
+            text += line.hand + " " + std::to_string(line.pays[0]) +
+                    (line.pays[4] == line.pays[0] * 5 ? "" : " " + std::to_string(line.pays[4])) + "|";
         }
         text += "\n";
     }

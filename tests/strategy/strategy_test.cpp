@@ -324,7 +324,6 @@ TEST(KnownPayTables, PriceAsPublishedReadBackAsWrittenAndRefuseBadPays) {
     for (const auto& [text, problem] : refused)
         EXPECT_EQ(std::get<std::string>(parsePayTableText(G::JacksOrBetter96, text)), problem) << text;
     const PayTable own = std::get<PayTable>(parsePayTableText(G::JacksOrBetter85, "1,2,3,4,5,6,7,8,9,10"));
-    EXPECT_EQ(payTableName(G::JacksOrBetter85, own), "Jacks or Better, own table");
     // Every bet pays the row per coin, but five coins on a natural royal pay the table's own amount.
     for (int coins = 1; coins <= MaxCoins; ++coins) {
         EXPECT_EQ(handPays(H::FullHouse, G::JacksOrBetter85, own, coins), 4 * coins);

@@ -17,8 +17,7 @@ namespace {
 constexpr const char* ThreeKings = "Kh Kd Jh Ks 5c";
 constexpr const char* ThreeQueens = "Qh Qd 9h Qs 4c";
 
-class AdvisorTest : public PlayTest {
-protected:
+struct AdvisorTest : PlayTest {
     void deal(const std::string& cards) {
         addDefault();
         nextCards(cards);

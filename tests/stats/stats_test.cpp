@@ -35,8 +35,7 @@ TEST(NumberFormat, RoundsExactlyGroupsThousandsAndPadsWithoutCutting) {
 
 using testing_support::press;
 
-class GameStatsTest : public ::testing::Test {
-protected:
+struct GameStatsTest : ::testing::Test {
     // Opens the statistics as the Game menu does, plays the script and returns the dialog's texts as it
     // closed.
     std::map<std::string, std::string> show(std::vector<testing_support::DialogAction> script = {}) {

@@ -9,7 +9,6 @@ class HandTest : public PlayTest {};
 // five-coin column, no flips on a table of card backs, the five cards with their pauses, a paying hand's
 // strip without its sound or pay, and the table left waiting for the draw.
 TEST_F(HandTest, MaxBetBetsDealsAndWaitsForTheDraw) {
-    ASSERT_TRUE(started);
     addDefault();
     nextCards("Ah Kh 7c 7d 7s");
     const auto at = mark();

@@ -16,7 +16,7 @@ namespace tandora::testing_support {
 class Play {
 public:
     Play() {
-        started = app.start();
+        EXPECT_TRUE(app.start());
         f.splash.fireTimer();
         f.log.clear();
     }
@@ -50,7 +50,6 @@ public:
     ShellHooks hooks;
     TandoraApp app{f.platform, f.splash, hooks};
     GameState& s = app.state();
-    bool started = false;
 };
 
 class PlayTest : public ::testing::Test, public Play {};

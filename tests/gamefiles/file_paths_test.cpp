@@ -11,8 +11,9 @@ namespace {
 constexpr std::string_view Linux = "/";
 constexpr std::string_view Windows = "/\\";
 
-// Guards the split at the last separator of the system, and a path without one.
-TEST(PathSplit, GivesFolderAndName) {
+// Guards the split at the last separator of the system, and a path without one; and the system's own
+// separators, which the game uses when none are named.
+TEST(PathSplit, GivesFolderAndNameAtTheSystemsSeparators) {
     using Row = std::tuple<std::string_view, const char*, const char*, const char*>;
     for (const auto& [separators, path, folder, file] :
          {Row{Windows, "C:\\Games\\my.tn2", "C:\\Games\\", "my.tn2"},
@@ -22,11 +23,8 @@ TEST(PathSplit, GivesFolderAndName) {
         EXPECT_EQ(GetFilePath(path, separators), folder) << path;
         EXPECT_EQ(GetFileName(path, separators), file) << path;
     }
-}
-
-// Guards the system's own separators, which the game uses when none are named: a backslash ends a folder
-// on Windows only (this test runs in the Windows cross-build under Wine too).
-TEST(SystemPaths, SplitAtTheSystemsOwnSeparators) {
+    // Without separators named, the system's own: a backslash ends a folder on Windows only (this test
+    // runs in the Windows cross-build under Wine too).
 #ifdef _WIN32
     EXPECT_EQ(GetFileName("C:\\Games\\my.tn2"), "my.tn2");
     EXPECT_EQ(GetFilePath("C:\\Games\\my.tn2"), "C:\\Games\\");

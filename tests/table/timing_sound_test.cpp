@@ -13,8 +13,10 @@ using namespace std::chrono_literals;
 using testing_support::FakePlatform;
 
 // Guards that the wait lasts exactly as long as asked, without real waiting, also across the tick counter's
-// wrap and with a coarse sleep that must not end it early.
-TEST(Pause, WaitsOnTheClockAcrossTheWrap) {
+// wrap and with a coarse sleep that must not end it early; and an animation's length: time spent painting a
+// step (here slept by hand) comes out of the next wait, a step painted too slowly is not waited for at all,
+// and the whole still ends on time.
+TEST(Timing, PausesAndSchedulesWaitOnTheClockAcrossTheWrap) {
     // The tick count at the start, the wait asked for, the milliseconds slept.
     using Row = std::tuple<std::uint32_t, std::chrono::milliseconds, std::uint64_t>;
     for (const auto& [start, wait, waited] :
@@ -25,11 +27,7 @@ TEST(Pause, WaitsOnTheClockAcrossTheWrap) {
         Pause(clock, wait);
         EXPECT_EQ(clock.slept(), waited) << start << " " << wait.count();
     }
-}
 
-// Guards an animation's length: time spent painting a step (here slept by hand) comes out of the next wait,
-// a step painted too slowly is not waited for at all, and the whole still ends on time.
-TEST(Schedule, PaintingComesOutOfTheWaits) {
     testing_support::FakeClock clock(0xFFFFFF00u);
     Schedule schedule(clock);
     clock.sleepMs(30);

@@ -54,14 +54,12 @@ public:
         ++calls;
         return menus[{static_cast<int>(m.item), m.index}];
     }
-    const State& of(Control c, int index = 0) { return controls[{static_cast<int>(c), index}]; }
-    const Menu& menuOf(MenuItem m, int index = 0) { return menus[{static_cast<int>(m), index}]; }
     // The digits a counter lights, from its leftmost shown cell.
     std::string digits(Control c, int first) {
         std::string text;
         for (int i = first; i <= 4; ++i)
-            if (of(c, i).visible)
-                text += static_cast<char>('0' + of(c, i).picture - 1000);
+            if (at({c, i}).visible)
+                text += static_cast<char>('0' + at({c, i}).picture - 1000);
         return text;
     }
 
@@ -92,11 +90,11 @@ TEST_F(TablePresenterTest, CountersLightTheirDigits) {
     scene.coins = 5;
     presenter.show(scene);
     EXPECT_EQ(surface.digits(Control::Paid, 1), "4000");
-    EXPECT_EQ(surface.of(Control::Coins).picture, 1005);
-    EXPECT_FALSE(surface.of(Control::CreditsHint).visible);
+    EXPECT_EQ(surface.at({Control::Coins}).picture, 1005);
+    EXPECT_FALSE(surface.at({Control::CreditsHint}).visible);
     scene.addCreditsHint = true;
     presenter.show(scene);
-    EXPECT_TRUE(surface.of(Control::CreditsHint).visible);
+    EXPECT_TRUE(surface.at({Control::CreditsHint}).visible);
 }
 
 // Guards the menus: a Double Up locks exactly its eight commands, the marks follow the scene, recent entries
@@ -111,23 +109,23 @@ TEST_F(TablePresenterTest, MenusFollowTheSceneAndOnlyChangesReachTheControls) {
                              MenuItem::OptionsMenu_DoubleUp, MenuItem::OptionsMenu_SelectDeck,
                              MenuItem::OptionsMenu_SoundEffects, MenuItem::AddCreditsMenu,
                              MenuItem::GameMenu_SaveGame, MenuItem::GameMenu_SaveGameAs})
-        EXPECT_FALSE(surface.menuOf(m).enabled);
-    EXPECT_TRUE(surface.menuOf(MenuItem::OptionsMenu_JokerPoker).enabled);
-    EXPECT_TRUE(surface.menuOf(MenuItem::OptionsMenu_DoubleUp).checked);
-    EXPECT_TRUE(surface.menuOf(MenuItem::OptionsMenu_JacksOrBetter).checked);
-    EXPECT_TRUE(surface.menuOf(MenuItem::mnuFileList, 0).visible);
-    EXPECT_EQ(surface.menuOf(MenuItem::mnuFileList, 1).caption, "&1 /g/a.tn2");
-    EXPECT_FALSE(surface.menuOf(MenuItem::mnuFileList, 2).visible);
-    EXPECT_EQ(surface.of(Control::MaxBet).tip, "Play Max: bet five coins and deal (key P or M)");
-    EXPECT_EQ(surface.of(Control::HandPos, 4).tip, "Hold or release this card (key 4)");
+        EXPECT_FALSE(surface.menu({m}).enabled);
+    EXPECT_TRUE(surface.menu({MenuItem::OptionsMenu_JokerPoker}).enabled);
+    EXPECT_TRUE(surface.menu({MenuItem::OptionsMenu_DoubleUp}).checked);
+    EXPECT_TRUE(surface.menu({MenuItem::OptionsMenu_JacksOrBetter}).checked);
+    EXPECT_TRUE(surface.menu({MenuItem::mnuFileList, 0}).visible);
+    EXPECT_EQ(surface.menu({MenuItem::mnuFileList, 1}).caption, "&1 /g/a.tn2");
+    EXPECT_FALSE(surface.menu({MenuItem::mnuFileList, 2}).visible);
+    EXPECT_EQ(surface.at({Control::MaxBet}).tip, "Play Max: bet five coins and deal (key P or M)");
+    EXPECT_EQ(surface.at({Control::HandPos, 4}).tip, "Hold or release this card (key 4)");
     const int calls = surface.calls;
     presenter.show(scene);
     EXPECT_EQ(surface.calls, calls);
     scene.recentFiles[0].clear();
     scene.doubleUpLocksMenus = false;
     presenter.show(scene);
-    EXPECT_FALSE(surface.menuOf(MenuItem::mnuFileList, 0).visible);
-    EXPECT_TRUE(surface.menuOf(MenuItem::AddCreditsMenu).enabled);
+    EXPECT_FALSE(surface.menu({MenuItem::mnuFileList, 0}).visible);
+    EXPECT_TRUE(surface.menu({MenuItem::AddCreditsMenu}).enabled);
 }
 
 } // namespace

@@ -10,23 +10,16 @@ namespace tandora {
 
 namespace {
 
-// A table of fakes whose New Game only counts how often it ran.
+// The game files' commands on a table of fakes.
 struct Files : testing_support::FakeTable {
-    Files() {
-        files.setRestartHandler([this] { ++restarts; });
-    }
-
     // The lines about messages, answers, files and the caption: what the player is asked and told.
     std::string talk() const {
         std::string text;
-        for (const std::string& line : f.log.lines()) {
+        for (const std::string& line : f.log.lines())
             for (const char* prefix : {"message", "answer", "file", "caption"})
                 text += line.starts_with(prefix) ? line + "\n" : "";
-        }
         return text;
     }
-
-    int restarts = 0;
 };
 
 class GameFilesTest : public ::testing::Test, protected Files {};

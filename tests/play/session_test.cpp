@@ -19,8 +19,9 @@ constexpr MenuItem Games[] = {MenuItem::OptionsMenu_JacksOrBetter, MenuItem::Opt
 // A long random session of everything a player can do, checking after every action that no credit is
 // made or lost anywhere, that the table shows exactly what the game's state says (so no path forgot to
 // show a change), that no control is on that the table keeps off in that state, and that a game saved at
-// any moment opens again to the same table; that no credits are added while a hand is under way, and that
-// no Double Up offers a card to pick twice.
+// any moment opens again to the same table; that no Double Up offers a card to pick twice; and that each
+// action keeps its own rule: a bet's coins, a draw's count and pay, a key's card, a Double Up's answer, the
+// refusals while a hand is under way with their messages, and the table of a new game.
 class SessionTest : public PlayTest {
 protected:
     SessionTest() { f.settings.set("Bank", "Credits", std::to_string(BankStart)); }

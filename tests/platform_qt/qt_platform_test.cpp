@@ -94,9 +94,9 @@ TEST(QtFileSystem, WritesWholeFilesReadsWithinTheLimitAndAppendsToFilesThatExist
 }
 
 // Guards against values or keys with spaces (and the texts an INI file likes to mangle: commas, quotes, @,
-// blanks) not coming back through a second store on the folder (the next run), against absent keys not
-// giving the caller's default, applications and sections mixed up, and a write it could not make (here a
-// folder stands where the file goes) reported as made.
+// blanks; a hand-edited list) not coming back through a second store on the folder (the next run), against
+// absent keys not giving the caller's default, applications and sections mixed up, and a write it could not
+// make (here a folder stands where the file goes) reported as made.
 TEST(QtSettingsStore, ValuesComeBackThroughASecondStoreAndRefusedWritesAreReported) {
     test::qtApp();
     QTemporaryDir dir;
@@ -113,6 +113,11 @@ TEST(QtSettingsStore, ValuesComeBackThroughASecondStoreAndRefusedWritesAreReport
         EXPECT_EQ(second.getSetting("Tandora", section, key, "absent"), value) << section << "/" << key;
     EXPECT_EQ(second.getSetting("Tandora", "Options", "Top", "0"), "0");
     EXPECT_EQ(second.getSetting("Other", "Options", "LoadLastGame", "False"), "False");
+    QFile edited(dir.filePath("Edited.ini")); // by hand: an unquoted comma makes a list
+    ASSERT_TRUE(edited.open(QIODevice::WriteOnly) &&
+                edited.write("[RecentFiles]\nTitle 1=night, late\n") > 0);
+    edited.close();
+    EXPECT_EQ(second.getSetting("Edited", "RecentFiles", "Title 1", ""), "night, late");
     ASSERT_TRUE(QDir().mkpath(dir.filePath("Blocked.ini")));
     EXPECT_FALSE(second.saveSetting("Blocked", "Bank", "Credits", "10"));
 }

@@ -41,10 +41,10 @@ private:
 
 // Guards the window's mapping at a scale other than 1: presses and releases report their button, shift
 // and the design's pixels, only a left press and release on the control clicks, a disabled control says
-// nothing, typed characters reach the game and menu shortcuts the menus; a window dragged wider keeps the
-// table's proportions, centred. And the menu bar's order and the Strategy items, a click never flipping a
-// check mark behind the game's back, and the close box asking the game once (never when the game closes
-// the window itself).
+// nothing, typed characters reach the game and menu shortcuts and Alt keys the menus; the window's states; a
+// window dragged wider keeps the table's proportions, centred. And the menu bar's order and the Strategy
+// items, a click never flipping a check mark behind the game's back, and the close box asking the game once
+// (never when the game closes the window itself).
 TEST(QtTableWindow, MapsInputAtAnyScaleReportsMenusAsTheyAreAndAsksBeforeClosing) {
     test::qtApp();
     Recorder events;
@@ -64,10 +64,15 @@ TEST(QtTableWindow, MapsInputAtAnyScaleReportsMenusAsTheyAreAndAsksBeforeClosing
     QTest::mouseClick(card, Qt::LeftButton);
     QTest::keyClicks(&window, "d\r");
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::AltModifier); // the menu bar's, never typed into the game
     window.resize(1200, window.height());
     QCoreApplication::processEvents();
     EXPECT_EQ(window.tableScale(), 150);
     EXPECT_EQ(card->parentWidget()->geometry(), QRect((1200 - 811) / 2, 0, 811, 631));
+    for (const int state : {1, 2, 0}) { // minimised, maximised, normal
+        window.setWindowState(state);
+        EXPECT_EQ(window.windowState(), state);
+    }
 
     QStringList bar, items;
     for (const QAction* menu : window.menuBar()->actions())

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "advisor/hold_text.h"
+#include "engine/known_pay_tables.h"
 #include "engine/pay_table.h"
 #include "stats/number_format.h"
 #include "table/value_text.h"
@@ -12,25 +13,14 @@ namespace tandora {
 
 namespace {
 
-const char* rowName(HandCategory category, GameType game) {
+// The statistics' designed row names are the hands' titles but for two rows.
+std::string_view statisticsRowName(HandCategory category, GameType game) {
     const bool joker = game == GameType::JokerPoker;
-    switch (category) {
-    case HandCategory::NaturalRoyalFlush: return "Royal Flush";
-    case HandCategory::FourDeuces: return "Four Deuces";
-    case HandCategory::WildRoyalFlush: return joker ? "Royal w/ Joker" : "Royal w/ Deuces";
-    case HandCategory::FiveOfAKind: return "Five of a Kind";
-    case HandCategory::StraightFlush: return "Straight Flush";
-    case HandCategory::FourOfAKind: return "Four of a Kind";
-    case HandCategory::FullHouse: return "Full House";
-    case HandCategory::Flush: return "Flush";
-    case HandCategory::Straight:
-    case HandCategory::AceHighStraight: return "Straight";
-    case HandCategory::ThreeOfAKind: return "Three of a Kind";
-    case HandCategory::TwoPair: return "Two Pair";
-    case HandCategory::HighPair: return joker ? "Kings Or Better" : "Jacks Or Better";
-    case HandCategory::NoWin: break;
-    }
-    return "";
+    if (category == HandCategory::WildRoyalFlush)
+        return joker ? "Royal w/ Joker" : "Royal w/ Deuces";
+    if (category == HandCategory::HighPair)
+        return joker ? "Kings Or Better" : "Jacks Or Better";
+    return handTitle(category, game);
 }
 
 constexpr const char* Crlf = "\r\n";
@@ -58,7 +48,7 @@ std::string statisticsGameName(GameType game) {
 std::vector<StatisticsRow> statisticsRowsFor(GameType game) {
     std::vector<StatisticsRow> rows;
     for (const HandCategory category : payTableRows(game))
-        rows.push_back({rowName(category, game), payTableSlot(category, game).value_or(0)});
+        rows.push_back({statisticsRowName(category, game), payTableSlot(category, game).value_or(0)});
     return rows;
 }
 
@@ -94,7 +84,7 @@ StatisticsSheet statisticsOf(const GameState& state, const std::string& windowCa
                       {"Cost of Holds", creditsText(figures.costOfHolds)}};
     for (const StatisticsRow& row : statisticsRowsFor(state.game())) {
         const std::int64_t count = state.HandCounts[static_cast<std::size_t>(row.slot)];
-        sheet.categories.push_back({row.name, std::to_string(count), percentText(count, won)});
+        sheet.categories.push_back({std::string(row.name), std::to_string(count), percentText(count, won)});
     }
     return sheet;
 }

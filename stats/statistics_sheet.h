@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "table/game_state.h"
@@ -37,7 +38,7 @@ std::string statisticsGameName(GameType game);
 
 // A row of the category table: its name and the HandCounts entry it shows.
 struct StatisticsRow {
-    const char* name;
+    std::string_view name;
     int slot;
 };
 // The rows in the order of the game's pay table.
